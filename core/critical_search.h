@@ -10,10 +10,33 @@ struct CriticalValue {
     float probability; // the probability computed at that point
 };
 
-// Raises each pass's value from its start by the step while the probability is above the target;
-// the next pass starts one step below where the last one stopped, with a step ten times smaller;
-// passes continue while the step is at least .00005 (single precision). Stops (ArithmeticError,
-// Overflow) when a pass cannot reach the target within its bound.
+// A pass that probes more points than this cannot reach its target. The longest first passes of
+// accepted input: chi-square with 100,000 degrees of freedom at .0001 (about 101,700 probes),
+// F with 1 and 2 degrees of freedom at .0001 (about 10,000), t with 1 degree of freedom at .0001
+// (about 5,800). A later pass needs about ten.
+inline constexpr long maxProbesPerPass = 250000;
+
+// Grid search for the value at which a falling probability reaches the target. Each pass raises
+// the value from its start by the step (single precision) while the probability is above the
+// target and stops at the first point at or below it; the next pass starts one step below that
+// point with the step divided by 10 (single division); passes continue while the step is at least
+// .00005f. With a first step of 1 the passes use 1, .1, .01, .001, .0001; with 5 they use 5, .5,
+// .05, .005, .0005 (the next step, in single precision, falls just below .00005f).
+//
+// The result is the point the last pass stopped at, with its probability, except:
+// - when the very first probe already meets the target, the result is that probe (the start);
+// - when adding the step no longer changes a single-precision value (a step of .0001 at 2048 and
+//   above, of 1 at 2^24), the search ends with the point the previous, coarser pass stopped at
+//   and its probability. Critical t with 1 degree of freedom at .0001 and critical F with 1 and 2
+//   at .0001 end this way, as does critical chi-square at .05 from about 1,945 degrees of freedom.
+//
+// Raises ArithmeticError (Overflow) when a pass cannot reach its target: the first pass stalls,
+// or any pass exceeds maxProbesPerPass (a few milliseconds to a few tens of them). Inputs that
+// reach this: chi-square with more than about 247,000 degrees of freedom at .0001 (252,000 at
+// .9999), whose critical value lies beyond 250,000 steps of 1; t with fewer than 1 degree of
+// freedom at small targets (.5 at .0001, .1 at .05), whose critical values run to millions; a
+// probability that never falls to the target. Errors raised by the probability routine propagate
+// unchanged.
 CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
                                   float start, float firstStep);
 

@@ -1,1 +1,32 @@
-// placeholder: being written
+// Shell's method: insertion sorts over gaps n/2, n/4, ..., 1, each sorting the elements that lie
+// gap apart.
+#include "sort_sample.h"
+
+#include "arithmetic.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace quillon {
+
+void sortSample(std::vector<float>& values, float n) {
+    const double k = roundHalfEven(n);
+    double gap = wholePart(k / 2.0);
+    // Also ends at once for a negative or NaN count, whose halving would never reach 0.
+    while (gap >= 1.0) {
+        const double last = roundHalfEven(n - gap);
+        if (last + gap >= static_cast<double>(values.size()))
+            throw std::out_of_range("sortSample: count beyond the values held");
+        const long g = static_cast<long>(gap);
+        for (long i = 1; i <= static_cast<long>(last); ++i) {
+            long j = i;
+            while (j > 0 && values[j] > values[j + g]) {
+                std::swap(values[j], values[j + g]);
+                j = j - g;
+            }
+        }
+        gap = wholePart(gap / 2.0);
+    }
+}
+
+} // namespace quillon

@@ -14,9 +14,10 @@ TEST(CalculatorDefinitions, NamesAreUniqueAndQuestionsFitTheBoxes) {
         EXPECT_TRUE(names.insert(definition.name).second) << definition.name;
         EXPECT_GE(definition.inputCount, 1) << definition.name;
         EXPECT_LE(definition.inputCount, 6) << definition.name;
-        if (definition.layout != CalculatorLayout::FourfoldTable)
+        if (definition.layout != CalculatorLayout::FourfoldTable) {
             EXPECT_EQ(definition.questions.size(), std::size_t(definition.inputCount))
                 << definition.name;
+        }
         EXPECT_EQ(findCalculator(definition.name), &definition);
     }
     EXPECT_EQ(findCalculator("NoSuchWindow"), nullptr);

@@ -1,1 +1,207 @@
-// placeholder: being written
+#include "arithmetic.h"
+#include "distributions.h"
+#include "f_series.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+// One probability and the value it must give, to the digits the value is known to.
+struct Example {
+    const char* name;
+    std::function<float()> probability;
+    double expected;
+    double tolerance; // half a unit of the last digit given; 0 for an exact single
+};
+
+void expectExamples(const std::vector<Example>& examples) {
+    for (const auto& example : examples) {
+        const float p = example.probability();
+        if (example.tolerance == 0.0)
+            EXPECT_EQ(p, static_cast<float>(example.expected)) << example.name;
+        else
+            EXPECT_NEAR(p, example.expected, example.tolerance) << example.name;
+    }
+}
+
+bool seriesFails(float f, double df1, double df2) {
+    try {
+        (void)fSeries(f, df1, df2, kSinglePi);
+        return false;
+    } catch (const ArithmeticError&) {
+        return true;
+    }
+}
+
+TEST(ZProb, KnownValues) {
+    expectExamples({
+        {"1.96", [] { return zProb(1.96f); }, .04999564, 5e-9},
+        {"-1.96", [] { return zProb(-1.96f); }, .04999564, 5e-9},
+        {"6", [] { return zProb(6.0f); }, 1.98E-09, 5e-12},
+        {"just above 6", [] { return zProb(std::nextafter(6.0f, 7.0f)); }, 0.0, 0.0},
+        {"-40", [] { return zProb(-40.0f); }, 0.0, 0.0},
+        {"0", [] { return zProb(0.0f); }, 0.9999f, 0.0},
+        {"1E-4", [] { return zProb(1E-4f); }, 0.9999f, 0.0},
+        {"-1E-4", [] { return zProb(-1E-4f); }, 0.9999f, 0.0},
+    });
+}
+
+TEST(TProb, KnownValues) {
+    expectExamples({
+        {"2.228, 10", [] { return tProb(2.228f, 10); }, .0500118, 5e-8},
+        {"-2.228, 10", [] { return tProb(-2.228f, 10); }, .0500118, 5e-8},
+        {"12.706, 1", [] { return tProb(12.706f, 1); }, .0500008, 5e-8},
+        {"2, 2", [] { return tProb(2.0f, 2); }, .183503, 5e-7},
+        {"3, 5", [] { return tProb(3.0f, 5); }, .0300993, 5e-8},
+        {"2, 999", [] { return tProb(2.0f, 999); }, .0457700, 5e-8},
+        {"2, 5000", [] { return tProb(2.0f, 5000); }, .0457700, 5e-8},
+        {"1.96, 1000", [] { return tProb(1.96f, 1000); }, .0502753, 5e-8},
+        {"0, 7", [] { return tProb(0.0f, 7); }, 1.0, 0.0},
+        {"0, 1000", [] { return tProb(0.0f, 1000); }, 1.0, 0.0},
+    });
+}
+
+TEST(TProb, DegreesOfFreedomAbove999CountAs999) {
+    for (const float t : {0.01f, 0.7f, 1.96f, 2.0f, 3.3f, 10.0f})
+        for (const double df : {999.5, 1000.0, 5000.0, 1e7, 1e30})
+            EXPECT_EQ(tProb(t, df), tProb(t, 999)) << t << " with " << df;
+}
+
+TEST(TProb, IsTheFSeriesOnTSquaredWithOneDegreeInTheNumerator) {
+    // The two differ only in the precision of pi.
+    for (const double df : {1.0, 2.0, 5.0, 12.0, 29.0, 100.0})
+        for (const float t : {0.2f, 1.0f, 2.5f, 8.0f})
+            EXPECT_NEAR(tProb(t, df), fProb(t * t, 1, df), 2e-7) << t << " with " << df;
+}
+
+TEST(ChiSquareProb, KnownValues) {
+    expectExamples({
+        {"3.841459, 1", [] { return chiSquareProb(3.841459f, 1); }, .04999995, 5e-9},
+        {"5.991465, 2", [] { return chiSquareProb(5.991465f, 2); }, .05000001, 5e-9},
+        {"43.77, 30", [] { return chiSquareProb(43.77f, 30); }, .0500308, 5e-8},
+        {"40, 31", [] { return chiSquareProb(40.0f, 31); }, .128383, 5e-7},
+        {"177, 10", [] { return chiSquareProb(177.0f, 10); }, 0.0, 0.0},
+        {"175, 10", [] { return chiSquareProb(175.0f, 10); }, 3.5E-07, 5e-9},
+        {"0.3, 100", [] { return chiSquareProb(0.3f, 100); }, 1.0, 0.0},
+        {"1, 1000", [] { return chiSquareProb(1.0f, 1000); }, 1.0, 0.0},
+    });
+}
+
+TEST(ChiSquareProb, ZeroGivesOneForEveryDegreeOfFreedom) {
+    for (const double df : {1.0, 2.0, 2.5, 3.0, 29.0, 30.0, 30.5, 31.0, 60.0, 999.0, 1e6})
+        EXPECT_EQ(chiSquareProb(0.0f, df), 1.0f) << df;
+}
+
+TEST(ChiSquareProb, SwitchesToTheApproximationAbove30) {
+    // The exact series at 30 and the approximation at 31 disagree by a small step.
+    const float x = 40.0f;
+    EXPECT_NEAR(chiSquareProb(x, 30), .104864, 5e-7);
+    EXPECT_NEAR(chiSquareProb(x, 31), .128383, 5e-7);
+}
+
+TEST(ChiSquareProb, AnArithmeticFaultGivesZero) {
+    // The root of 2/x for an odd df fails for a negative x; so does sqrt(2x) above 30.
+    for (const double df : {1.0, 3.0, 29.0, 31.0, 100.0})
+        EXPECT_EQ(chiSquareProb(-1.0f, df), 0.0f) << df;
+}
+
+TEST(ChiSquareProb, ANegativeXNeverGivesMoreThanOne) {
+    // With an even df the series gives any value at all (1.82 with 2); the true value is 1.
+    for (const double df : {2.0, 4.0, 30.0})
+        EXPECT_EQ(chiSquareProb(-1.0f, df), 1.0f) << df;
+    // A df that is not whole fails like an odd one.
+    EXPECT_EQ(chiSquareProb(-1.0f, 2.5), 0.0f);
+}
+
+TEST(FProb, KnownValues) {
+    expectExamples({
+        {"0.5, 2, 2", [] { return fProb(0.5f, 2, 2); }, .6666666, 5e-8},
+        {"2, 1, 10", [] { return fProb(2.0f, 1, 10); }, .18767, 5e-6},
+        {"2, 3, 7", [] { return fProb(2.0f, 3, 7); }, .202694, 5e-7},
+        {"2, 3, 10", [] { return fProb(2.0f, 3, 10); }, .178007, 5e-7},
+        {"1.5, 4, 6", [] { return fProb(1.5f, 4, 6); }, .3125, 0.0},
+        {"10, 30, 40", [] { return fProb(10.0f, 30, 40); }, 1.2E-07, 5e-9},
+        {"1.1, 100, 1000", [] { return fProb(1.1f, 100, 1000); }, .244654, 5e-7},
+        {"1.05, 500, 500", [] { return fProb(1.05f, 500, 500); }, .292583, 5e-7},
+        {"0, 3, 4", [] { return fProb(0.0f, 3, 4); }, 1.0, 0.0},
+        {"-2, 3, 4", [] { return fProb(-2.0f, 3, 4); }, 1.0, 0.0},
+    });
+}
+
+TEST(FProb, FallsBackToTheApproximationWhenTheSeriesFails) {
+    const struct {
+        float f;
+        double df1, df2;
+    } cases[] = {
+        {1.1f, 100, 1000},
+        {1.05f, 500, 500},
+        {0.8f, 500, 500},
+        // Int(h) passes of more than 32767 overflow the 16-bit count at once.
+        {2.0f, 3, 70000},
+        {0.5f, 70000, 3},
+        {1.0f, 2, 65537},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(seriesFails(c.f, c.df1, c.df2)) << c.f << " " << c.df1 << " " << c.df2;
+        EXPECT_EQ(fProb(c.f, c.df1, c.df2), fNormalApproximation(c.f, c.df1, c.df2))
+            << c.f << " " << c.df1 << " " << c.df2;
+    }
+    // An even 65536 runs h - 1 = 32767 steps and stays within the count.
+    EXPECT_FALSE(seriesFails(1.0f, 2, 65536));
+}
+
+TEST(FProb, AFaultInsideTheApproximationReachesTheCaller) {
+    // 1E39 degrees of freedom overflow a single in the series and again in the approximation.
+    try {
+        (void)fProb(2.0f, 1e39, 5);
+        ADD_FAILURE() << "no error";
+    } catch (const ArithmeticError& error) {
+        EXPECT_EQ(error.fault(), ArithmeticFault::Overflow);
+    }
+}
+
+TEST(DistributionMends, NonWholeDegreesOfFreedomNoLongerGiveNonsense) {
+    // The series gave 1 for every t with 1.5 or 2.5 degrees of freedom.
+    EXPECT_LT(tProb(3.0f, 1.5), 0.2f);
+    EXPECT_LT(tProb(3.0f, 2.5), 0.1f);
+    EXPECT_GT(tProb(3.0f, 1.5), tProb(3.0f, 2.0));
+    EXPECT_LT(tProb(3.0f, 1.5), tProb(3.0f, 1.0));
+    // The series mixed its even and odd formulas: .886 against the true .00009.
+    EXPECT_NEAR(chiSquareProb(20.0f, 2.5), .0000912, 5e-8);
+    // Above 30 the approximation takes any df (the true value would be .142365).
+    EXPECT_NEAR(chiSquareProb(40.0f, 31.5), .142242, 5e-7);
+}
+
+TEST(DistributionMends, TAndFCloseToZeroGiveNearlyOne) {
+    EXPECT_EQ(tProb(1E-8f, 3), 1.0f);
+    EXPECT_EQ(tProb(-1E-8f, 3), 1.0f);
+    EXPECT_EQ(fProb(1E-16f, 1, 3), 1.0f);
+}
+
+TEST(DistributionMends, DegreesOfFreedomOfZeroOrBelowAreAnInvalidOperation) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::function<float()> calls[] = {
+        [] { return tProb(2.0f, 0); },         [] { return tProb(0.0f, -1); },
+        [] { return tProb(2.0f, 1e-50); },     [&] { return tProb(2.0f, nan); },
+        [] { return chiSquareProb(2.0f, 0); }, [] { return chiSquareProb(0.0f, -3); },
+        [] { return fProb(2.0f, 0, 5); },      [] { return fProb(2.0f, 5, -0.5); },
+        [] { return fProb(0.0f, -1, 5); },
+    };
+    for (const auto& call : calls) {
+        try {
+            (void)call();
+            ADD_FAILURE() << "no error";
+        } catch (const ArithmeticError& error) {
+            EXPECT_EQ(error.fault(), ArithmeticFault::InvalidOperation);
+        }
+    }
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,50 @@
+// The binomial and Poisson tests at their longest sums in ordinary use: each should take well
+// under 10 ms.
+#include "count_windows.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+void binomialThirtyThousandTrials(benchmark::State& state) {
+    // The lower tail of 15,000 terms, most of them in logarithms.
+    const std::vector<std::string> inputs = {"30000", ".5", "15000"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::calculateCounts3(inputs));
+}
+BENCHMARK(binomialThirtyThousandTrials)->Unit(benchmark::kMillisecond);
+
+void binomialLongestTail(benchmark::State& state) {
+    // 32,767 terms, the most a tail may have.
+    const std::vector<std::string> inputs = {"40000", ".9", "32767"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::calculateCounts3(inputs));
+}
+BENCHMARK(binomialLongestTail)->Unit(benchmark::kMillisecond);
+
+void poissonThirtyThousandExpected(benchmark::State& state) {
+    // 30,000 terms with some 600 rescalings.
+    const std::vector<std::string> inputs = {"30000", "30000"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::calculateCounts4(inputs));
+}
+BENCHMARK(poissonThirtyThousandExpected)->Unit(benchmark::kMillisecond);
+
+void poissonLongestTail(benchmark::State& state) {
+    const std::vector<std::string> inputs = {"32767", "40000"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::calculateCounts4(inputs));
+}
+BENCHMARK(poissonLongestTail)->Unit(benchmark::kMillisecond);
+
+void fisherTotalOfFifty(benchmark::State& state) {
+    const std::vector<std::string> inputs = {"10", "15", "15", "10"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::calculateCounts2(inputs));
+}
+BENCHMARK(fisherTotalOfFifty)->Unit(benchmark::kMicrosecond);
+
+} // namespace

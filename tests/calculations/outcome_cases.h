@@ -1,0 +1,62 @@
+// Table-driven checks of a calculation window: each row the texts typed into its boxes and the
+// exact outcome, printed readably when they differ.
+#pragma once
+
+#include "arithmetic.h"
+#include "calculator_definitions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+struct OutcomeCase {
+    std::vector<std::string> inputs;
+    Outcome expected;
+};
+
+inline std::string describeOutcome(const Outcome& outcome) {
+    if (const auto* refusal = std::get_if<Refusal>(&outcome))
+        return "refused, focus Input" + std::to_string(refusal->focus) + " " + refusal->message;
+    const auto& result = std::get<Answer>(outcome);
+    return "answer [" + result.text + "] clipboard [" + result.clipboard.value_or("(unset)") + "]" +
+           (result.beep ? " beep" : "");
+}
+
+inline std::string joinedInputs(const std::vector<std::string>& inputs) {
+    std::string text;
+    for (const std::string& input : inputs)
+        text += "[" + input + "]";
+    return text;
+}
+
+inline void expectOutcomes(Calculation calculate, const std::vector<OutcomeCase>& cases) {
+    for (const OutcomeCase& row : cases) {
+        SCOPED_TRACE(joinedInputs(row.inputs));
+        const Outcome got = calculate(row.inputs);
+        EXPECT_TRUE(got == row.expected) << "got      " << describeOutcome(got) << "\nexpected "
+                                         << describeOutcome(row.expected);
+    }
+}
+
+// Inputs the checks let through but the arithmetic cannot take: the window reports the fault.
+struct FaultCase {
+    std::vector<std::string> inputs;
+    ArithmeticFault fault;
+};
+
+inline void expectFaults(Calculation calculate, const std::vector<FaultCase>& cases) {
+    for (const FaultCase& row : cases) {
+        SCOPED_TRACE(joinedInputs(row.inputs));
+        try {
+            const Outcome got = calculate(row.inputs);
+            ADD_FAILURE() << "no arithmetic error; got " << describeOutcome(got);
+        } catch (const ArithmeticError& error) {
+            EXPECT_EQ(faultName(error.fault()), faultName(row.fault));
+        }
+    }
+}
+
+} // namespace quillon
