@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Help and other files are looked up beside the program.
+    // Whatever the program looks up by bare file name is found beside it.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     quillon::MainWindow window;
     window.show();

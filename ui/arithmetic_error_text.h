@@ -1,0 +1,13 @@
+// What the user reads when a calculation meets an arithmetic fault that no check caught.
+#pragma once
+
+#include "arithmetic.h"
+
+#include <QString>
+
+namespace quillon {
+
+// For example "Division by zero: the values entered cannot be calculated."
+QString arithmeticErrorText(ArithmeticFault fault);
+
+} // namespace quillon

@@ -1,0 +1,46 @@
+// The one window class of every calculator: questions and boxes, "Calculate", "Clear", "Exit" and
+// "Help", and the answer under a rule, all built from a calculator definition.
+#pragma once
+
+#include "calculator_definitions.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillon {
+
+class NumericKeyFilter;
+
+class CalculatorWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The definition must outlive the window.
+    explicit CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent = nullptr);
+
+    // What the menu does before showing the window: title, questions, empty boxes and answer.
+    void prepare();
+
+    const CalculatorDefinition& definition() const { return definition_; }
+
+private:
+    void buildControls();
+    void calculate();
+    void clear();
+    void showHelp();
+    void apply(const Refusal& refusal);
+    void apply(const Answer& answer);
+
+    const CalculatorDefinition& definition_;
+    NumericKeyFilter* keyFilter_ = nullptr;
+    std::vector<QLabel*> labels_;
+    std::vector<QLineEdit*> inputs_;
+    QPushButton* calculateButton_ = nullptr;
+    QLabel* answer_ = nullptr;
+};
+
+} // namespace quillon

@@ -1,0 +1,38 @@
+// The key filter of every input box of a calculator window: digits, one point, a leading minus and
+// backspace get through; Enter becomes a Tab keystroke; anything else is refused with a beep.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace quillon {
+
+enum class KeyVerdict {
+    Accept, // the box inserts the key as usual
+    Tab,    // swallowed; a Tab keystroke is sent instead
+    Refuse, // swallowed with a beep
+};
+
+// The verdict on a typed character code given the box's whole text before it takes effect.
+KeyVerdict numericKeyVerdict(char16_t keyAscii, QStringView text);
+
+// The character code a key press types, or nothing for keys that only move or edit (arrows, Home,
+// Delete, Tab, function keys, Alt chords). Ctrl with a letter types its control code (Ctrl+V is
+// 22).
+std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
+                                       const QString& text);
+
+// Applies numericKeyVerdict to key presses in the line edits it is installed on.
+class NumericKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace quillon

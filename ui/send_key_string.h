@@ -1,0 +1,28 @@
+// Synthesised keystrokes, as if typed: each known key string becomes key press and release events
+// posted to the widget that has the focus. A Tab keystroke therefore moves the focus in tab order.
+#pragma once
+
+#include <QEvent>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+namespace quillon {
+
+struct KeyStroke {
+    QEvent::Type type = QEvent::KeyPress; // KeyPress or KeyRelease
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    bool operator==(const KeyStroke&) const = default;
+};
+
+// The events a key string makes, in order; empty for a string outside the vocabulary (the match
+// is exact and case-sensitive: "{tab}" sends nothing).
+std::vector<KeyStroke> keyStrokesFor(QStringView keys);
+
+// Posts the key string's events to the focus widget; nothing when no widget has the focus.
+void sendKeyString(QStringView keys);
+
+} // namespace quillon

@@ -1,0 +1,37 @@
+#include "window_registry.h"
+
+#include "calculator_window.h"
+
+namespace quillon {
+
+void WindowRegistry::add(std::string_view name, WindowEntry entry) {
+    entries_.insert_or_assign(std::string(name), std::move(entry));
+}
+
+const WindowEntry* WindowRegistry::find(std::string_view name) const {
+    const auto found = entries_.find(name);
+    return found == entries_.end() ? nullptr : &found->second;
+}
+
+void registerCalculatorWindows(WindowRegistry& registry,
+                               const std::vector<CalculatorDefinition>& definitions) {
+    for (const CalculatorDefinition& definition : definitions) {
+        if (definition.calculate == nullptr) {
+            continue;
+        }
+        registry.add(definition.name, {[&definition](QWidget* owner) -> QDialog* {
+                         auto* window = new CalculatorWindow(definition, owner);
+                         window->prepare();
+                         return window;
+                     }});
+    }
+}
+
+WindowRegistry programWindows() {
+    WindowRegistry registry;
+    registerCalculatorWindows(registry, calculatorDefinitions());
+    // The data sheet windows and the About and Support windows register here when they are built.
+    return registry;
+}
+
+} // namespace quillon
