@@ -3,6 +3,7 @@
 #include "calculation_support.h"
 #include "distributions.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -87,8 +88,13 @@ Outcome analyseVariance(const DataSheetInput& input) {
     float smm = 0.0f;
     for (int i = 1; i <= k; ++i)
         smm = single(smm + power(mean[i], 2.0) * n[i]);
-    const float ssb = single(smm - power(gm, 2.0) * sn);
+    // Both sums come from raw sums of squares: with large, nearly equal means the single-precision
+    // difference can fall below 0. A spread between groups cannot be negative; within groups it
+    // cannot be 0 or less when every SD is above 0, so such a loss of digits is reported.
+    const float ssb = std::max(single(smm - power(gm, 2.0) * sn), 0.0f);
     const float ssw = single(static_cast<double>(sst) - ssb);
+    if (ssw <= 0.0f)
+        throw ArithmeticError(ArithmeticFault::InvalidOperation);
 
     const float msb = single(divide(ssb, k - 1.0));
     const float msw = single(divide(ssw, static_cast<double>(sn) - k));

@@ -98,15 +98,29 @@ TEST(Anova, AnswersAndRefusals) {
         });
 }
 
+// Equal large means lose their digits in the raw sums: the spread between groups reads 0, never
+// below, so F is 0 and its probability 1.
+TEST(Anova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
+    const Outcome outcome = analyseVariance(
+        sheetOf({{"5000.7", "1", "50"}, {"5000.7", "1", "50"}, {"5000.7", "1", "50"}}));
+    const auto* result = std::get_if<Answer>(&outcome);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->table[3][2], ".0");
+    EXPECT_EQ(result->table[3][5], "1.0000");
+}
+
 TEST(Anova, FaultsThatTheChecksLetThrough) {
-    expectSheetFaults(analyseVariance, {
-                                           {"squared raw sum beyond the single range",
-                                            sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}),
-                                            ArithmeticFault::Overflow},
-                                           {"SDs too small for a single leave no variance at all",
-                                            sheetOf({{"0", "1e-30", "2"}, {"0", "1e-30", "2"}}),
-                                            ArithmeticFault::InvalidOperation},
-                                       });
+    expectSheetFaults(
+        analyseVariance,
+        {
+            {"squared raw sum beyond the single range",
+             sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}), ArithmeticFault::Overflow},
+            {"SDs too small for a single leave no variance at all",
+             sheetOf({{"0", "1e-30", "2"}, {"0", "1e-30", "2"}}),
+             ArithmeticFault::InvalidOperation},
+            {"means so large that no spread within groups is left",
+             sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}), ArithmeticFault::InvalidOperation},
+        });
 }
 
 } // namespace
