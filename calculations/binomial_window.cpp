@@ -20,7 +20,7 @@ constexpr double kMaximumTerms = 32767.0;
 Outcome calculateCounts3(InputTexts inputs) {
     const float trials = readSingle(inputs[0]);
     float p = readSingle(inputs[1]);
-    const float successes = readSingle(inputs[2]);
+    float successes = readSingle(inputs[2]);
 
     if (isEmpty(inputs[0]) || trials < 2.0f)
         return refuse(1);
@@ -32,6 +32,10 @@ Outcome calculateCounts3(InputTexts inputs) {
     // every trial failing (11 of 10 at .5 would give .0010).
     if (successes > trials)
         return refuse(3);
+
+    // A count is whole: one rounding (halves to even, as the loop bound always rounded) serves the
+    // tail, the sum and the label alike, so 2.5 cannot be summed as 2 and labelled 3.
+    successes = single(roundHalfEven(successes));
 
     // The upper tail P(successes >= x) is the lower tail P(failures <= n - x).
     bool upper = false;

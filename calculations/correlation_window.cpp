@@ -32,8 +32,28 @@ std::string modelLine(float a, float b) {
     return "Model:  y = " + generalForm(a) + " + " + generalForm(b) + " x + Error";
 }
 
+// The message of a variable whose values are all alike.
+Answer noVariance(bool inFirst, CellPosition lastRead) {
+    const char* variable = inFirst ? "independent variable." : "dependent variable.";
+    return stopWith(std::string("There is no variance in the ") + variable + kBlankLine +
+                        kNoMoreStatistics,
+                    lastRead);
+}
+
+bool allAlike(const std::vector<float>& column, float n) {
+    for (int i = 2; i <= n; ++i) {
+        if (column[static_cast<std::size_t>(i)] != column[1])
+            return false;
+    }
+    return true;
+}
+
 Outcome spearman(const PairedColumns& pairs) {
     const float n = pairs.count;
+    // Ranks of a constant variable are all tied: the rank formula would still print a rho (0.5
+    // for any other variable), which means nothing.
+    if (allAlike(pairs.first, n) || allAlike(pairs.second, n))
+        return noVariance(allAlike(pairs.first, n), pairs.lastRead);
     PairTable table;
     table.columns[0] = pairs.first;
     table.columns[1] = pairs.second;
@@ -91,12 +111,8 @@ Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method
     const float sxy = single(sumXY - divide(static_cast<double>(sumX) * sumY, n));
     const float sxx = single(sumXX - divide(power(sumX, 2.0), n));
     const float syy = single(sumYY - divide(power(sumY, 2.0), n));
-    if (sxx == 0.0f || syy == 0.0f) {
-        const char* variable = sxx == 0.0f ? "independent variable." : "dependent variable.";
-        return stopWith(std::string("There is no variance in the ") + variable + kBlankLine +
-                            kNoMoreStatistics,
-                        pairs.lastRead);
-    }
+    if (sxx == 0.0f || syy == 0.0f)
+        return noVariance(sxx == 0.0f, pairs.lastRead);
 
     const float b = single(divide(sxy, sxx));
     const float a = single(divide(sumY, n) - divide(sumX, n) * b);

@@ -8,7 +8,8 @@ namespace quillon {
 
 Answer countTailAnswer(float count, std::string_view tail, float probability) {
     Answer result;
-    result.text = "Probability of " + format(count, "#####") + " or ";
+    // "####0" rather than "#####", which would leave a count of 0 out of the sentence.
+    result.text = "Probability of " + format(count, "####0") + " or ";
     result.text += tail;
     // The clamp limits are compared in double, as the stored single meets them.
     if (probability < 0.0001) {

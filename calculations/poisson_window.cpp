@@ -28,7 +28,7 @@ double stored(double value, std::int16_t scale) {
 } // namespace
 
 Outcome calculateCounts4(InputTexts inputs) {
-    const float observed = readSingle(inputs[0]);
+    float observed = readSingle(inputs[0]);
     const float expected = readSingle(inputs[1]);
 
     if (isEmpty(inputs[0]))
@@ -41,6 +41,10 @@ Outcome calculateCounts4(InputTexts inputs) {
         return refuse(1);
     if (expected < 0.0f)
         return refuse(2);
+
+    // A count is whole: one rounding (halves to even, as the loop bound always rounded) serves the
+    // tail, the sum and the label alike.
+    observed = single(roundHalfEven(observed));
 
     bool upper = false;
     float tailCount = observed;

@@ -110,6 +110,8 @@ TEST(Counts3, AnswersAndRefusals) {
         {{"10", ".5", "10"}, binomial("10 or more successes = .0010")},
         {{"10", ".9999", "10"}, binomial("10 or more successes = .9990")},
         {{"50", ".0001", "1"}, binomial("1 or more successes = .0050")},
+        // a fractional count is rounded once, halves to even: 79/4096 is P(X <= 2)
+        {{"12", ".5", "2.5"}, binomial("2 or fewer successes = .0193")},
         // q to the power n underflows and the logarithms carry the whole sum
         {{"2000", ".5", "1100"}, notCopied("Probability of 1100 or more successes < .0001")},
         {{"30000", ".5", "15100"}, binomial("15100 or more successes = .1253")},
@@ -149,7 +151,8 @@ TEST(Counts4, AnswersAndRefusals) {
         {{"12", "10"}, poisson("12 or more events = .6064")},
         {{"8", "10"}, poisson("8 or fewer events = .6656")},
         // the count 0 has no digits in its pattern
-        {{"0", "3"}, poisson(" or fewer events = .0996")},
+        {{"0", "3"}, poisson("0 or fewer events = .0996")},
+        {{"2.5", "3"}, poisson("2 or fewer events = .8464")},
         {{"3", "0"}, notCopied("Probability of 3 or more events < .0001")},
         // the term is rescaled 19 times on the way
         {{"1100", "1000"}, poisson("1100 or more events = .0019")},
