@@ -1,21 +1,20 @@
 #include "calculator_window.h"
 
 #include "alerts.h"
-#include "arithmetic_error_text.h"
 #include "calculator_geometry.h"
 #include "help_viewer.h"
 #include "numeric_key_filter.h"
+#include "outcome_effects.h"
 #include "text_conversion.h"
 #include "twips.h"
 
-#include <QClipboard>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -136,23 +135,16 @@ void CalculatorWindow::calculate() {
     for (const QLineEdit* box : inputs_) {
         texts.push_back(toStdString(box->text()));
     }
-    Outcome outcome;
-    try {
-        outcome = definition_.calculate(texts);
-    } catch (const ArithmeticError& error) {
-        // Nothing changes: the answer, the clipboard and the boxes stay as they were.
-        alerts().showError(this, arithmeticErrorText(error.fault()));
-        return;
+    // On an arithmetic fault nothing changes: the answer, the clipboard and the boxes stay.
+    const std::optional<Outcome> outcome =
+        calculateOrReport(this, [&] { return definition_.calculate(texts); });
+    if (outcome) {
+        std::visit([this](const auto& result) { apply(result); }, *outcome);
     }
-    std::visit([this](const auto& result) { apply(result); }, outcome);
 }
 
 void CalculatorWindow::apply(const Refusal& refusal) {
-    if (refusal.message.empty()) {
-        alerts().beep();
-    } else {
-        alerts().showError(this, toQString(refusal.message));
-    }
+    announceRefusal(this, refusal);
     if (refusal.focus >= 1 && refusal.focus <= static_cast<int>(inputs_.size())) {
         inputs_[static_cast<std::size_t>(refusal.focus - 1)]->setFocus();
     }
@@ -161,9 +153,7 @@ void CalculatorWindow::apply(const Refusal& refusal) {
 void CalculatorWindow::apply(const Answer& answer) {
     answer_->setText(withLineFeeds(answer.text));
     if (answer.clipboard) {
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        clipboard->clear();
-        clipboard->setText(withLineFeeds(*answer.clipboard));
+        replaceClipboardText(*answer.clipboard);
     }
     if (answer.beep) {
         alerts().beep();

@@ -2,7 +2,9 @@
 
 #include "help_topics.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QScreen>
@@ -30,6 +32,19 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
+}
+
+// The key goes to the button, so a disabled button (no page to go to) ignores it too.
+void addShortcut(QWidget* window, QKeySequence::StandardKey key, QToolButton* button) {
+    auto* action = new QAction(window);
+    action->setShortcuts(key);
+    window->addAction(action);
+    QObject::connect(action, &QAction::triggered, button, &QToolButton::click);
+    const QKeySequence first = action->shortcut();
+    if (!first.isEmpty()) {
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           first.toString(QKeySequence::NativeText) + QStringLiteral(")"));
+    }
 }
 
 } // namespace
@@ -67,6 +82,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(back, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    // Alt+Left and Alt+Right wherever the focus is in the viewer, not only in the page.
+    addShortcut(this, QKeySequence::Back, back);
+    addShortcut(this, QKeySequence::Forward, forward);
+    auto* closeViewer = new QAction(this);
+    closeViewer->setShortcuts(QKeySequence::Close);
+    addAction(closeViewer);
+    connect(closeViewer, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QToolButton::clicked, this, [this] { showTopic(0); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
@@ -83,7 +105,15 @@ void HelpViewer::showTopic(int topic) {
                           .arg(helpContentsUrl().toString()));
 }
 
+void HelpViewer::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && returnTo_ && returnTo_->isVisible()) {
+        returnTo_->activateWindow();
+    }
+}
+
 void showHelpTopic(int topic) {
+    QWidget* asking = QApplication::activeWindow();
     QPointer<HelpViewer>& viewer = theViewer();
     if (viewer.isNull()) {
         viewer = new HelpViewer;
@@ -95,6 +125,9 @@ void showHelpTopic(int topic) {
             return true;
         }();
         Q_UNUSED(deletedAtQuit);
+    }
+    if (asking != nullptr && asking != viewer) {
+        viewer->returnFocusTo(asking);
     }
     viewer->showTopic(topic);
     viewer->show();

@@ -2,6 +2,7 @@
 // the help pages compiled into the program, with links, back and forward.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QTextBrowser;
@@ -19,8 +20,15 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+    // The window that asked for help; it becomes active again when the viewer closes.
+    void returnFocusTo(QWidget* window) { returnTo_ = window; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QTextBrowser* browser_ = nullptr;
+    QPointer<QWidget> returnTo_;
 };
 
 // Opens the program's one help viewer at a topic (0: contents), creating it on first use, and

@@ -1,6 +1,8 @@
 #include "window_registry.h"
 
 #include "calculator_window.h"
+#include "data_sheet_window.h"
+#include "information_windows.h"
 
 namespace quillon {
 
@@ -30,7 +32,8 @@ void registerCalculatorWindows(WindowRegistry& registry,
 WindowRegistry programWindows() {
     WindowRegistry registry;
     registerCalculatorWindows(registry, calculatorDefinitions());
-    // The data sheet windows and the About and Support windows register here when they are built.
+    registerInformationWindows(registry);
+    registerDataSheetWindows(registry);
     return registry;
 }
 

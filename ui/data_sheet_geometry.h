@@ -1,0 +1,31 @@
+// Where each control of a data sheet window sits, in twips: the instruction over the grid, the
+// four buttons in a column beside it with the window's own control under them, and the answer
+// (the Answer label or the answer grid) across the window under a rule.
+#pragma once
+
+#include "data_sheet_layout.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+namespace quillon {
+
+struct DataSheetGeometry {
+    QRect label; // Label2
+    QRect sheet;
+    std::array<QRect, 4> buttons; // Calculate, Clear, Exit, Help
+    QRect extra;                  // the window's own control, under the buttons
+    QRect line;
+    QRect answer; // the Answer label or Grid1
+    QSize client;
+};
+
+// The room the window's own control needs, in twips.
+QSize extraSize(SheetExtra extra);
+
+// The grid's width comes in logical pixels, as the editor sizes it.
+DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels);
+
+} // namespace quillon

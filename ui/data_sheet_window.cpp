@@ -1,0 +1,283 @@
+#include "data_sheet_window.h"
+
+#include "alerts.h"
+#include "answer_table_model.h"
+#include "correlation_window.h"
+#include "data_sheet_geometry.h"
+#include "help_viewer.h"
+#include "outcome_effects.h"
+#include "text_conversion.h"
+#include "twips.h"
+#include "window_registry.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTableWidget>
+
+#include <array>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace quillon {
+
+namespace {
+
+constexpr std::array kButtonCaptions = {"Calculate", "Clear", "Exit", "Help"};
+constexpr std::array kMethodCaptions = {"Pearson's", "Spearman's", "Regression"};
+constexpr int kAnswerColumns = 6;
+constexpr int kAnswerRowHeight = 270; // twips
+// "Clear" empties the analysis of variance table, the rows above the post-hoc tests.
+constexpr int kLastTableRowCleared = 5;
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(fromTwips(twips));
+    return label;
+}
+
+// The control at the right end of the area, its caption at the left.
+void placeWithCaption(QWidget* control, const char* captionName, const QString& caption,
+                      const QRect& twips, int controlWidth) {
+    const QRect box(twips.right() + 1 - controlWidth, twips.top(), controlWidth, twips.height());
+    const QRect label(twips.topLeft(), QSize(box.left() - 120 - twips.left(), twips.height()));
+    makeLabel(control->parentWidget(), captionName, caption, label);
+    control->setGeometry(fromTwips(box));
+}
+
+} // namespace
+
+DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
+    : QDialog(parent), layout_(layout), helpTopic_(layout.helpTopic) {
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.title));
+
+    editor_ = std::make_unique<DataSheetEditor>(this, layout.shape);
+    const DataSheetGeometry geometry = dataSheetGeometry(layout, editor_->gridWidth());
+    setFixedSize(fromTwips(geometry.client));
+    makeLabel(this, "Label2", toQString(layout.instruction), geometry.label);
+    editor_->sheet()->setGeometry(fromTwips(geometry.sheet));
+
+    std::array<QPushButton*, 4> buttons{};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i] = new QPushButton(QString::fromLatin1(kButtonCaptions[i]), this);
+        buttons[i]->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        buttons[i]->setGeometry(fromTwips(geometry.buttons[i]));
+    }
+    buttons[0]->setDefault(true);
+    const std::vector<QWidget*> extras = buildExtra(geometry.extra);
+
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line1"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(fromTwips(geometry.line));
+    buildAnswer(geometry.answer);
+
+    // Tab order: the grid and its box, the window's own control, the buttons, the answer grid.
+    QWidget* previous = editor_->sheet();
+    std::vector<QWidget*> chain{editor_->floater()};
+    chain.insert(chain.end(), extras.begin(), extras.end());
+    chain.insert(chain.end(), buttons.begin(), buttons.end());
+    if (answerGrid_ != nullptr) {
+        chain.push_back(answerGrid_);
+    }
+    for (QWidget* next : chain) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(buttons[0], &QPushButton::clicked, this, &DataSheetWindow::calculate);
+    connect(buttons[1], &QPushButton::clicked, this, &DataSheetWindow::clear);
+    connect(buttons[2], &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons[3], &QPushButton::clicked, this, &DataSheetWindow::showHelp);
+}
+
+DataSheetWindow::~DataSheetWindow() = default;
+
+std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
+    std::vector<QWidget*> controls;
+    switch (layout_.extra) {
+    case SheetExtra::PopulationSize:
+        population_ = new QLineEdit(this);
+        population_->setObjectName(QStringLiteral("Population"));
+        placeWithCaption(population_, "Label4", QStringLiteral("Population Size:"), twips, 1095);
+        controls.push_back(population_);
+        break;
+    case SheetExtra::YatesCorrection:
+        useYates_ = new QCheckBox(this);
+        useYates_->setObjectName(QStringLiteral("UseYates"));
+        placeWithCaption(useYates_, "Yates", QStringLiteral("Yate's correction:"), twips, 300);
+        controls.push_back(useYates_);
+        break;
+    case SheetExtra::CorrelationMethod: {
+        method_ = new QButtonGroup(this);
+        for (std::size_t i = 0; i < kMethodCaptions.size(); ++i) {
+            auto* option = new QRadioButton(QString::fromLatin1(kMethodCaptions[i]), this);
+            option->setObjectName(QStringLiteral("CorrelType"));
+            option->setProperty("index", static_cast<int>(i));
+            option->setGeometry(fromTwips(
+                QRect(twips.left(), twips.top() + static_cast<int>(i) * 360, twips.width(), 285)));
+            method_->addButton(option, static_cast<int>(i));
+            controls.push_back(option);
+        }
+        method_->button(static_cast<int>(CorrelationMethod::Regression))->setChecked(true);
+        connect(method_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+            if (checked) {
+                chooseMethod(id);
+            }
+        });
+        break;
+    }
+    case SheetExtra::None:
+        break;
+    }
+    return controls;
+}
+
+void DataSheetWindow::buildAnswer(const QRect& twips) {
+    if (layout_.answer == AnswerArea::Label) {
+        answer_ = makeLabel(this, "Answer", QString(), twips);
+        answer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        answer_->setWordWrap(true);
+        return;
+    }
+    answerTable_ = new AnswerTableModel(kAnswerColumns, this);
+    answerGrid_ = new QTableView(this);
+    answerGrid_->setObjectName(QStringLiteral("Grid1"));
+    answerGrid_->setModel(answerTable_);
+    answerGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    answerGrid_->setWordWrap(false);
+    answerGrid_->horizontalHeader()->hide();
+    answerGrid_->verticalHeader()->hide();
+    answerGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    answerGrid_->verticalHeader()->setMinimumSectionSize(1);
+    answerGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(kAnswerRowHeight));
+    answerGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    answerGrid_->horizontalHeader()->setMinimumSectionSize(1);
+    // The six columns share what the frame and the scroll bar leave, so that the table never
+    // scrolls sideways.
+    const int scrollBar = answerGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                            answerGrid_->verticalScrollBar());
+    const int inside = fromTwips(twips.width()) - 2 * answerGrid_->frameWidth() - scrollBar;
+    answerGrid_->horizontalHeader()->setDefaultSectionSize(inside / kAnswerColumns);
+    answerGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    answerGrid_->setGeometry(fromTwips(twips));
+    answerGrid_->hide();
+}
+
+DataSheetInput DataSheetWindow::input() const {
+    DataSheetInput input;
+    input.sheet = editor_->contents();
+    if (population_ != nullptr) {
+        input.population = toStdString(population_->text());
+    }
+    input.useYates = useYates_ != nullptr && useYates_->isChecked();
+    if (method_ != nullptr) {
+        input.correlationMethod = static_cast<CorrelationMethod>(method_->checkedId());
+    }
+    return input;
+}
+
+void DataSheetWindow::calculate() {
+    editor_->saveCell();
+    const DataSheetInput data = input();
+    std::optional<Outcome> outcome =
+        calculateOrReport(this, [&] { return layout_.calculate(data); });
+    if (outcome) {
+        std::visit([this](auto& result) { apply(std::move(result)); }, *outcome);
+    }
+}
+
+void DataSheetWindow::apply(const Refusal& refusal) {
+    // These calculations empty the answer before reading; the answer grid is left as it was.
+    if (answer_ != nullptr) {
+        answer_->clear();
+    }
+    announceRefusal(this, refusal);
+    // The box goes to the cell at fault, ready for the missing value.
+    if (refusal.currentCell) {
+        editor_->moveTo(*refusal.currentCell);
+    } else {
+        editor_->focusGrid();
+    }
+}
+
+void DataSheetWindow::apply(Answer answer) {
+    if (answer_ != nullptr) {
+        answer_->setText(withLineFeeds(answer.text));
+    }
+    if (answerGrid_ != nullptr) {
+        answerGrid_->setUpdatesEnabled(false);
+        answerTable_->setTable(std::move(answer.table));
+        answerGrid_->scrollToTop();
+        answerGrid_->show();
+        answerGrid_->setUpdatesEnabled(true);
+    }
+    if (answer.yatesSwitchedOn && useYates_ != nullptr) {
+        useYates_->setChecked(true);
+    }
+    if (answer.clipboard) {
+        replaceClipboardText(*answer.clipboard);
+    }
+    if (answer.beep) {
+        alerts().beep();
+    }
+    if (answer.currentCell) {
+        editor_->moveTo(*answer.currentCell, DataSheetEditor::Focus::Leave);
+    }
+}
+
+void DataSheetWindow::clear() {
+    if (answer_ != nullptr) {
+        answer_->clear();
+    }
+    if (population_ != nullptr) {
+        population_->clear();
+    }
+    if (answerGrid_ != nullptr) {
+        answerTable_->clearRows(0, kLastTableRowCleared);
+        answerGrid_->hide();
+    }
+    editor_->clear();
+}
+
+void DataSheetWindow::showHelp() {
+    showHelpTopic(helpTopic_);
+}
+
+void DataSheetWindow::chooseMethod(int method) {
+    const CorrelationPresentation presentation =
+        correlationPresentation(static_cast<CorrelationMethod>(method));
+    setWindowTitle(toQString(presentation.title));
+    editor_->setHeadings({layout_.shape.headings.front(), std::string(presentation.firstHeading),
+                          std::string(presentation.secondHeading)});
+    helpTopic_ = presentation.helpTopic;
+}
+
+void DataSheetWindow::closeEvent(QCloseEvent* event) {
+    editor_->saveCell();
+    QDialog::closeEvent(event);
+}
+
+void registerDataSheetWindows(WindowRegistry& registry) {
+    for (const DataSheetLayout& layout : dataSheetLayouts()) {
+        registry.add(layout.name, {[&layout](QWidget* owner) -> QDialog* {
+                         return new DataSheetWindow(layout, owner);
+                     }});
+    }
+}
+
+} // namespace quillon
