@@ -48,7 +48,7 @@ QFrame* makeRule(QWidget* parent, const QString& name, const QRect& twips) {
 } // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent)
-    : QDialog(parent), definition_(definition), keyFilter_(new NumericKeyFilter(this)) {
+    : CalculationDialog(parent), definition_(definition), keyFilter_(new NumericKeyFilter(this)) {
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     buildControls();

@@ -4,7 +4,7 @@
 
 #include "calculator_definitions.h"
 
-#include <QDialog>
+#include "calculation_dialog.h"
 
 #include <vector>
 
@@ -16,7 +16,7 @@ namespace quillon {
 
 class NumericKeyFilter;
 
-class CalculatorWindow : public QDialog {
+class CalculatorWindow : public CalculationDialog {
     Q_OBJECT
 public:
     // The definition must outlive the window.

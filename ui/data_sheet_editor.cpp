@@ -22,8 +22,8 @@ namespace {
 constexpr int kRowHeight = 300; // twips
 
 // The box keeps every key it is given: keys it has no use for (Page Down, Ctrl+Home) would
-// otherwise reach the grid behind it and move the grid's current cell under the box. Escape still
-// reaches the window.
+// otherwise reach the grid behind it and move the grid's current cell under the box. Escape goes
+// on to the window, which ignores it.
 class CellBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;

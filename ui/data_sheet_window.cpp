@@ -60,7 +60,7 @@ void placeWithCaption(QWidget* control, const char* captionName, const QString& 
 } // namespace
 
 DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
-    : QDialog(parent), layout_(layout), helpTopic_(layout.helpTopic) {
+    : CalculationDialog(parent), layout_(layout), helpTopic_(layout.helpTopic) {
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.title));
 
@@ -207,12 +207,9 @@ void DataSheetWindow::apply(const Refusal& refusal) {
         answer_->clear();
     }
     announceRefusal(this, refusal);
-    // The box goes to the cell at fault, ready for the missing value.
-    if (refusal.currentCell) {
-        editor_->moveTo(*refusal.currentCell);
-    } else {
-        editor_->focusGrid();
-    }
+    // Reading moved only the grid's current cell: the box stays over the cell the user was
+    // editing and takes the keys again, so what is typed next lands where it was going.
+    editor_->moveTo(editor_->remembered());
 }
 
 void DataSheetWindow::apply(Answer answer) {
@@ -234,9 +231,6 @@ void DataSheetWindow::apply(Answer answer) {
     }
     if (answer.beep) {
         alerts().beep();
-    }
-    if (answer.currentCell) {
-        editor_->moveTo(*answer.currentCell, DataSheetEditor::Focus::Leave);
     }
 }
 
@@ -269,7 +263,7 @@ void DataSheetWindow::chooseMethod(int method) {
 
 void DataSheetWindow::closeEvent(QCloseEvent* event) {
     editor_->saveCell();
-    QDialog::closeEvent(event);
+    CalculationDialog::closeEvent(event);
 }
 
 void registerDataSheetWindows(WindowRegistry& registry) {

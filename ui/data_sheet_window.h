@@ -7,7 +7,7 @@
 #include "data_sheet_layout.h"
 #include "outcome.h"
 
-#include <QDialog>
+#include "calculation_dialog.h"
 
 #include <memory>
 #include <vector>
@@ -23,7 +23,7 @@ namespace quillon {
 class AnswerTableModel;
 class WindowRegistry;
 
-class DataSheetWindow : public QDialog {
+class DataSheetWindow : public CalculationDialog {
     Q_OBJECT
 public:
     // The layout must outlive the window.

@@ -213,6 +213,15 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("summary"));
     }
 
+    void escape_on_a_button_leaves_the_window_open() {
+        open("Distr3a");
+        type(1, "1");
+        command(1)->setFocus();
+        QTest::keyClick(command(1), Qt::Key_Escape);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(input(1)->text(), QString("1"));
+    }
+
     void an_answer_replaces_the_caption_and_the_clipboard_with_lf_breaks() {
         StandIn::behaviour = [](InputTexts) -> Outcome {
             return Answer{"Line one\r\n\r\nLine two",

@@ -340,13 +340,14 @@ private slots:
         QVERIFY(clipboard().startsWith("F(2,27)=10, p=."));
     }
 
-    void means6_points_at_an_empty_sd_and_leaves_grid1_alone() {
+    void means6_refuses_an_empty_sd_leaving_the_box_and_grid1_alone() {
         open("Means6");
         typeRow({"10", "", "10", "12", "2", "10"}, Qt::Key_Tab, Qt::Key_Return);
+        const CellPosition typing = editor().remembered();
         window_->findChild<QPushButton*>("Command1")->setFocus();
         calculate();
         QCOMPARE(recorded_->beeps, 1);
-        QCOMPARE(editor().remembered(), (CellPosition{1, 2}));
+        QCOMPARE(editor().remembered(), typing);
         QCOMPARE(QApplication::focusWidget(), floater());
         QVERIFY(!window_->findChild<QTableView*>("Grid1")->isVisible());
         QCOMPARE(clipboard(), QString("before"));
@@ -379,15 +380,14 @@ private slots:
         QVERIFY(clipboard().startsWith(QString::fromUtf8("X\u00B2(1,n=18)=")));
     }
 
-    void counts1_names_an_empty_cell_then_enter_on_the_grid_returns_to_the_box() {
+    void counts1_names_an_empty_cell_and_gives_the_keys_back_to_the_box() {
         open("Counts1");
         editor().setCellText({1, 1}, "5");
         editor().setCellText({3, 3}, "5");
         calculate();
         QCOMPARE(recorded_->errors, QStringList{"Row 1 Column B has no data."});
-        QCOMPARE(QApplication::focusWidget(), sheet());
-        key(Qt::Key_Return);
-        QTRY_COMPARE(QApplication::focusWidget(), floater());
+        QCOMPARE(editor().remembered(), (CellPosition{1, 1}));
+        QCOMPARE(QApplication::focusWidget(), floater());
     }
 
     void an_arithmetic_error_keeps_answer_clipboard_and_cells() {
@@ -436,6 +436,14 @@ private slots:
         QCOMPARE(clipboard(), answer());
     }
 
+    void escape_in_the_box_leaves_window_and_cells_alone() {
+        open("Means0");
+        typeRow({"2", "4"}, Qt::Key_Return, Qt::Key_Return);
+        QTest::keyClick(floater(), Qt::Key_Escape);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(editor().cellText({2, 1}), QString("4"));
+    }
+
     void correl_ignores_enter_on_the_grid() {
         open("Correl");
         editor().focusGrid();
@@ -444,7 +452,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), sheet());
     }
 
-    void a_refusal_empties_the_answer_and_points_at_the_next_row() {
+    void a_refusal_empties_the_answer_and_keeps_the_box_where_it_was() {
         open("Means0");
         typeRow({"3", "5"}, Qt::Key_Return, Qt::Key_Return);
         calculate();
