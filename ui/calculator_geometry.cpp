@@ -82,7 +82,10 @@ CalculatorGeometry calculatorGeometry(const CalculatorDefinition& definition) {
     }
     const int ruleY = geometry.buttons.back().bottom() + 1 + kRuleGap;
     geometry.line1 = ruleRect(ruleY);
-    geometry.answer = QRect(kLabelLeft, ruleY + kRuleGap, kLabelWidth, kAnswerHeight);
+    // The answer runs the rule's whole width: with the platform's font the longest line
+    // ("Probability that the difference was due to chance = .0841") would not fit the questions'
+    // width.
+    geometry.answer = QRect(kLabelLeft, ruleY + kRuleGap, kRuleRight - kLabelLeft, kAnswerHeight);
     geometry.client = QSize(kClientWidth, geometry.answer.bottom() + 1 + kBottomMargin);
     return geometry;
 }

@@ -295,7 +295,7 @@ bool DataSheetEditor::floaterKeyRelease(QKeyEvent* event) {
 bool DataSheetEditor::sheetKeyPress(QKeyEvent* event) {
     if (isEnter(event->key())) {
         if (shape_.keys.enterOnGridActsAsTab) {
-            sendKeyString(u"{Tab}");
+            sendKeyString(u"{Tab}", sheet_);
         }
         return true;
     }

@@ -77,7 +77,7 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    const auto* box = qobject_cast<QLineEdit*>(watched);
+    auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr) {
         return false;
     }
@@ -90,7 +90,7 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     case KeyVerdict::Accept:
         return false;
     case KeyVerdict::Tab:
-        sendKeyString(u"{Tab}");
+        sendKeyString(u"{Tab}", box);
         return true;
     case KeyVerdict::Refuse:
         alerts().beep();

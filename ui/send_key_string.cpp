@@ -75,8 +75,13 @@ std::vector<KeyStroke> keyStrokesFor(QStringView keys) {
     return strokes;
 }
 
-void sendKeyString(QStringView keys) {
+void sendKeyString(QStringView keys, QWidget* sender) {
     QWidget* target = QApplication::focusWidget();
+    if (target == nullptr && sender != nullptr) {
+        // The keys start from the widget that asked, as they would had it kept the focus.
+        sender->setFocus(Qt::OtherFocusReason);
+        target = sender;
+    }
     if (target == nullptr) {
         return;
     }

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QWidget;
+
 namespace quillon {
 
 struct KeyStroke {
@@ -22,7 +24,9 @@ struct KeyStroke {
 // is exact and case-sensitive: "{tab}" sends nothing).
 std::vector<KeyStroke> keyStrokesFor(QStringView keys);
 
-// Posts the key string's events to the focus widget; nothing when no widget has the focus.
-void sendKeyString(QStringView keys);
+// Posts the key string's events to the focus widget. When no widget has the focus (the window is
+// inactive for a moment, as after a message box closes without a window manager), they go to
+// sender, the widget that asked; with no sender, nothing is sent.
+void sendKeyString(QStringView keys, QWidget* sender = nullptr);
 
 } // namespace quillon

@@ -189,6 +189,22 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), second);
     }
 
+    void with_no_focus_widget_the_tab_goes_from_the_sender() {
+        QWidget window;
+        auto* first = new QLineEdit(&window);
+        auto* second = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        first->clearFocus();
+        QCOMPARE(QApplication::focusWidget(), nullptr);
+        sendKeyString(u"{Tab}", first);
+        QTRY_COMPARE(QApplication::focusWidget(), second);
+    }
+
     void a_ctrl_chord_reaches_the_focus_widget() {
         QWidget window;
         auto* box = new QLineEdit(&window);
