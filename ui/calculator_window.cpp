@@ -117,13 +117,8 @@ void CalculatorWindow::prepare() {
     for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
         labels_[i]->setText(toQString(definition_.questions[i]));
     }
-    for (QLineEdit* box : inputs_) {
-        box->clear();
-    }
-    answer_->clear();
-    if (!inputs_.empty()) {
-        inputs_.front()->setFocus();
-    }
+    // Every opening starts as "Clear" leaves the window: empty boxes and answer, caret in Input1.
+    clear();
 }
 
 void CalculatorWindow::calculate() {
