@@ -8,6 +8,7 @@
 #include "t_test_report.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace quillon {
@@ -17,6 +18,34 @@ namespace {
 // sd / sqrt(n), reduced by the finite population correction.
 float standardErrorOfMean(float deviation, float size, float correction) {
     return single(divide(deviation, squareRoot(size)) * squareRoot(correction));
+}
+
+// The sample both the interval and the comparison with a population mean work from: the first
+// four boxes, checked in order, and the finite population correction (formed before the fifth box
+// is checked, so a population of 1 faults first).
+struct SampleOfMean {
+    float mean = 0.0f;
+    float deviation = 0.0f;
+    float size = 0.0f;
+    float correction = 1.0f;
+    std::optional<Outcome> refusal;
+};
+
+SampleOfMean readSampleOfMean(InputTexts inputs) {
+    SampleOfMean sample;
+    sample.mean = readSingle(inputs[0]);
+    sample.deviation = readSingle(inputs[1]);
+    sample.size = readSingle(inputs[2]);
+    const float population = readSingle(inputs[3]);
+    if (isEmpty(inputs[0]))
+        sample.refusal = refuse(1);
+    else if (sample.deviation == 0.0f)
+        sample.refusal = refuse(2);
+    else if (sample.size == 0.0f)
+        sample.refusal = refuse(3);
+    else
+        sample.correction = populationCorrection(population, sample.size);
+    return sample;
 }
 
 } // namespace
@@ -55,19 +84,12 @@ Outcome calculateMeans2(InputTexts inputs) {
 }
 
 Outcome calculateMeans3(InputTexts inputs) {
-    const float mean = readSingle(inputs[0]);
-    const float deviation = readSingle(inputs[1]);
-    const float size = readSingle(inputs[2]);
-    const float population = readSingle(inputs[3]);
     const float level = readSingle(inputs[4]);
     float alpha = single(1.0 - level / 100.0);
-    if (isEmpty(inputs[0]))
-        return refuse(1);
-    if (deviation == 0.0f)
-        return refuse(2);
-    if (size == 0.0f)
-        return refuse(3);
-    const float correction = populationCorrection(population, size);
+    const SampleOfMean sample = readSampleOfMean(inputs);
+    if (sample.refusal)
+        return *sample.refusal;
+    const auto [mean, deviation, size, correction, _] = sample;
     if (alpha <= 0.0f || alpha >= 1.0f)
         return refuse(5);
 
@@ -91,18 +113,11 @@ Outcome calculateMeans3(InputTexts inputs) {
 }
 
 Outcome calculateMeans4(InputTexts inputs) {
-    const float mean = readSingle(inputs[0]);
-    const float deviation = readSingle(inputs[1]);
-    const float size = readSingle(inputs[2]);
-    const float population = readSingle(inputs[3]);
     const float populationMean = readSingle(inputs[4]);
-    if (isEmpty(inputs[0]))
-        return refuse(1);
-    if (deviation == 0.0f)
-        return refuse(2);
-    if (size == 0.0f)
-        return refuse(3);
-    const float correction = populationCorrection(population, size);
+    const SampleOfMean sample = readSampleOfMean(inputs);
+    if (sample.refusal)
+        return *sample.refusal;
+    const auto [mean, deviation, size, correction, _] = sample;
     if (isEmpty(inputs[4]))
         return refuse(5);
 
