@@ -40,8 +40,9 @@ Outcome analyseVariance(const DataSheetInput& input) {
             break;
         }
     }
+    // Too few or too many groups: no one cell is at fault.
     if (k < 2)
-        return Refusal{kFocusGrid, {}, current};
+        return refuse(kFocusGrid);
 
     std::vector<float> mean(k + 1);
     std::vector<float> sd(k + 1);

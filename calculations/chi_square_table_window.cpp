@@ -59,7 +59,9 @@ Outcome chiSquareTableTest(const DataSheetInput& input) {
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
             if (isEmpty(sheet.text(i, j)))
-                return Refusal{kFocusGrid, cellName(i, j) + " has no data.", {}};
+                return Refusal{.focus = kFocusGrid,
+                               .message = cellName(i, j) + " has no data.",
+                               .currentCell = CellPosition{i, j}};
         }
     }
 
@@ -105,8 +107,10 @@ Outcome chiSquareTableTest(const DataSheetInput& input) {
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
             if (expected[i][j] <= 0.0f)
-                return Refusal{
-                    kFocusGrid, cellName(i, j) + " has an expected frequency of 0 or less.", {}};
+                return Refusal{.focus = kFocusGrid,
+                               .message =
+                                   cellName(i, j) + " has an expected frequency of 0 or less.",
+                               .currentCell = CellPosition{i, j}};
         }
     }
 

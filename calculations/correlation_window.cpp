@@ -172,7 +172,7 @@ CorrelationPresentation correlationPresentation(CorrelationMethod method) {
 Outcome correlate(const DataSheetInput& input) {
     const PairedColumns pairs = readPairedColumns(input.sheet);
     if (pairs.count < 3.0f)
-        return Refusal{kFocusGrid, {}, pairs.lastRead};
+        return refuse(kFocusGrid);
     if (input.correlationMethod == CorrelationMethod::Spearman)
         return spearman(pairs);
     return pearsonOrRegression(pairs, input.correlationMethod);

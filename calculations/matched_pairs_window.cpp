@@ -29,7 +29,7 @@ Outcome matchedPairsTest(const DataSheetInput& input) {
     const float count = pairs.count;
     const int n = static_cast<int>(count);
     if (count < 2.0f)
-        return Refusal{kFocusGrid, {}, pairs.lastRead};
+        return refuse(kFocusGrid);
 
     std::vector<float> d(x.size());
     float sumX = 0.0f;

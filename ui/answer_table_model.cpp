@@ -6,8 +6,8 @@
 
 namespace quillon {
 
-AnswerTableModel::AnswerTableModel(int columns, QObject* parent)
-    : QAbstractTableModel(parent), columns_(columns) {}
+AnswerTableModel::AnswerTableModel(int columns, int firstCentredRow, QObject* parent)
+    : QAbstractTableModel(parent), columns_(columns), firstCentredRow_(firstCentredRow) {}
 
 void AnswerTableModel::setTable(Table table) {
     beginResetModel();
@@ -41,9 +41,8 @@ QVariant AnswerTableModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        // The first column reads as row labels; the figures are centred under their headings.
-        const Qt::Alignment alignment =
-            index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        const bool label = index.column() == 0 && index.row() < firstCentredRow_;
+        const Qt::Alignment alignment = label ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
         return static_cast<int>(alignment);
     }
     if (role != Qt::DisplayRole) {

@@ -15,7 +15,9 @@ class AnswerTableModel : public QAbstractTableModel {
 public:
     using Table = std::vector<std::vector<std::string>>;
 
-    AnswerTableModel(int columns, QObject* parent = nullptr);
+    // The first column is left-aligned, as row labels, above firstCentredRow and centred like the
+    // other columns from that row down.
+    AnswerTableModel(int columns, int firstCentredRow, QObject* parent = nullptr);
 
     // Replaces every row.
     void setTable(Table table);
@@ -28,6 +30,7 @@ public:
 
 private:
     int columns_;
+    int firstCentredRow_;
     Table table_;
 };
 

@@ -5,9 +5,12 @@ namespace quillon {
 namespace {
 
 constexpr int kClientWidth = 7365;
-constexpr int kLabelLeft = 480;
-constexpr int kLabelWidth = 5175;
+// Questions, rules and answer share one left edge, 24 pixels in: the longest question ("Enter the
+// unbiased standard deviation of the second group:") needs all the room up to its box.
+constexpr int kLabelLeft = 360;
 constexpr int kInputLeft = 5880;
+// A question runs up to its box.
+constexpr int kLabelWidth = kInputLeft - kLabelLeft - 45;
 constexpr int kInputWidth = 1095;
 constexpr int kInputHeight = 285;
 constexpr int kRowPitch = 480;

@@ -2,7 +2,9 @@
 
 #include "alerts.h"
 #include "number_text.h"
+#include "row_number_header.h"
 #include "send_key_string.h"
+#include "sheet_cell_delegate.h"
 #include "sheet_corner.h"
 #include "text_conversion.h"
 #include "twips.h"
@@ -10,10 +12,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace quillon {
 
@@ -34,6 +39,15 @@ protected:
         if (event->key() != Qt::Key_Escape) {
             event->accept();
         }
+    }
+    // Outlined like a spreadsheet's current cell, so that an empty cell shows where it is.
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        QPen outline(palette().color(QPalette::Highlight), 2);
+        outline.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(outline);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 };
 
@@ -81,6 +95,16 @@ DataSheetEditor::DataSheetEditor(QWidget* window, const SheetShape& shape)
 void DataSheetEditor::buildSheet() {
     sheet_ = new QTableWidget(DataSheet::kRows, shape_.columns, window_);
     sheet_->setObjectName(QStringLiteral("Sheet1"));
+    sheet_->setVerticalHeader(new RowNumberHeader(sheet_));
+    sheet_->setItemDelegate(new SheetCellDelegate(sheet_));
+    // Whole rows and columns only: the top row is never cut by a scroll.
+    sheet_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    sheet_->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    if (shape_.fitsColumns) {
+        sheet_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        sheet_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
     sheet_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sheet_->setSelectionMode(QAbstractItemView::NoSelection);
     sheet_->setTabKeyNavigation(false);
@@ -124,6 +148,17 @@ int DataSheetEditor::gridWidth() const {
     const int scrollBar = sheet_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                        sheet_->verticalScrollBar());
     return columns + 2 * sheet_->frameWidth() + scrollBar;
+}
+
+int DataSheetEditor::heightForWholeRows(int height) const {
+    const int rowHeight = sheet_->verticalHeader()->defaultSectionSize();
+    int chrome = 2 * sheet_->frameWidth() + sheet_->horizontalHeader()->height();
+    if (!shape_.fitsColumns) {
+        chrome += sheet_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                               sheet_->horizontalScrollBar());
+    }
+    const int rows = std::max(1, (height - chrome) / rowHeight);
+    return chrome + rows * rowHeight;
 }
 
 void DataSheetEditor::setHeadings(const std::vector<std::string>& headings) {

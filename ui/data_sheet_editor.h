@@ -43,6 +43,8 @@ public:
 
     // The grid's width in logical pixels: its columns, frame and scroll bar, or its design width.
     int gridWidth() const;
+    // The tallest grid height up to the given one (logical pixels) that shows whole rows.
+    int heightForWholeRows(int height) const;
 
     void setHeadings(const std::vector<std::string>& headings);
 

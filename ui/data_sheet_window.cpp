@@ -39,6 +39,8 @@ constexpr int kAnswerColumns = 6;
 constexpr int kAnswerRowHeight = 270; // twips
 // "Clear" empties the analysis of variance table, the rows above the post-hoc tests.
 constexpr int kLastTableRowCleared = 5;
+// From the post-hoc headings down, the first column holds a group number like the second.
+constexpr int kPostHocHeadingRow = 9;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips) {
     auto* label = new QLabel(text, parent);
@@ -49,12 +51,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 // The control at the right end of the area, its caption at the left.
-void placeWithCaption(QWidget* control, const char* captionName, const QString& caption,
-                      const QRect& twips, int controlWidth) {
+QLabel* placeWithCaption(QWidget* control, const char* captionName, const QString& caption,
+                         const QRect& twips, int controlWidth) {
     const QRect box(twips.right() + 1 - controlWidth, twips.top(), controlWidth, twips.height());
     const QRect label(twips.topLeft(), QSize(box.left() - 120 - twips.left(), twips.height()));
-    makeLabel(control->parentWidget(), captionName, caption, label);
     control->setGeometry(fromTwips(box));
+    return makeLabel(control->parentWidget(), captionName, caption, label);
 }
 
 } // namespace
@@ -68,7 +70,9 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     const DataSheetGeometry geometry = dataSheetGeometry(layout, editor_->gridWidth());
     setFixedSize(fromTwips(geometry.client));
     makeLabel(this, "Label2", toQString(layout.instruction), geometry.label);
-    editor_->sheet()->setGeometry(fromTwips(geometry.sheet));
+    QRect sheet = fromTwips(geometry.sheet);
+    sheet.setHeight(editor_->heightForWholeRows(sheet.height()));
+    editor_->sheet()->setGeometry(sheet);
 
     std::array<QPushButton*, 4> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
@@ -119,7 +123,8 @@ std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
     case SheetExtra::YatesCorrection:
         useYates_ = new QCheckBox(this);
         useYates_->setObjectName(QStringLiteral("UseYates"));
-        placeWithCaption(useYates_, "Yates", QStringLiteral("Yate's correction:"), twips, 300);
+        placeWithCaption(useYates_, "Yates", QStringLiteral("Yate's correction:"), twips, 300)
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         controls.push_back(useYates_);
         break;
     case SheetExtra::CorrelationMethod: {
@@ -154,7 +159,7 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
         answer_->setWordWrap(true);
         return;
     }
-    answerTable_ = new AnswerTableModel(kAnswerColumns, this);
+    answerTable_ = new AnswerTableModel(kAnswerColumns, kPostHocHeadingRow, this);
     answerGrid_ = new QTableView(this);
     answerGrid_->setObjectName(QStringLiteral("Grid1"));
     answerGrid_->setModel(answerTable_);
@@ -207,9 +212,9 @@ void DataSheetWindow::apply(const Refusal& refusal) {
         answer_->clear();
     }
     announceRefusal(this, refusal);
-    // Reading moved only the grid's current cell: the box stays over the cell the user was
-    // editing and takes the keys again, so what is typed next lands where it was going.
-    editor_->moveTo(editor_->remembered());
+    // The box goes to the cell at fault, so the user sees it and the next keys mend it. A refusal
+    // that names no cell (too few or too many rows) leaves the box where the user was typing.
+    editor_->moveTo(refusal.currentCell.value_or(editor_->remembered()));
 }
 
 void DataSheetWindow::apply(Answer answer) {

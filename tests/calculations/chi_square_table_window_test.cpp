@@ -33,8 +33,9 @@ Answer remark(const std::string& text) {
     return answered(text, std::nullopt, std::nullopt);
 }
 
-Refusal messageBox(const std::string& message) {
-    return Refusal{kFocusGrid, message, {}};
+// The message box names the cell, which becomes current for the user to mend.
+Refusal messageBox(const std::string& message, CellPosition cell) {
+    return Refusal{.focus = kFocusGrid, .message = message, .currentCell = cell};
 }
 
 // Rows 1 and 2 filled from column A to Y, and Z only in row 2.
@@ -72,16 +73,17 @@ TEST(ChiSquareTable, AnswersAndRefusals) {
             {"nothing typed", sheetOf({}), kBeep},
             {"a single cell", sheetOf({{"5"}}), kBeep},
             {"a sparse table names its first empty cell", sheetOf({{"1"}, {}, {"", "", "1"}}),
-             messageBox("Row 1 Column B has no data.")},
-            {"the last column is Z", widestTable(), messageBox("Row 1 Column Z has no data.")},
+             messageBox("Row 1 Column B has no data.", {1, 2})},
+            {"the last column is Z", widestTable(),
+             messageBox("Row 1 Column Z has no data.", {1, 26})},
             {"a row of zeros; text counts as 0", sheetOf({{"abc", "0"}, {"1", "2"}}),
              remark("Row 1 has no nonzero data.")},
             {"a column of zeros", sheetOf({{"1", "0"}, {"2", "0"}}),
              remark("Column 2 has no nonzero data.")},
             {"a negative expected frequency", sheetOf({{"10", "-20"}, {"30", "40"}}),
-             messageBox("Row 1 Column A has an expected frequency of 0 or less.")},
+             messageBox("Row 1 Column A has an expected frequency of 0 or less.", {1, 1})},
             {"a negative expected frequency in a single row", sheetOf({{"-10", "-20", "5"}}),
-             messageBox("Row 1 Column A has an expected frequency of 0 or less.")},
+             messageBox("Row 1 Column A has an expected frequency of 0 or less.", {1, 1})},
         });
 }
 

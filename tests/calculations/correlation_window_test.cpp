@@ -86,7 +86,7 @@ TEST(Correlation, PearsonAnswers) {
             {"constant x", pearson(kConstantX),
              stopped("There is no variance in the independent variable.", {4, 2})},
             {"two pairs", pearson({kPoint8[0], kPoint8[1]}),
-             Refusal{kFocusGrid, {}, CellPosition{3, 2}}},
+             Refusal{.focus = kFocusGrid, .message = {}, .currentCell = {}}},
         });
 }
 

@@ -73,8 +73,10 @@ TEST(SampleDescription, AnswersAndRefusals) {
              described(description("50.500", "100", "29.011", "Standard error of the mean = 2.901",
                                    "50.500"),
                        {100, 1})},
-            {"a single value", sheetOf({{"7"}}), Refusal{kFocusGrid, {}, CellPosition{2, 1}}},
-            {"nothing typed", sheetOf({}), Refusal{kFocusGrid, {}, CellPosition{1, 1}}},
+            {"a single value", sheetOf({{"7"}}),
+             Refusal{.focus = kFocusGrid, .message = {}, .currentCell = {}}},
+            {"nothing typed", sheetOf({}),
+             Refusal{.focus = kFocusGrid, .message = {}, .currentCell = {}}},
         });
 }
 

@@ -27,6 +27,19 @@ Q_DECLARE_METATYPE(quillon::CellPosition)
 
 namespace {
 
+// The bounding box of the dark pixels (text) inside a rectangle of an image, relative to it.
+QRect inkIn(const QImage& image, const QRect& area) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                ink |= QRect(x - area.left(), y - area.top(), 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
 QString cellName(CellPosition cell) {
     return QStringLiteral("(%1, %2)").arg(cell.row).arg(cell.column);
 }
@@ -71,6 +84,18 @@ class DataSheetWindowTest : public QObject {
     void calculate() { window_->findChild<QPushButton*>("Command1")->click(); }
     QString answer() { return window_->findChild<QLabel*>("Answer")->text(); }
     QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    // Every data cell that holds text, by its position.
+    QMap<QString, QString> filledCells() {
+        QMap<QString, QString> cells;
+        for (int row = 1; row <= sheet()->rowCount(); ++row) {
+            for (int column = 1; column <= sheet()->columnCount(); ++column) {
+                if (const QString text = editor().cellText({row, column}); !text.isEmpty()) {
+                    cells.insert(cellName({row, column}), text);
+                }
+            }
+        }
+        return cells;
+    }
     bool boxIsInView() {
         return floater()->isVisible() &&
                sheet()->viewport()->rect().contains(floater()->geometry());
@@ -340,17 +365,87 @@ private slots:
         QVERIFY(clipboard().startsWith("F(2,27)=10, p=."));
     }
 
-    void means6_refuses_an_empty_sd_leaving_the_box_and_grid1_alone() {
-        open("Means6");
-        typeRow({"10", "", "10", "12", "2", "10"}, Qt::Key_Tab, Qt::Key_Return);
-        const CellPosition typing = editor().remembered();
+    // Rows of cells as "mean,sd,n"; the box is left typing in another cell when Calculate is
+    // pressed. A fault of (0, 0) means the refusal names no cell.
+    void a_refusal_puts_the_box_on_the_cell_at_fault_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<CellPosition>("typing");
+        QTest::addColumn<CellPosition>("fault");
+        QTest::addColumn<QString>("message");
+        const CellPosition none{0, 0};
+        QTest::newRow("Means6 empty SD") << "Means6" << QStringList{"10,2,10", "12,,10", "14,2,10"}
+                                         << CellPosition{50, 1} << CellPosition{2, 2} << "";
+        QTest::newRow("Means6 SD of 0") << "Means6" << QStringList{"10,0,10", "12,2,10"}
+                                        << CellPosition{50, 1} << CellPosition{1, 2} << "";
+        QTest::newRow("Means6 N of 1.5") << "Means6" << QStringList{"10,2,10", "12,2,1.5"}
+                                         << CellPosition{50, 1} << CellPosition{2, 3} << "";
+        QTest::newRow("Means6 empty N before a later fault")
+            << "Means6" << QStringList{"10,2,", "12,0,10"} << CellPosition{50, 1}
+            << CellPosition{1, 3} << "";
+        QTest::newRow("Means6 typing the empty SD itself")
+            << "Means6" << QStringList{"10,2,10", "12,,10"} << CellPosition{2, 3}
+            << CellPosition{2, 2} << "";
+        QTest::newRow("Counts1 empty cell inside the table")
+            << "Counts1" << QStringList{"5", "", ",,5"} << CellPosition{2, 1} << CellPosition{1, 2}
+            << "Row 1 Column B has no data.";
+        QTest::newRow("Counts1 hole in a row")
+            << "Counts1" << QStringList{"5,,5", "5,5,5"} << CellPosition{2, 1} << CellPosition{1, 2}
+            << "Row 1 Column B has no data.";
+        QTest::newRow("Counts1 expected frequency of 0 or less")
+            << "Counts1" << QStringList{"10,-20", "30,40"} << CellPosition{2, 2}
+            << CellPosition{1, 1} << "Row 1 Column A has an expected frequency of 0 or less.";
+        QTest::newRow("Counts1 a single cell")
+            << "Counts1" << QStringList{} << CellPosition{1, 1} << none << "";
+        QTest::newRow("Means0 one value")
+            << "Means0" << QStringList{"7"} << CellPosition{50, 1} << none << "";
+        QTest::newRow("Means1 one pair")
+            << "Means1" << QStringList{"1,2"} << CellPosition{50, 1} << none << "";
+        QTest::newRow("Means6 one group")
+            << "Means6" << QStringList{"10,2,10"} << CellPosition{50, 1} << none << "";
+        QTest::newRow("Means6 100 groups")
+            << "Means6" << QStringList(100, "10,2,10") << CellPosition{50, 1} << none << "";
+        QTest::newRow("Correl two pairs")
+            << "Correl" << QStringList{"1,2", "3,4"} << CellPosition{50, 1} << none << "";
+    }
+
+    void a_refusal_puts_the_box_on_the_cell_at_fault() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, rows);
+        QFETCH(CellPosition, typing);
+        QFETCH(CellPosition, fault);
+        QFETCH(QString, message);
+        open(window);
+        for (int r = 0; r < rows.size(); ++r) {
+            const QStringList cells = rows[r].split(',');
+            for (int c = 0; c < cells.size(); ++c) {
+                editor().setCellText({r + 1, c + 1}, cells[c]);
+            }
+        }
+        editor().moveTo(typing);
+        const QString typed = editor().cellText(typing) + "3";
+        QTest::keyClicks(floater(), "3");
         window_->findChild<QPushButton*>("Command1")->setFocus();
+        const bool namesACell = fault.row != 0;
         calculate();
-        QCOMPARE(recorded_->beeps, 1);
-        QCOMPARE(editor().remembered(), typing);
+
+        QCOMPARE(recorded_->errors, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(recorded_->beeps, message.isEmpty() ? 1 : 0);
+        QCOMPARE(editor().cellText(typing), typed);
+        const CellPosition mend = namesACell ? fault : typing;
+        QCOMPARE(editor().remembered(), mend);
         QCOMPARE(QApplication::focusWidget(), floater());
-        QVERIFY(!window_->findChild<QTableView*>("Grid1")->isVisible());
-        QCOMPARE(clipboard(), QString("before"));
+        QVERIFY(boxIsInView());
+        QCOMPARE(floater()->geometry(), cellRect(mend));
+        QCOMPARE(floater()->text(), editor().cellText(mend));
+
+        // The next keys change the cell at fault and nothing else.
+        const QMap<QString, QString> before = filledCells();
+        QTest::keyClicks(QApplication::focusWidget(), "77");
+        editor().saveCell();
+        QMap<QString, QString> expected = before;
+        expected[cellName(mend)] = before.value(cellName(mend)) + "77";
+        QCOMPARE(filledCells(), expected);
     }
 
     void means6_with_99_groups_lists_every_pair() {
@@ -378,16 +473,6 @@ private slots:
         QVERIFY(yates->isChecked());
         QVERIFY(answer().startsWith("Corrected chi-square statistic = "));
         QVERIFY(clipboard().startsWith(QString::fromUtf8("X\u00B2(1,n=18)=")));
-    }
-
-    void counts1_names_an_empty_cell_and_gives_the_keys_back_to_the_box() {
-        open("Counts1");
-        editor().setCellText({1, 1}, "5");
-        editor().setCellText({3, 3}, "5");
-        calculate();
-        QCOMPARE(recorded_->errors, QStringList{"Row 1 Column B has no data."});
-        QCOMPARE(editor().remembered(), (CellPosition{1, 1}));
-        QCOMPARE(QApplication::focusWidget(), floater());
     }
 
     void an_arithmetic_error_keeps_answer_clipboard_and_cells() {
@@ -450,6 +535,65 @@ private slots:
         key(Qt::Key_Return);
         QTest::qWait(20);
         QCOMPARE(QApplication::focusWidget(), sheet());
+    }
+
+    void rows_show_whole_before_and_after_scrolling_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"Counts1", "Means0", "Means1", "Means6", "Correl"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+    void rows_show_whole_before_and_after_scrolling() {
+        QFETCH(QString, window);
+        open(window);
+        const int rowHeight = sheet()->rowHeight(0);
+        QCOMPARE(sheet()->viewport()->height() % rowHeight, 0);
+        editor().moveTo({60, 1});
+        QCOMPARE(sheet()->visualRect(sheet()->model()->index(sheet()->rowAt(0), 0)).top(), 0);
+        QVERIFY(boxIsInView());
+    }
+
+    void text_stands_alike_in_the_box_the_cells_and_the_row_numbers() {
+        open("Means1");
+        editor().setCellText({1, 1}, "10");
+        editor().moveTo({2, 1});
+        QTest::keyClicks(floater(), "10");
+        floater()->setReadOnly(true); // no caret in the picture
+        const QImage image = window_->grab().toImage();
+        const auto inWindow = [this](QWidget* widget, const QRect& rect) {
+            return QRect(widget->mapTo(window_.get(), rect.topLeft()), rect.size());
+        };
+        const QRect cell1 = inWindow(sheet()->viewport(), cellRect({1, 1}));
+        const QRect cell2 = inWindow(sheet()->viewport(), cellRect({2, 1}));
+        QHeaderView* numbers = sheet()->verticalHeader();
+        const QRect number1 =
+            inWindow(numbers->viewport(), QRect(0, numbers->sectionViewportPosition(0),
+                                                numbers->width(), sheet()->rowHeight(0)));
+        const QRect typed = inkIn(image, cell2.adjusted(1, 1, -1, -1));
+        QVERIFY(!typed.isEmpty());
+        QCOMPARE(inkIn(image, cell1.adjusted(1, 1, -1, -1)), typed);
+        // The row number " 1" and the cell's "1" share their top and bottom.
+        const QRect number = inkIn(image, number1.adjusted(1, 1, -1, -1));
+        QCOMPARE(number.top(), typed.top());
+        QCOMPARE(number.bottom(), typed.bottom());
+    }
+
+    void post_hoc_group_numbers_are_aligned_alike() {
+        open("Means6");
+        for (int row = 1; row <= 3; ++row) {
+            editor().setCellText({row, 1}, QString::number(10 + row));
+            editor().setCellText({row, 2}, "2");
+            editor().setCellText({row, 3}, "10");
+        }
+        calculate();
+        const QAbstractItemModel* table = window_->findChild<QTableView*>("Grid1")->model();
+        const auto alignment = [table](int row, int column) {
+            return table->index(row, column).data(Qt::TextAlignmentRole).toInt();
+        };
+        QCOMPARE(table->index(11, 0).data().toString(), QString(" 1"));
+        QCOMPARE(alignment(3, 0), int(Qt::AlignLeft | Qt::AlignVCenter)); // "Between"
+        QCOMPARE(alignment(9, 0), alignment(9, 1));                       // "Group", "Group"
+        QCOMPARE(alignment(11, 0), alignment(11, 1));
     }
 
     void a_refusal_empties_the_answer_and_keeps_the_box_where_it_was() {
