@@ -179,7 +179,12 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
     const int inside = fromTwips(twips.width()) - 2 * answerGrid_->frameWidth() - scrollBar;
     answerGrid_->horizontalHeader()->setDefaultSectionSize(inside / kAnswerColumns);
     answerGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    answerGrid_->setGeometry(fromTwips(twips));
+    // Whole rows only, like the data grid.
+    QRect area = fromTwips(twips);
+    const int rowHeight = fromTwips(kAnswerRowHeight);
+    const int frame = 2 * answerGrid_->frameWidth();
+    area.setHeight(frame + (area.height() - frame) / rowHeight * rowHeight);
+    answerGrid_->setGeometry(area);
     answerGrid_->hide();
 }
 

@@ -548,6 +548,10 @@ private slots:
         open(window);
         const int rowHeight = sheet()->rowHeight(0);
         QCOMPARE(sheet()->viewport()->height() % rowHeight, 0);
+        if (const auto* answers = window_->findChild<QTableView*>("Grid1")) {
+            QCOMPARE(
+                answers->viewport()->height() % answers->verticalHeader()->defaultSectionSize(), 0);
+        }
         editor().moveTo({60, 1});
         QCOMPARE(sheet()->visualRect(sheet()->model()->index(sheet()->rowAt(0), 0)).top(), 0);
         QVERIFY(boxIsInView());
