@@ -4,19 +4,18 @@
 
 #include "calculator_definitions.h"
 
-#include "calculation_dialog.h"
+#include "calculation_window.h"
 
 #include <vector>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace quillon {
 
 class NumericKeyFilter;
 
-class CalculatorWindow : public CalculationDialog {
+class CalculatorWindow : public CalculationWindow {
     Q_OBJECT
 public:
     // The definition must outlive the window.
@@ -29,18 +28,15 @@ public:
 
 private:
     void buildControls();
-    void calculate();
-    void clear();
-    void showHelp();
-    void apply(const Refusal& refusal);
-    void apply(const Answer& answer);
+    void calculate() override;
+    void clear() override;
+    int helpTopic() const override { return definition_.helpTopic; }
+    void applyRefusal(const Refusal& refusal) override;
 
     const CalculatorDefinition& definition_;
     NumericKeyFilter* keyFilter_ = nullptr;
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> inputs_;
-    QPushButton* calculateButton_ = nullptr;
-    QLabel* answer_ = nullptr;
 };
 
 } // namespace quillon

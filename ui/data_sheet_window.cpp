@@ -1,11 +1,8 @@
 #include "data_sheet_window.h"
 
-#include "alerts.h"
 #include "answer_table_model.h"
 #include "correlation_window.h"
 #include "data_sheet_geometry.h"
-#include "help_viewer.h"
-#include "outcome_effects.h"
 #include "text_conversion.h"
 #include "twips.h"
 #include "window_registry.h"
@@ -13,7 +10,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,14 +22,12 @@
 
 #include <array>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace quillon {
 
 namespace {
 
-constexpr std::array kButtonCaptions = {"Calculate", "Clear", "Exit", "Help"};
 constexpr std::array kMethodCaptions = {"Pearson's", "Spearman's", "Regression"};
 constexpr int kAnswerColumns = 6;
 constexpr int kAnswerRowHeight = 270; // twips
@@ -62,7 +56,7 @@ QLabel* placeWithCaption(QWidget* control, const char* captionName, const QStrin
 } // namespace
 
 DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
-    : CalculationDialog(parent), layout_(layout), helpTopic_(layout.helpTopic) {
+    : CalculationWindow(parent), layout_(layout), helpTopic_(layout.helpTopic) {
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.title));
 
@@ -74,20 +68,10 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     sheet.setHeight(editor_->heightForWholeRows(sheet.height()));
     editor_->sheet()->setGeometry(sheet);
 
-    std::array<QPushButton*, 4> buttons{};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i] = new QPushButton(QString::fromLatin1(kButtonCaptions[i]), this);
-        buttons[i]->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        buttons[i]->setGeometry(fromTwips(geometry.buttons[i]));
-    }
-    buttons[0]->setDefault(true);
+    const std::array<QPushButton*, 4> buttons = buildButtons(geometry.buttons);
     const std::vector<QWidget*> extras = buildExtra(geometry.extra);
 
-    auto* rule = new QFrame(this);
-    rule->setObjectName(QStringLiteral("Line1"));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(fromTwips(geometry.line));
+    buildRule(QStringLiteral("Line1"), geometry.line);
     buildAnswer(geometry.answer);
 
     // Tab order: the grid and its box, the window's own control, the buttons, the answer grid.
@@ -102,11 +86,6 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
         setTabOrder(previous, next);
         previous = next;
     }
-
-    connect(buttons[0], &QPushButton::clicked, this, &DataSheetWindow::calculate);
-    connect(buttons[1], &QPushButton::clicked, this, &DataSheetWindow::clear);
-    connect(buttons[2], &QPushButton::clicked, this, &QWidget::close);
-    connect(buttons[3], &QPushButton::clicked, this, &DataSheetWindow::showHelp);
 }
 
 DataSheetWindow::~DataSheetWindow() = default;
@@ -154,9 +133,7 @@ std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
 
 void DataSheetWindow::buildAnswer(const QRect& twips) {
     if (layout_.answer == AnswerArea::Label) {
-        answer_ = makeLabel(this, "Answer", QString(), twips);
-        answer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        answer_->setWordWrap(true);
+        buildAnswerLabel(twips);
         return;
     }
     answerTable_ = new AnswerTableModel(kAnswerColumns, kPostHocHeadingRow, this);
@@ -204,28 +181,21 @@ DataSheetInput DataSheetWindow::input() const {
 void DataSheetWindow::calculate() {
     editor_->saveCell();
     const DataSheetInput data = input();
-    std::optional<Outcome> outcome =
-        calculateOrReport(this, [&] { return layout_.calculate(data); });
-    if (outcome) {
-        std::visit([this](auto& result) { apply(std::move(result)); }, *outcome);
-    }
+    runCalculation([&] { return layout_.calculate(data); });
 }
 
-void DataSheetWindow::apply(const Refusal& refusal) {
+void DataSheetWindow::applyRefusal(const Refusal& refusal) {
     // These calculations empty the answer before reading; the answer grid is left as it was.
-    if (answer_ != nullptr) {
-        answer_->clear();
+    if (answerLabel() != nullptr) {
+        answerLabel()->clear();
     }
-    announceRefusal(this, refusal);
+    CalculationWindow::applyRefusal(refusal);
     // The box goes to the cell at fault, so the user sees it and the next keys mend it. A refusal
     // that names no cell (too few or too many rows) leaves the box where the user was typing.
     editor_->moveTo(refusal.currentCell.value_or(editor_->remembered()));
 }
 
-void DataSheetWindow::apply(Answer answer) {
-    if (answer_ != nullptr) {
-        answer_->setText(withLineFeeds(answer.text));
-    }
+void DataSheetWindow::applyAnswer(Answer answer) {
     if (answerGrid_ != nullptr) {
         answerGrid_->setUpdatesEnabled(false);
         answerTable_->setTable(std::move(answer.table));
@@ -236,17 +206,12 @@ void DataSheetWindow::apply(Answer answer) {
     if (answer.yatesSwitchedOn && useYates_ != nullptr) {
         useYates_->setChecked(true);
     }
-    if (answer.clipboard) {
-        replaceClipboardText(*answer.clipboard);
-    }
-    if (answer.beep) {
-        alerts().beep();
-    }
+    CalculationWindow::applyAnswer(std::move(answer));
 }
 
 void DataSheetWindow::clear() {
-    if (answer_ != nullptr) {
-        answer_->clear();
+    if (answerLabel() != nullptr) {
+        answerLabel()->clear();
     }
     if (population_ != nullptr) {
         population_->clear();
@@ -256,10 +221,6 @@ void DataSheetWindow::clear() {
         answerGrid_->hide();
     }
     editor_->clear();
-}
-
-void DataSheetWindow::showHelp() {
-    showHelpTopic(helpTopic_);
 }
 
 void DataSheetWindow::chooseMethod(int method) {
@@ -273,7 +234,7 @@ void DataSheetWindow::chooseMethod(int method) {
 
 void DataSheetWindow::closeEvent(QCloseEvent* event) {
     editor_->saveCell();
-    CalculationDialog::closeEvent(event);
+    CalculationWindow::closeEvent(event);
 }
 
 void registerDataSheetWindows(WindowRegistry& registry) {

@@ -7,7 +7,7 @@
 #include "data_sheet_layout.h"
 #include "outcome.h"
 
-#include "calculation_dialog.h"
+#include "calculation_window.h"
 
 #include <memory>
 #include <vector>
@@ -23,7 +23,7 @@ namespace quillon {
 class AnswerTableModel;
 class WindowRegistry;
 
-class DataSheetWindow : public CalculationDialog {
+class DataSheetWindow : public CalculationWindow {
     Q_OBJECT
 public:
     // The layout must outlive the window.
@@ -31,7 +31,7 @@ public:
     ~DataSheetWindow() override;
 
     DataSheetEditor& editor() { return *editor_; }
-    int helpTopic() const { return helpTopic_; }
+    int helpTopic() const override { return helpTopic_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,18 +39,16 @@ protected:
 private:
     std::vector<QWidget*> buildExtra(const QRect& twips);
     void buildAnswer(const QRect& twips);
-    void calculate();
-    void clear();
-    void showHelp();
+    void calculate() override;
+    void clear() override;
     void chooseMethod(int method);
     DataSheetInput input() const;
-    void apply(const Refusal& refusal);
-    void apply(Answer answer);
+    void applyRefusal(const Refusal& refusal) override;
+    void applyAnswer(Answer answer) override;
 
     const DataSheetLayout& layout_;
     std::unique_ptr<DataSheetEditor> editor_;
     int helpTopic_;
-    QLabel* answer_ = nullptr;
     QTableView* answerGrid_ = nullptr;
     AnswerTableModel* answerTable_ = nullptr;
     QLineEdit* population_ = nullptr;
