@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(input(2)->x(), input(4)->x());
         QVERIFY(input(2)->x() > input(1)->geometry().right());
         QVERIFY(command(1)->y() > input(4)->geometry().bottom());
-        QCOMPARE(answer(), QString()); // the opening empties the design-time caption
+        QCOMPARE(answer(), QString()); // the opening empties the answer the window was built with
     }
 
     void tab_runs_down_the_boxes_then_the_buttons_data() {
