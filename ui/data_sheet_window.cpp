@@ -180,8 +180,8 @@ DataSheetInput DataSheetWindow::input() const {
 
 void DataSheetWindow::calculate() {
     editor_->saveCell();
-    const DataSheetInput data = input();
-    runCalculation([&] { return layout_.calculate(data); });
+    const DataSheetInput sheetInput = input();
+    runCalculation([&] { return layout_.calculate(sheetInput); });
 }
 
 void DataSheetWindow::applyRefusal(const Refusal& refusal) {
