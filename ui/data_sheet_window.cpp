@@ -65,9 +65,11 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     setWindowTitle(toQString(layout.title));
 
     editor_ = std::make_unique<DataSheetEditor>(this, layout.shape);
-    const DataSheetGeometry geometry = dataSheetGeometry(layout, editor_->gridWidth());
+    const QString instruction = toQString(layout.instruction);
+    const DataSheetGeometry geometry = dataSheetGeometry(
+        layout, editor_->gridWidth(), fontMetrics().horizontalAdvance(instruction) + 1);
     setFixedSize(fromTwips(geometry.client));
-    makeLabel(this, "Label2", toQString(layout.instruction), geometry.label);
+    makeLabel(this, "Label2", instruction, geometry.label);
     editor_->sheet()->setGeometry(fromTwips(geometry.sheet));
 
     std::array<QPushButton*, 4> buttons{};
