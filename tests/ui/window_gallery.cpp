@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPalette>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -14,27 +13,6 @@
 using namespace quillon;
 
 namespace {
-
-// A dark scheme like a desktop's: light text on dark ground, every group and role set.
-QPalette darkPalette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
-    dark.setColor(QPalette::LinkVisited, QColor(0xc0, 0x9a, 0xed));
-    dark.setColor(QPalette::ToolTipBase, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::ToolTipText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x88, 0x88, 0x88));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x88, 0x88, 0x88));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x88, 0x88, 0x88));
-    return dark;
-}
 
 void save(const QDir& folder, const QString& name, QWidget* window) {
     QApplication::processEvents();
@@ -55,7 +33,7 @@ int main(int argc, char* argv[]) {
     }
     if (arguments.contains(QStringLiteral("-dark"))) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(testing::darkPalette());
     }
     QDir folder(arguments.at(1));
     folder.mkpath(QStringLiteral("."));

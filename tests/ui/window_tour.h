@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 
@@ -129,6 +130,27 @@ inline void visitOtherWindows(MainWindow& main,
     static_cast<void>(QTest::qWaitForWindowExposed(&box));
     visit(QStringLiteral("Error"), &box);
     box.close();
+}
+
+// A dark scheme like a desktop's: light text on dark ground, every role the windows use set.
+inline QPalette darkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
+    dark.setColor(QPalette::LinkVisited, QColor(0xc0, 0x9a, 0xed));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::ToolTipText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x88, 0x88, 0x88));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x88, 0x88, 0x88));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x88, 0x88, 0x88));
+    return dark;
 }
 
 } // namespace quillon::testing
