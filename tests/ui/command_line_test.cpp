@@ -21,7 +21,9 @@ private slots:
         QTest::addColumn<QString>("error");
 
         const QString usage = QStringLiteral("Usage: quillon [options]");
-        const QString version = QStringLiteral("Quillon Version 1.0\n");
+        const QString version = QStringLiteral("Quillon Version %1.%2\n")
+                                    .arg(QUILLON_VERSION_MAJOR)
+                                    .arg(QUILLON_VERSION_MINOR);
         QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
         QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QString();
         QTest::newRow("-help, as Qt programs take it")
@@ -109,7 +111,7 @@ private slots:
         QTest::newRow("--help") << QStringList{"--help"} << 0
                                 << QByteArray("Usage: quillon [options]") << QByteArray();
         QTest::newRow("--version")
-            << QStringList{"--version"} << 0 << QByteArray("Quillon Version 1.0\n") << QByteArray();
+            << QStringList{"--version"} << 0 << QByteArray("Quillon Version ") << QByteArray();
         QTest::newRow("--bogus") << QStringList{"--bogus"} << kUsageError << QByteArray()
                                  << QByteArray("quillon: Unknown option 'bogus'.");
     }
