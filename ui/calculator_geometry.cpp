@@ -31,8 +31,8 @@ QRect inputRect(int left, int top) {
 }
 
 // A question is centred on its box's height and may wrap onto a second line when the font is too
-// wide for it; two lines still stay clear of the next row.
-constexpr int kLabelHeight = 450;
+// wide for it; the two lines take the row's whole pitch and stay clear of the next row.
+constexpr int kLabelHeight = kRowPitch;
 
 QRect labelRect(int inputTop) {
     return {kLabelLeft, inputTop + (kInputHeight - kLabelHeight) / 2, kLabelWidth, kLabelHeight};

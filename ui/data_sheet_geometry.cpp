@@ -30,7 +30,7 @@ constexpr int kAnswerTableHeight = 4200;
 QSize extraSize(SheetExtra extra) {
     switch (extra) {
     case SheetExtra::PopulationSize: // a caption and a box
-        return {1500 + 120 + kButtonWidth, 285};
+        return {1800 + 120 + kButtonWidth, 285};
     case SheetExtra::YatesCorrection: // a caption and a check box
         return {1900 + 120 + 300, 285};
     case SheetExtra::CorrelationMethod: // three option buttons, one under another
@@ -41,7 +41,8 @@ QSize extraSize(SheetExtra extra) {
     return {0, 0};
 }
 
-DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels) {
+DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels,
+                                    int instructionWidthPixels) {
     DataSheetGeometry geometry;
     const int sheetWidth = sheetWidthPixels * kTwipsPerPixel;
     geometry.sheet = QRect(kMargin, kSheetTop, sheetWidth, layout.shape.height);
@@ -58,7 +59,9 @@ DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidt
     const int answerWidth = table ? kAnswerTableWidth : 0;
     const int rightmost =
         std::max({geometry.buttons.back().right(), geometry.extra.right(), kMargin + answerWidth});
-    const int clientWidth = std::max(kMinimumClientWidth, rightmost + 1 + kMargin);
+    const int instructionWidth = instructionWidthPixels * kTwipsPerPixel;
+    const int clientWidth =
+        std::max({kMinimumClientWidth, rightmost + 1 + kMargin, instructionWidth + 2 * kMargin});
     geometry.label = QRect(kMargin, kLabelTop, clientWidth - 2 * kMargin, kLabelHeight);
 
     const int lineTop = std::max(geometry.sheet.bottom(), geometry.extra.bottom()) + 1 + kGap;

@@ -25,7 +25,10 @@ struct DataSheetGeometry {
 // The room the window's own control needs, in twips.
 QSize extraSize(SheetExtra extra);
 
-// The grid's width comes in logical pixels, as the editor sizes it.
-DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels);
+// The grid's width comes in logical pixels, as the editor sizes it; so does the width that the
+// instruction needs in the window's font, which widens the window when the font is larger than
+// the design's.
+DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels,
+                                    int instructionWidthPixels = 0);
 
 } // namespace quillon

@@ -61,9 +61,11 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     setWindowTitle(toQString(layout.title));
 
     editor_ = std::make_unique<DataSheetEditor>(this, layout.shape);
-    const DataSheetGeometry geometry = dataSheetGeometry(layout, editor_->gridWidth());
+    const QString instruction = toQString(layout.instruction);
+    const DataSheetGeometry geometry = dataSheetGeometry(
+        layout, editor_->gridWidth(), fontMetrics().horizontalAdvance(instruction) + 1);
     setFixedSize(fromTwips(geometry.client));
-    makeLabel(this, "Label2", toQString(layout.instruction), geometry.label);
+    makeLabel(this, "Label2", instruction, geometry.label);
     QRect sheet = fromTwips(geometry.sheet);
     sheet.setHeight(editor_->heightForWholeRows(sheet.height()));
     editor_->sheet()->setGeometry(sheet);

@@ -18,6 +18,9 @@ inline constexpr std::string_view kSalesMail = "sales@example.com";
 inline constexpr std::string_view kSupportTelephone = "(555) 555-0123";
 inline constexpr std::string_view kSupportMail = "support@example.com";
 
+// The program's own web page, where software centres link to and find its screenshots.
+inline constexpr std::string_view kHomePage = "https://www.example.com/quillon/";
+
 // The statistics book that explains every procedure and formula of the program.
 inline constexpr std::string_view kBookWebAddress = "https://www.example.org/statistics-book/";
 

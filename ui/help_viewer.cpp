@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -53,7 +54,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     registerHelpPages();
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Quillon Help"));
-    resize(560, 480);
+    // Wide enough for the formulas of the pages, but never beyond the screen.
+    QSize size(680, 520);
+    if (const QScreen* display = screen()) {
+        size = size.boundedTo(display->availableGeometry().size() - QSize(80, 80));
+    }
+    resize(size);
     // Against the right edge of the screen, clear of the calculation windows in the middle.
     if (const QScreen* display = screen()) {
         const QRect area = display->availableGeometry();
@@ -70,6 +76,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
+    // A formula longer than the viewer is wide wraps rather than hiding behind a scroll bar.
+    browser_->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);

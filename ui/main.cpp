@@ -1,10 +1,19 @@
+#include "command_line.h"
 #include "main_window.h"
 #include "program_icon.h"
 
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // --help and --version answer before any display is opened.
+    if (const auto answer = quillon::answerCommandLine(argc, argv)) {
+        std::fputs(answer->standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(answer->standardError.toLocal8Bit().constData(), stderr);
+        return answer->exitStatus;
+    }
     QApplication app(argc, argv);
     app.setWindowIcon(quillon::programIcon());
     // Lets the desktop match the windows to the installed menu entry and its icon.
