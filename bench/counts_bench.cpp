@@ -1,6 +1,6 @@
 // The binomial and Poisson tests at their longest sums in ordinary use: each should take well
 // under 10 ms.
-#include "count_windows.h"
+#include "calculations/counts/fisher_exact_probability.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // calculation. One editor and one window class serve them all.
 #pragma once
 
-#include "data_sheet.h"
+#include "calculations/common/data_sheet.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "alerts.h"
 #include "answer_table_model.h"
-#include "correlation_window.h"
+#include "calculations/correlation/correlate.h"
 #include "data_sheet_geometry.h"
 #include "help_viewer.h"
 #include "outcome_effects.h"

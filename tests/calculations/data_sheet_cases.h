@@ -2,9 +2,9 @@
 // extra controls) and the exact outcome, printed readably when they differ.
 #pragma once
 
-#include "arithmetic.h"
-#include "data_sheet.h"
-#include "outcome_cases.h"
+#include "calculations/common/data_sheet.h"
+#include "core/arithmetic.h"
+#include "tests/calculations/outcome_cases.h"
 
 #include <gtest/gtest.h>
 

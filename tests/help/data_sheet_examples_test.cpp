@@ -1,10 +1,10 @@
-#include "anova_window.h"
-#include "chi_square_table_window.h"
-#include "correlation_window.h"
-#include "data_sheet.h"
+#include "calculations/common/data_sheet.h"
+#include "calculations/correlation/correlate.h"
+#include "calculations/counts/contingency_chi_square.h"
+#include "calculations/means/describe_sample.h"
+#include "calculations/means/matched_pairs_t.h"
+#include "calculations/means/one_way_anova.h"
 #include "help_page_text.h"
-#include "matched_pairs_window.h"
-#include "sample_description_window.h"
 
 #include <gtest/gtest.h>
 

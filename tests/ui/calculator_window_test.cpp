@@ -1,6 +1,6 @@
 // The calculator window: layout, keys, and what each outcome of a calculation changes.
-#include "arithmetic.h"
 #include "calculator_window.h"
+#include "core/arithmetic.h"
 #include "help_topics.h"
 #include "help_viewer.h"
 #include "ui_test_support.h"

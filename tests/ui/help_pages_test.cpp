@@ -1,7 +1,7 @@
 // The help pages as the windows reach them: a page of its own for every window's topic, links that
 // all lead to pages in the program, text that can be copied, and the viewer beside a calculator.
-#include "calculator_definitions.h"
-#include "correlation_window.h"
+#include "calculations/catalogue.h"
+#include "calculations/correlation/correlate.h"
 #include "help_topics.h"
 #include "help_viewer.h"
 #include "main_window.h"

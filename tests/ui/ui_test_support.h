@@ -3,7 +3,7 @@
 #pragma once
 
 #include "alerts.h"
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 #include "window_registry.h"
 
 #include <QApplication>
