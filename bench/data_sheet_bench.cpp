@@ -53,16 +53,16 @@ DataSheetInput withPopulation(DataSheetInput input) {
     return input;
 }
 
-BENCHMARK_CAPTURE(run, anova_99_groups, &analyseVariance, anovaGroups(99))
+BENCHMARK_CAPTURE(run, anova_99_groups, &oneWayAnova, anovaGroups(99))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run, sample_description_100_rows, &describeSample,
                   withPopulation(filledRows(100, 1)))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, matched_pairs_100_rows, &matchedPairsTest, filledRows(100, 2))
+BENCHMARK_CAPTURE(run, matched_pairs_100_rows, &matchedPairsT, filledRows(100, 2))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, chi_square_100_by_2, &chiSquareTableTest, filledRows(100, 2))
+BENCHMARK_CAPTURE(run, chi_square_100_by_2, &contingencyChiSquare, filledRows(100, 2))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, chi_square_100_by_26, &chiSquareTableTest, filledRows(100, 26))
+BENCHMARK_CAPTURE(run, chi_square_100_by_26, &contingencyChiSquare, filledRows(100, 26))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(run, pearson_100_rows, &correlate,
                   withMethod(filledRows(100, 2), CorrelationMethod::Pearson))

@@ -5,6 +5,8 @@
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,15 +24,36 @@ inline float readSingle(std::string_view text) {
 
 // Beep and put the focus in the given box (1..6, or kFocusGrid).
 inline Outcome refuse(int focus) {
-    return Refusal{focus, {}, {}};
+    return Refusal{.focus = focus};
+}
+
+// One check of a box: its number (1..6) and whether its value is refused.
+struct BoxCheck {
+    int box = 1;
+    bool refused = false;
+};
+
+// The refusal of the first check that fails, taken in the order given; nothing when all pass.
+inline std::optional<Outcome> firstRefusal(std::initializer_list<BoxCheck> checks) {
+    for (const BoxCheck& check : checks) {
+        if (check.refused)
+            return refuse(check.box);
+    }
+    return std::nullopt;
+}
+
+// The refusal of the first of the given boxes (numbered from 1) that is empty.
+inline std::optional<Outcome> firstEmptyBox(InputTexts inputs, std::initializer_list<int> boxes) {
+    for (const int box : boxes) {
+        if (isEmpty(inputs[static_cast<std::size_t>(box - 1)]))
+            return refuse(box);
+    }
+    return std::nullopt;
 }
 
 // Answer text that also goes to the clipboard unchanged or with its own summary.
 inline Outcome answer(std::string text, std::string clipboard) {
-    Answer result;
-    result.text = std::move(text);
-    result.clipboard = std::move(clipboard);
-    return result;
+    return Answer{.text = std::move(text), .clipboard = std::move(clipboard)};
 }
 
 } // namespace quillon

@@ -13,12 +13,12 @@ float clampedAlpha(float alpha) {
     return alpha;
 }
 
-float criticalZ(float alpha) {
+float gridCriticalZ(float alpha) {
     const auto probability = [](float z) { return zProb(z); };
     return criticalValueSearch(probability, alpha, 0.0f, 1.0f).value;
 }
 
-float criticalT(float alpha, float df) {
+float gridCriticalT(float alpha, float df) {
     const auto probability = [df](float t) { return tProb(t, df); };
     const float firstStep = df < 3.0f ? 5.0f : 1.0f;
     return criticalValueSearch(probability, alpha, 0.0001f, firstStep).value;

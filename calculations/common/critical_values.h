@@ -10,11 +10,11 @@ float clampedAlpha(float alpha);
 
 // The first z on the .0001 grid (start 0, steps 1 down to .0001) whose two-tailed probability is
 // at or below alpha.
-float criticalZ(float alpha);
+float gridCriticalZ(float alpha);
 
 // The first t from .0001 whose two-tailed probability with df degrees of freedom is at or below
 // alpha: steps 1 down to .0001, or 5 down to .0005 below 3 degrees of freedom, whose tails are
 // long.
-float criticalT(float alpha, float df);
+float gridCriticalT(float alpha, float df);
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -40,5 +41,10 @@ struct Answer {
 };
 
 using Outcome = std::variant<Refusal, Answer>;
+
+// The texts of a calculator window's input boxes, Input1 first.
+using InputTexts = std::span<const std::string>;
+
+using Calculation = Outcome (*)(InputTexts inputs);
 
 } // namespace quillon

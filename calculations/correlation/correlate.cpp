@@ -90,69 +90,102 @@ Outcome spearman(const PairedColumns& pairs) {
     return result;
 }
 
-// Pearson's r and the regression of y on x share their sums. Each method computes only the
-// statistics it shows.
-Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method) {
-    const float n = pairs.count;
+// The sums Pearson's r and the regression of y on x share.
+struct PairSums {
+    float n = 0.0f;
     float sumX = 0.0f;
     float sumY = 0.0f;
+    float sxx = 0.0f; // corrected sums of squares and products
+    float syy = 0.0f;
+    float sxy = 0.0f;
+};
+
+PairSums pairSums(const PairedColumns& pairs) {
+    PairSums sums;
+    sums.n = pairs.count;
     float sumXX = 0.0f;
     float sumYY = 0.0f;
     float sumXY = 0.0f;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= sums.n; ++i) {
         const float x = pairs.first[static_cast<std::size_t>(i)];
         const float y = pairs.second[static_cast<std::size_t>(i)];
-        sumX = single(static_cast<double>(sumX) + x);
-        sumY = single(static_cast<double>(sumY) + y);
+        sums.sumX = single(static_cast<double>(sums.sumX) + x);
+        sums.sumY = single(static_cast<double>(sums.sumY) + y);
         sumXX = single(sumXX + power(x, 2.0));
         sumYY = single(sumYY + power(y, 2.0));
         sumXY = single(sumXY + static_cast<double>(x) * y);
     }
-    const float sxy = single(sumXY - divide(static_cast<double>(sumX) * sumY, n));
-    const float sxx = single(sumXX - divide(power(sumX, 2.0), n));
-    const float syy = single(sumYY - divide(power(sumY, 2.0), n));
-    if (sxx == 0.0f || syy == 0.0f)
-        return noVariance(sxx == 0.0f, pairs.lastRead);
+    const float n = sums.n;
+    sums.sxy = single(sumXY - divide(static_cast<double>(sums.sumX) * sums.sumY, n));
+    sums.sxx = single(sumXX - divide(power(sums.sumX, 2.0), n));
+    sums.syy = single(sumYY - divide(power(sums.sumY, 2.0), n));
+    return sums;
+}
 
-    const float b = single(divide(sxy, sxx));
-    const float a = single(divide(sumY, n) - divide(sumX, n) * b);
-    const float r = single(divide(sxy, squareRoot(static_cast<double>(sxx) * syy)));
-    const float r2 = single(static_cast<double>(r) * r);
-    // Rounding can put the r-squared of a perfect fit just above 1.
-    if (r2 >= 1.0f) {
-        const std::string fit = method == CorrelationMethod::Pearson
-                                    ? "The correlation coefficient is " + generalForm(r)
-                                    : modelLine(a, b);
-        return stopWith(fit + kBlankLine + kNoMoreStatistics, pairs.lastRead);
-    }
+// The fitted line y = a + b x and the correlation r of x and y.
+struct LineFit {
+    float a = 0.0f;
+    float b = 0.0f;
+    float r = 0.0f;
+    float r2 = 0.0f;
+};
 
+LineFit lineFit(const PairSums& s) {
+    LineFit fit;
+    fit.b = single(divide(s.sxy, s.sxx));
+    fit.a = single(divide(s.sumY, s.n) - divide(s.sumX, s.n) * fit.b);
+    fit.r = single(divide(s.sxy, squareRoot(static_cast<double>(s.sxx) * s.syy)));
+    fit.r2 = single(static_cast<double>(fit.r) * fit.r);
+    return fit;
+}
+
+std::string pearsonText(const PairSums& s, const LineFit& fit) {
+    const float n = s.n;
     const float df = n - 2.0f;
-    Answer result;
-    result.currentCell = pairs.lastRead;
-    if (method == CorrelationMethod::Pearson) {
-        const float seR = single(divide(1.0 - r2, squareRoot(n)));
-        const float t = single(r * squareRoot(n - 2.0) / squareRoot(1.0 - r2));
-        const float p = tProb(t, df);
-        result.text = "Correlation coefficient = " + generalForm(r) + kBlankLine +
-                      "Standard error of the coefficient = " + generalForm(seR) + kBlankLine +
-                      "t-test for the significance of the coefficient = " + generalForm(t) +
-                      kBlankLine + "Degrees of freedom = " + plainForm(df) + kBlankLine +
-                      "Two-tailed probability = " + format(p, kProbabilityPattern);
-        return result;
-    }
+    const float seR = single(divide(1.0 - fit.r2, squareRoot(n)));
+    const float t = single(fit.r * squareRoot(n - 2.0) / squareRoot(1.0 - fit.r2));
+    const float p = tProb(t, df);
+    return "Correlation coefficient = " + generalForm(fit.r) + kBlankLine +
+           "Standard error of the coefficient = " + generalForm(seR) + kBlankLine +
+           "t-test for the significance of the coefficient = " + generalForm(t) + kBlankLine +
+           "Degrees of freedom = " + plainForm(df) + kBlankLine +
+           "Two-tailed probability = " + format(p, kProbabilityPattern);
+}
 
-    const float residual = single(syy - divide(power(sxy, 2.0), sxx));
+std::string regressionText(const PairSums& s, const LineFit& fit) {
+    const float n = s.n;
+    const float df = n - 2.0f;
+    const float residual = single(s.syy - divide(power(s.sxy, 2.0), s.sxx));
     const float se = single(squareRoot(divide(residual, n - 2.0)));
-    const float tb = single(divide(b * squareRoot(sxx), se));
+    const float tb = single(divide(fit.b * squareRoot(s.sxx), se));
     const float pb = tProb(tb, df);
-    result.text = modelLine(a, b) + kBlankLine +
-                  "Standard error of the estimate = " + generalForm(se) + kBlankLine +
-                  "t-test for the significance of the slope = " + generalForm(tb) + kBreak +
-                  "Degrees of freedom = " + plainForm(df) + kBreak +
-                  "Two-tailed probability = " + format(pb, kProbabilityPattern) + kBlankLine +
-                  "r-squared = " + generalForm(r2);
-    result.clipboard = result.text;
-    return result;
+    return modelLine(fit.a, fit.b) + kBlankLine +
+           "Standard error of the estimate = " + generalForm(se) + kBlankLine +
+           "t-test for the significance of the slope = " + generalForm(tb) + kBreak +
+           "Degrees of freedom = " + plainForm(df) + kBreak +
+           "Two-tailed probability = " + format(pb, kProbabilityPattern) + kBlankLine +
+           "r-squared = " + generalForm(fit.r2);
+}
+
+// Pearson's r and the regression of y on x share their sums. Each method computes only the
+// statistics it shows.
+Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method) {
+    const PairSums sums = pairSums(pairs);
+    if (sums.sxx == 0.0f || sums.syy == 0.0f)
+        return noVariance(sums.sxx == 0.0f, pairs.lastRead);
+
+    const LineFit fit = lineFit(sums);
+    const bool pearson = method == CorrelationMethod::Pearson;
+    // Rounding can put the r-squared of a perfect fit just above 1.
+    if (fit.r2 >= 1.0f) {
+        const std::string perfect = pearson ? "The correlation coefficient is " + generalForm(fit.r)
+                                            : modelLine(fit.a, fit.b);
+        return stopWith(perfect + kBlankLine + kNoMoreStatistics, pairs.lastRead);
+    }
+    if (pearson)
+        return Answer{.text = pearsonText(sums, fit), .currentCell = pairs.lastRead};
+    const std::string text = regressionText(sums, fit);
+    return Answer{.text = text, .clipboard = text, .currentCell = pairs.lastRead};
 }
 
 } // namespace

@@ -7,12 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <vector>
 
 namespace quillon {
 namespace {
-
-using Frequencies = std::vector<std::vector<float>>;
 
 // Columns are named by letter in messages: column 1 is A.
 std::string columnLetter(int column) {
@@ -25,9 +22,7 @@ std::string cellName(int row, int column) {
 
 // A message in the answer area alone: no beep, the clipboard left alone.
 Answer remark(std::string text) {
-    Answer result;
-    result.text = std::move(text);
-    return result;
+    return Answer{.text = std::move(text)};
 }
 
 Frequencies frequencyTable(int rows, int cols) {
@@ -35,12 +30,16 @@ Frequencies frequencyTable(int rows, int cols) {
                        std::vector<float>(static_cast<std::size_t>(cols + 1)));
 }
 
-} // namespace
+int rowCount(const Frequencies& table) {
+    return static_cast<int>(table.size()) - 1;
+}
 
-Outcome chiSquareTableTest(const DataSheetInput& input) {
-    const DataSheet& sheet = input.sheet;
+int columnCount(const Frequencies& table) {
+    return static_cast<int>(table[0].size()) - 1;
+}
 
-    // The table's extent, however sparsely it is filled.
+// The table's extent, however sparsely it is filled: the last filled row and column.
+std::pair<int, int> tableExtent(const DataSheet& sheet) {
     int rows = 0;
     int cols = 0;
     for (int i = DataSheet::kRows; i >= 1; --i) {
@@ -51,19 +50,18 @@ Outcome chiSquareTableTest(const DataSheetInput& input) {
             }
         }
     }
-    if (rows + cols < 3)
-        return refuse(kFocusGrid);
-    const bool twoByTwo = rows == 2 && cols == 2;
-    float yc = (twoByTwo && input.useYates) ? 0.5f : 0.0f;
+    return {rows, cols};
+}
 
+// The observed counts with their row totals in column 0 and column totals in row 0, or what the
+// window shows instead: the first empty cell refused, or a row or column without nonzero data.
+std::variant<Outcome, Frequencies> readFrequencies(const DataSheet& sheet, int rows, int cols) {
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
             if (isEmpty(sheet.text(i, j)))
-                return Refusal{kFocusGrid, cellName(i, j) + " has no data.", {}};
+                return Refusal{.focus = kFocusGrid, .message = cellName(i, j) + " has no data."};
         }
     }
-
-    // Row totals in column 0, column totals in row 0.
     Frequencies observed = frequencyTable(rows, cols);
     for (int i = 1; i <= rows; ++i) {
         float sum = 0.0f;
@@ -83,67 +81,103 @@ Outcome chiSquareTableTest(const DataSheetInput& input) {
         if (sum == 0.0f)
             return remark("Column" + plainForm(static_cast<float>(j)) + " has no nonzero data.");
     }
-    float n = 0.0f;
-    for (int i = 1; i <= rows; ++i)
-        n = single(static_cast<double>(n) + observed[i][0]);
+    return observed;
+}
 
+// Equal frequencies for a single row or column; otherwise row total x column total / N.
+Frequencies expectedFrequencies(const Frequencies& observed, float n) {
+    const int rows = rowCount(observed);
+    const int cols = columnCount(observed);
     Frequencies expected = frequencyTable(rows, cols);
-    int df = 0;
-    if (rows == 1 || cols == 1) {
-        for (int i = 1; i <= rows; ++i)
-            for (int j = 1; j <= cols; ++j)
-                expected[i][j] = single(divide(n, static_cast<double>(rows) * cols));
-        df = rows * cols - 1;
-    } else {
-        for (int i = 1; i <= rows; ++i)
-            for (int j = 1; j <= cols; ++j)
-                expected[i][j] =
-                    single(divide(static_cast<double>(observed[i][0]) * observed[0][j], n));
-        df = (rows - 1) * (cols - 1);
+    const bool oneLine = rows == 1 || cols == 1;
+    for (int i = 1; i <= rows; ++i) {
+        for (int j = 1; j <= cols; ++j) {
+            expected[i][j] =
+                oneLine ? single(divide(n, static_cast<double>(rows) * cols))
+                        : single(divide(static_cast<double>(observed[i][0]) * observed[0][j], n));
+        }
     }
+    return expected;
+}
+
+// A 2 x 2 table takes Yates' correction when chosen, when an expected frequency is below 5 or
+// when N is below 50; a larger table never does.
+bool takesYates(const Frequencies& expected, float n, bool useYates) {
+    if (rowCount(expected) != 2 || columnCount(expected) != 2)
+        return false;
+    bool small = n < 50.0f;
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 2; ++j)
+            small = small || expected[i][j] < 5.0f;
+    return useYates || small;
+}
+
+Answer chiSquareAnswer(const ChiSquareResult& result) {
+    const char* chiLabel =
+        result.corrected ? "Corrected chi-square statistic = " : "Chi-square statistic = ";
+    const float df = static_cast<float>(result.degreesOfFreedom);
+    Answer shown;
+    shown.text = chiLabel + format(result.chiSquare, kGeneralPattern) + kBlankLine +
+                 "Degrees of freedom = " + plainForm(df) + kBlankLine +
+                 "Probability of chance = " + format(result.probability, kProbabilityPattern);
+    shown.clipboard = "X\u00B2(" + trimmedPlainForm(df) + ",n=" + trimmedPlainForm(result.total) +
+                      ")=" + format(result.chiSquare, kGeneralPattern) +
+                      ", p=" + format(result.probability, kProbabilityPattern);
+    return shown;
+}
+
+} // namespace
+
+std::variant<Refusal, ChiSquareResult> chiSquareOfTable(const Frequencies& observed,
+                                                        bool useYates) {
+    const int rows = rowCount(observed);
+    const int cols = columnCount(observed);
+    ChiSquareResult result;
+    for (int i = 1; i <= rows; ++i)
+        result.total = single(static_cast<double>(result.total) + observed[i][0]);
+    const float n = result.total;
+
+    const Frequencies expected = expectedFrequencies(observed, n);
+    result.degreesOfFreedom = (rows == 1 || cols == 1) ? rows * cols - 1 : (rows - 1) * (cols - 1);
     // Negative counts can leave an expected frequency without meaning for the test.
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
             if (expected[i][j] <= 0.0f)
-                return Refusal{
-                    kFocusGrid, cellName(i, j) + " has an expected frequency of 0 or less.", {}};
+                return Refusal{.focus = kFocusGrid,
+                               .message =
+                                   cellName(i, j) + " has an expected frequency of 0 or less."};
         }
     }
 
-    bool yatesSwitchedOn = false;
-    if (twoByTwo) {
-        for (int i = 1; i <= rows; ++i)
-            for (int j = 1; j <= cols; ++j)
-                if (expected[i][j] < 5.0f)
-                    yc = 0.5f;
-        if (n < 50.0f)
-            yc = 0.5f;
-        yatesSwitchedOn = yc == 0.5f;
-    } else {
-        yc = 0.0f;
-    }
-
-    float chi = 0.0f;
+    result.corrected = takesYates(expected, n, useYates);
+    const float yc = result.corrected ? 0.5f : 0.0f;
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
             const double deviation =
                 std::fabs(static_cast<double>(observed[i][j]) - expected[i][j]) - yc;
-            chi = single(chi + divide(power(deviation, 2.0), expected[i][j]));
+            result.chiSquare =
+                single(result.chiSquare + divide(power(deviation, 2.0), expected[i][j]));
         }
     }
-    const float p = chiSquareProb(chi, df);
-
-    const char* chiLabel =
-        yc == 0.0f ? "Chi-square statistic = " : "Corrected chi-square statistic = ";
-    Answer result;
-    result.text = chiLabel + format(chi, kGeneralPattern) + kBlankLine +
-                  "Degrees of freedom = " + plainForm(static_cast<float>(df)) + kBlankLine +
-                  "Probability of chance = " + format(p, kProbabilityPattern);
-    result.clipboard = "X\u00B2(" + trimmedPlainForm(static_cast<float>(df)) +
-                       ",n=" + trimmedPlainForm(n) + ")=" + format(chi, kGeneralPattern) +
-                       ", p=" + format(p, kProbabilityPattern);
-    result.yatesSwitchedOn = yatesSwitchedOn;
+    result.probability = chiSquareProb(result.chiSquare, result.degreesOfFreedom);
     return result;
+}
+
+Outcome contingencyChiSquare(const DataSheetInput& input) {
+    const auto [rows, cols] = tableExtent(input.sheet);
+    if (rows + cols < 3)
+        return refuse(kFocusGrid);
+    auto read = readFrequencies(input.sheet, rows, cols);
+    if (auto* shown = std::get_if<Outcome>(&read))
+        return std::move(*shown);
+    const auto computed = chiSquareOfTable(std::get<Frequencies>(read), input.useYates);
+    if (const auto* refusal = std::get_if<Refusal>(&computed))
+        return *refusal;
+    const auto& result = std::get<ChiSquareResult>(computed);
+    Answer shown = chiSquareAnswer(result);
+    // The Yates box shows whether the correction was applied.
+    shown.yatesSwitchedOn = result.corrected;
+    return shown;
 }
 
 } // namespace quillon

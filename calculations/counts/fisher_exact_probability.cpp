@@ -1,4 +1,4 @@
-// Counts2: Fisher's exact probability of a 2 x 2 table, the hypergeometric probability of the
+// Fisher's exact probability of a 2 x 2 table, the hypergeometric probability of the
 // observed table under fixed margins, row1! row2! col1! col2! / (N! a11! a12! a21! a22!).
 // No factorial is ever formed: the factors of every factorial are listed, equal factors cancelled
 // between numerator and denominator, and the rest multiplied and divided alternately in single
@@ -76,51 +76,49 @@ float alternatingProduct(const FactorList& numerator, const FactorList& denomina
 
 } // namespace
 
-Outcome calculateCounts2(InputTexts inputs) {
-    // Each cell rounded to a whole count, halves to even. The counts are held wide until the limit
-    // of 50 is checked, so that a value beyond the 16-bit range meets that limit, not an overflow.
-    std::array<double, 4> typed{};
-    for (std::size_t box = 0; box < typed.size(); ++box)
-        typed[box] = roundHalfEven(readNumber(inputs[box]));
-
-    for (std::size_t box = 0; box < typed.size(); ++box) {
-        if (isEmpty(inputs[box]))
-            return refuse(int(box) + 1);
-    }
-    // A negative frequency would give a "probability" above 1 (row 1 = (-1, 1), row 2 = (1, 1)
-    // gives 2) and lets the margins grow without bound.
-    for (std::size_t box = 0; box < typed.size(); ++box) {
-        if (typed[box] < 0.0)
-            return refuse(int(box) + 1);
-    }
-    const double typedTotal = typed[0] + typed[1] + typed[2] + typed[3];
-    if (typedTotal == 0.0)
-        return refuse(1);
-    if (typedTotal > kMaximumTotal)
-        return Refusal{1, "The maximum count for Fisher's exact test is 50.", {}};
-
-    const std::int16_t a11 = toInt16(typed[0]);
-    const std::int16_t a12 = toInt16(typed[1]);
-    const std::int16_t a21 = toInt16(typed[2]);
-    const std::int16_t a22 = toInt16(typed[3]);
-
+float fisherTableProbability(const std::array<std::int16_t, 4>& cells) {
+    const auto [a11, a12, a21, a22] = cells;
     const std::int16_t row1 = toInt16(a11 + a12);
     const std::int16_t row2 = toInt16(a21 + a22);
     const std::int16_t col1 = toInt16(a11 + a21);
     const std::int16_t col2 = toInt16(a12 + a22);
     const std::int16_t total = toInt16(row1 + row2);
     const std::array<std::int16_t, 4> margins{col1, col2, row1, row2};
-    const std::array<std::int16_t, 5> cells{a11, a21, a12, a22, total};
+    const std::array<std::int16_t, 5> denominatorCounts{a11, a21, a12, a22, total};
 
     FactorList numeratorFactors;
     for (const std::int16_t margin : margins)
         appendFactors(numeratorFactors, margin);
     FactorList denominatorFactors;
-    for (const std::int16_t cell : cells)
-        appendFactors(denominatorFactors, cell);
+    for (const std::int16_t count : denominatorCounts)
+        appendFactors(denominatorFactors, count);
 
     cancelCommonFactors(numeratorFactors, denominatorFactors);
-    const float probability = alternatingProduct(numeratorFactors, denominatorFactors);
+    return alternatingProduct(numeratorFactors, denominatorFactors);
+}
+
+Outcome fisherExactProbability(InputTexts inputs) {
+    // Each cell rounded to a whole count, halves to even. The counts are held wide until the limit
+    // of 50 is checked, so that a value beyond the 16-bit range meets that limit, not an overflow.
+    std::array<double, 4> typed{};
+    for (std::size_t box = 0; box < typed.size(); ++box)
+        typed[box] = roundHalfEven(readNumber(inputs[box]));
+
+    if (const auto refusal = firstEmptyBox(inputs, {1, 2, 3, 4}))
+        return *refusal;
+    // A negative frequency would give a "probability" above 1 (row 1 = (-1, 1), row 2 = (1, 1)
+    // gives 2) and lets the margins grow without bound.
+    if (const auto refusal = firstRefusal(
+            {{1, typed[0] < 0.0}, {2, typed[1] < 0.0}, {3, typed[2] < 0.0}, {4, typed[3] < 0.0}}))
+        return *refusal;
+    const double typedTotal = typed[0] + typed[1] + typed[2] + typed[3];
+    if (typedTotal == 0.0)
+        return refuse(1);
+    if (typedTotal > kMaximumTotal)
+        return Refusal{.focus = 1, .message = "The maximum count for Fisher's exact test is 50."};
+
+    const float probability = fisherTableProbability(
+        {toInt16(typed[0]), toInt16(typed[1]), toInt16(typed[2]), toInt16(typed[3])});
 
     std::string text = "Fisher's exact probability = " + format(probability, kProbabilityPattern);
     text += kLineBreak;

@@ -22,7 +22,7 @@ float unbiasedSd(float ss, float count) {
 
 } // namespace
 
-Outcome matchedPairsTest(const DataSheetInput& input) {
+Outcome matchedPairsT(const DataSheetInput& input) {
     const PairedColumns pairs = readPairedColumns(input.sheet);
     const std::vector<float>& x = pairs.first;
     const std::vector<float>& y = pairs.second;

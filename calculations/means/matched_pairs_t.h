@@ -1,4 +1,4 @@
-// Means1: the matched pairs t-test of the records in columns 1 and 2.
+// The matched pairs t-test of the records in columns 1 and 2.
 #pragma once
 
 #include "calculations/common/data_sheet.h"
@@ -8,6 +8,6 @@ namespace quillon {
 
 // Fewer than two complete records: a refusal with the empty answer area. Differences without
 // variance: that message, with a beep, the clipboard left alone.
-Outcome matchedPairsTest(const DataSheetInput& input);
+Outcome matchedPairsT(const DataSheetInput& input);
 
 } // namespace quillon

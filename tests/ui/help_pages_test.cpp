@@ -25,17 +25,13 @@ using namespace quillon::testing;
 
 namespace {
 
-// Every window's help topic: the calculators' from their definitions, the data sheets' as their
-// "Help" buttons pass them, and both of `Correl` (it depends on the chosen method).
+// Every window's help topic as the catalogue gives it, and both of `Correl` as its "Help" button
+// passes them (it depends on the chosen method).
 std::vector<std::pair<QString, int>> windowTopics() {
     std::vector<std::pair<QString, int>> topics;
-    for (const CalculatorDefinition& definition : calculatorDefinitions()) {
-        topics.emplace_back(toQString(definition.name), definition.helpTopic);
+    for (const CatalogueEntry& calculation : catalogue()) {
+        topics.emplace_back(toQString(calculation.window), calculation.help.front().topic);
     }
-    topics.emplace_back("Counts1", 47);
-    topics.emplace_back("Means0", 57);
-    topics.emplace_back("Means1", 58);
-    topics.emplace_back("Means6", 63);
     for (const auto method :
          {CorrelationMethod::Pearson, CorrelationMethod::Spearman, CorrelationMethod::Regression}) {
         topics.emplace_back(QStringLiteral("Correl, method %1").arg(int(method)),

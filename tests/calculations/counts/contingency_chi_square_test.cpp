@@ -52,7 +52,7 @@ TEST(ChiSquareTable, AnswersAndRefusals) {
     const CellRows fourfold = {{"10", "20"}, {"30", "40"}};
     const CellRows twoByThree = {{"10", "20", "30"}, {"20", "20", "20"}};
     expectSheetOutcomes(
-        chiSquareTableTest,
+        contingencyChiSquare,
         {
             {"2 x 2, box off, no correction needed", sheetOf(fourfold),
              tested(kPlain, "0.794", "1", "100", ".3730", false)},
@@ -86,7 +86,7 @@ TEST(ChiSquareTable, AnswersAndRefusals) {
 }
 
 TEST(ChiSquareTable, FaultsThatTheChecksLetThrough) {
-    expectSheetFaults(chiSquareTableTest,
+    expectSheetFaults(contingencyChiSquare,
                       {
                           {"a grand total of 0", sheetOf({{"1", "2"}, {"1", "-4"}}),
                            ArithmeticFault::DivisionByZero},

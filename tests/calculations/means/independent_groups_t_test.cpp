@@ -1,6 +1,9 @@
 // Expected texts were worked out apart from the program: true t and F probabilities (incomplete
 // beta function), the critical t found on the search's own grid, printed by the patterns' rounding.
 #include "calculations/means/independent_groups_t.h"
+#include "calculations/means/mean_confidence_interval.h"
+#include "calculations/means/population_mean_t.h"
+#include "calculations/means/variance_ratio_f.h"
 
 #include "calculations/common/calculation_support.h"
 #include "tests/calculations/outcome_cases.h"
@@ -50,7 +53,7 @@ Outcome deviations(const std::string& f, const std::string& plainF, const std::s
 }
 
 TEST(SummaryMeansWindows, Means2IndependentGroups) {
-    expectOutcomes(calculateMeans2,
+    expectOutcomes(independentGroupsT,
                    {
                        // pooled variance 5.125, SE .8266
                        {{"10", "2", "15", "8.5", "2.5", "15"}, twoMeans("1.815", "28", ".0803")},
@@ -68,7 +71,7 @@ TEST(SummaryMeansWindows, Means2IndependentGroups) {
 }
 
 TEST(SummaryMeansWindows, Means3ConfidenceInterval) {
-    expectOutcomes(calculateMeans3,
+    expectOutcomes(meanConfidenceInterval,
                    {
                        // SE 3 / 5 = .6, t = 2.0639 on the .0001 grid
                        {{"10.5", "3", "25", "", "95"},
@@ -95,7 +98,7 @@ TEST(SummaryMeansWindows, Means3ConfidenceInterval) {
 
 TEST(SummaryMeansWindows, Means4SampleAgainstPopulationMean) {
     expectOutcomes(
-        calculateMeans4,
+        populationMeanT,
         {
             {{"48", "2", "16", "", "50"}, meanAgainstPopulation("0.500", "-4.000", "15", ".0012")},
             {{"52", "2", "16", "", "50"}, meanAgainstPopulation("0.500", "4.000", "15", ".0012")},
@@ -111,7 +114,7 @@ TEST(SummaryMeansWindows, Means4SampleAgainstPopulationMean) {
 
 TEST(SummaryMeansWindows, Means5TwoStandardDeviations) {
     expectOutcomes(
-        calculateMeans5,
+        varianceRatioF,
         {
             // The larger deviation is the numerator, its degrees of freedom first.
             {{"3", "10", "4", "15"}, deviations("1.778", "1.777778", "14", "9", ".1941")},
@@ -126,7 +129,7 @@ TEST(SummaryMeansWindows, Means5TwoStandardDeviations) {
 }
 
 TEST(SummaryMeansWindows, FaultsAreReportedNotAnswered) {
-    expectFaults(calculateMeans2,
+    expectFaults(independentGroupsT,
                  {
                      // sizes adding up to 2: 0 / 0 in the pooled variance
                      {{"10", "2", "1", "8.5", "2.5", "1"}, ArithmeticFault::InvalidOperation},
@@ -134,14 +137,14 @@ TEST(SummaryMeansWindows, FaultsAreReportedNotAnswered) {
                      // a negative pooled variance
                      {{"10", "1", "-5", "8.5", "2", "3"}, ArithmeticFault::InvalidOperation},
                  });
-    expectFaults(calculateMeans3,
+    expectFaults(meanConfidenceInterval,
                  {
                      {{"10.5", "3", "25", "1", "95"}, ArithmeticFault::DivisionByZero},
                      {{"10.5", "3", "25", "20", "95"}, ArithmeticFault::InvalidOperation},
                      // df = 0
                      {{"10.5", "3", "1", "", "95"}, ArithmeticFault::InvalidOperation},
                  });
-    expectFaults(calculateMeans4,
+    expectFaults(populationMeanT,
                  {
                      {{"48", "2", "16", "16", "50"}, ArithmeticFault::DivisionByZero},
                      {{"50", "2", "16", "16", "50"}, ArithmeticFault::InvalidOperation},
@@ -149,8 +152,8 @@ TEST(SummaryMeansWindows, FaultsAreReportedNotAnswered) {
                      {{"48", "2", "1", "", "50"}, ArithmeticFault::InvalidOperation},
                      {{"48", "2", "-4", "", "50"}, ArithmeticFault::InvalidOperation},
                  });
-    expectFaults(calculateMeans5, {{{"1E30", "10", "4", "15"}, ArithmeticFault::Overflow},
-                                   {{"4", "10", "1E-30", "15"}, ArithmeticFault::DivisionByZero}});
+    expectFaults(varianceRatioF, {{{"1E30", "10", "4", "15"}, ArithmeticFault::Overflow},
+                                  {{"4", "10", "1E-30", "15"}, ArithmeticFault::DivisionByZero}});
 }
 
 } // namespace

@@ -34,7 +34,7 @@ const std::string kNoVariance = "The difference between the variables is a const
 
 TEST(MatchedPairs, AnswersAndRefusals) {
     expectSheetOutcomes(
-        matchedPairsTest,
+        matchedPairsT,
         {
             {"four pairs", sheetOf({{"10", "8"}, {"12", "9"}, {"9", "9"}, {"14", "10"}}),
              tested({"11.250", "2.217"}, {"9.000", "0.816"}, "2.635", "3", ".0780", {5, 2})},
@@ -59,7 +59,7 @@ TEST(MatchedPairs, AnswersAndRefusals) {
 
 TEST(MatchedPairs, SumsBeyondTheSingleRangeOverflow) {
     expectSheetFaults(
-        matchedPairsTest,
+        matchedPairsT,
         {
             {"sum", sheetOf({{"3e38", "1"}, {"3e38", "2"}}), ArithmeticFault::Overflow},
             {"difference", sheetOf({{"3e38", "-3e38"}, {"1", "2"}}), ArithmeticFault::Overflow},

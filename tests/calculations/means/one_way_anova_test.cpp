@@ -59,7 +59,7 @@ CellRows hundredGroups() {
 
 TEST(Anova, AnswersAndRefusals) {
     expectSheetOutcomes(
-        analyseVariance,
+        oneWayAnova,
         {
             {"three groups, F = 10", sheetOf(kThreeGroups),
              analysed(anovaTable({"Between", " 2", "80.0", "40.0", "10.000", ".0006"},
@@ -101,8 +101,8 @@ TEST(Anova, AnswersAndRefusals) {
 // Equal large means lose their digits in the raw sums: the spread between groups reads 0, never
 // below, so F is 0 and its probability 1.
 TEST(Anova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
-    const Outcome outcome = analyseVariance(
-        sheetOf({{"5000.7", "1", "50"}, {"5000.7", "1", "50"}, {"5000.7", "1", "50"}}));
+    const Outcome outcome =
+        oneWayAnova(sheetOf({{"5000.7", "1", "50"}, {"5000.7", "1", "50"}, {"5000.7", "1", "50"}}));
     const auto* result = std::get_if<Answer>(&outcome);
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->table[3][2], ".0");
@@ -111,7 +111,7 @@ TEST(Anova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
 
 TEST(Anova, FaultsThatTheChecksLetThrough) {
     expectSheetFaults(
-        analyseVariance,
+        oneWayAnova,
         {
             {"squared raw sum beyond the single range",
              sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}), ArithmeticFault::Overflow},

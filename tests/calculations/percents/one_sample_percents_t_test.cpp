@@ -1,6 +1,8 @@
 // Expected texts were worked out apart from the program: true t probabilities (incomplete beta
 // function), the critical t found on the search's own grid, printed by the patterns' rounding.
 #include "calculations/percents/one_sample_percents_t.h"
+#include "calculations/percents/percent_confidence_interval.h"
+#include "calculations/percents/two_sample_percents_t.h"
 
 #include "calculations/common/calculation_support.h"
 #include "tests/calculations/outcome_cases.h"
@@ -28,22 +30,22 @@ Outcome interval(const std::string& se, const std::string& df, const std::string
 }
 
 TEST(PercentWindows, Percent1OneSampleTTest) {
-    expectOutcomes(calculatePercent1, {
-                                          // SE = sqrt((.9 - .09) / 100) = .09
-                                          {{"60", "30", "100"}, tTest("3.333", "99", ".0012")},
-                                          {{"30", "60", "100"}, tTest("3.333", "99", ".0012")},
-                                          {{"40", "35", "200"}, tTest("0.818", "199", ".4144")},
-                                          {{"50", "50", "100"}, tTest("0.000", "99", "1.0000")},
-                                          {{"0", "30", "100"}, refuse(1)},
-                                          {{"100", "30", "100"}, refuse(1)},
-                                          {{"60", "-5", "100"}, refuse(2)},
-                                          {{"60", "100.5", "100"}, refuse(2)},
-                                          {{"60", "30", ""}, refuse(3)},
-                                      });
+    expectOutcomes(oneSamplePercentsT, {
+                                           // SE = sqrt((.9 - .09) / 100) = .09
+                                           {{"60", "30", "100"}, tTest("3.333", "99", ".0012")},
+                                           {{"30", "60", "100"}, tTest("3.333", "99", ".0012")},
+                                           {{"40", "35", "200"}, tTest("0.818", "199", ".4144")},
+                                           {{"50", "50", "100"}, tTest("0.000", "99", "1.0000")},
+                                           {{"0", "30", "100"}, refuse(1)},
+                                           {{"100", "30", "100"}, refuse(1)},
+                                           {{"60", "-5", "100"}, refuse(2)},
+                                           {{"60", "100.5", "100"}, refuse(2)},
+                                           {{"60", "30", ""}, refuse(3)},
+                                       });
 }
 
 TEST(PercentWindows, Percent2TwoSampleTTest) {
-    expectOutcomes(calculatePercent2,
+    expectOutcomes(twoSamplePercentsT,
                    {
                        // pooled .55, SE = sqrt(.55 x .45 x .02) = .0704
                        {{"60", "100", "50", "100"}, tTest("1.421", "198", ".1568")},
@@ -56,7 +58,7 @@ TEST(PercentWindows, Percent2TwoSampleTTest) {
 }
 
 TEST(PercentWindows, Percent3ConfidenceInterval) {
-    expectOutcomes(calculatePercent3,
+    expectOutcomes(percentConfidenceInterval,
                    {
                        // t = 1.9843 on the .0001 grid; H = 100 t SE + 1 / 200
                        {{"50", "100", "", "95"},
@@ -84,19 +86,19 @@ TEST(PercentWindows, Percent3ConfidenceInterval) {
 }
 
 TEST(PercentWindows, FaultsAreReportedNotAnswered) {
-    expectFaults(calculatePercent1, {
-                                        {{"60", "30", "-5"}, ArithmeticFault::InvalidOperation},
-                                        {{"60", "30", "1"}, ArithmeticFault::InvalidOperation},
-                                        {{"60", "30", "0.5"}, ArithmeticFault::InvalidOperation},
-                                    });
-    expectFaults(calculatePercent2,
+    expectFaults(oneSamplePercentsT, {
+                                         {{"60", "30", "-5"}, ArithmeticFault::InvalidOperation},
+                                         {{"60", "30", "1"}, ArithmeticFault::InvalidOperation},
+                                         {{"60", "30", "0.5"}, ArithmeticFault::InvalidOperation},
+                                     });
+    expectFaults(twoSamplePercentsT,
                  {
                      {{"0", "100", "0", "100"}, ArithmeticFault::InvalidOperation},
                      {{"100", "40", "100", "60"}, ArithmeticFault::InvalidOperation},
                      {{"60", "5", "50", "-5"}, ArithmeticFault::DivisionByZero},
                      {{"60", "1", "50", "1"}, ArithmeticFault::InvalidOperation},
                  });
-    expectFaults(calculatePercent3,
+    expectFaults(percentConfidenceInterval,
                  {
                      {{"50", "1", "", "95"}, ArithmeticFault::DivisionByZero},
                      {{"50", "0.5", "", "95"}, ArithmeticFault::InvalidOperation},

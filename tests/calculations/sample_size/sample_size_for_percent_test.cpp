@@ -1,5 +1,7 @@
 // Expected sizes and errors were worked out apart from the program: the critical z on the search's
 // .0001 grid (1.9600 at 95%, 2.5759 at 99%, 1.6449 at 90%), then the sizes by hand.
+#include "calculations/sample_size/error_for_sample_size.h"
+#include "calculations/sample_size/sample_size_for_mean.h"
 #include "calculations/sample_size/sample_size_for_percent.h"
 
 #include "calculations/common/calculation_support.h"
@@ -39,7 +41,7 @@ Outcome errorForSize(const std::string& population, const std::string& rate,
 
 TEST(SampleSizeWindows, Sample1SizeForPercents) {
     expectOutcomes(
-        calculateSample1,
+        sampleSizeForPercent,
         {
             // 1.96^2 x .25 / .05^2 = 384.16, never raised to 385
             {{"", "50", "5", "95"}, sizeForPercent(" 1E+36", " .5", " .05", " 95", " 384")},
@@ -59,7 +61,7 @@ TEST(SampleSizeWindows, Sample1SizeForPercents) {
 }
 
 TEST(SampleSizeWindows, Sample2SizeForMeans) {
-    expectOutcomes(calculateSample2,
+    expectOutcomes(sampleSizeForMean,
                    {
                        // 1.96^2 x 225 / 4 = 216.09
                        {{"15", "2", "95"}, sizeForMean(" 15", " 2", " 95", " 216")},
@@ -73,7 +75,7 @@ TEST(SampleSizeWindows, Sample2SizeForMeans) {
 
 TEST(SampleSizeWindows, Sample3ErrorForSize) {
     expectOutcomes(
-        calculateSample3,
+        errorForSampleSize,
         {
             // 9604 / E^2 <= 500 first at E = 4.39
             {{"", "50", "500", "95"}, errorForSize(" 1E+36", " .5", " 500", " 95", "4.4")},
@@ -92,10 +94,10 @@ TEST(SampleSizeWindows, Sample3ErrorForSize) {
 }
 
 TEST(SampleSizeWindows, FaultsAreReportedNotAnswered) {
-    expectFaults(calculateSample1, {{{"", "1E20", "5", "95"}, ArithmeticFault::Overflow}});
-    expectFaults(calculateSample2, {{{"1E20", "1E-20", "95"}, ArithmeticFault::Overflow}});
+    expectFaults(sampleSizeForPercent, {{{"", "1E20", "5", "95"}, ArithmeticFault::Overflow}});
+    expectFaults(sampleSizeForMean, {{{"1E20", "1E-20", "95"}, ArithmeticFault::Overflow}});
     // A rate far beyond 100% keeps the size needed above the sample until the error stalls.
-    expectFaults(calculateSample3, {{{"1000", "1E12", "500", "95"}, ArithmeticFault::Overflow}});
+    expectFaults(errorForSampleSize, {{{"1000", "1E12", "500", "95"}, ArithmeticFault::Overflow}});
 }
 
 } // namespace
