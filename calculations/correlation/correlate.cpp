@@ -205,7 +205,7 @@ CorrelationPresentation correlationPresentation(CorrelationMethod method) {
 Outcome correlate(const DataSheetInput& input) {
     const PairedColumns pairs = readPairedColumns(input.sheet);
     if (pairs.count < 3.0f)
-        return Refusal{kFocusGrid, {}, pairs.lastRead};
+        return Refusal{.focus = kFocusGrid, .currentCell = pairs.lastRead};
     if (input.correlationMethod == CorrelationMethod::Spearman)
         return spearman(pairs);
     return pearsonOrRegression(pairs, input.correlationMethod);

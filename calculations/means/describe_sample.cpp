@@ -38,7 +38,7 @@ Outcome describeSample(const DataSheetInput& input) {
     const float count = sample.count;
     const int n = static_cast<int>(count);
     if (count < 2.0f)
-        return Refusal{kFocusGrid, {}, sample.lastRead};
+        return Refusal{.focus = kFocusGrid, .currentCell = sample.lastRead};
 
     float sum = 0.0f;
     for (int i = 1; i <= n; ++i)

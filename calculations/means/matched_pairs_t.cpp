@@ -20,17 +20,21 @@ float unbiasedSd(float ss, float count) {
     return 0.0f;
 }
 
-} // namespace
+// The means and unbiased standard deviations of both variables and of their differences.
+struct PairSummary {
+    float meanX = 0.0f;
+    float meanY = 0.0f;
+    float meanD = 0.0f;
+    float sdX = 0.0f;
+    float sdY = 0.0f;
+    float sdD = 0.0f;
+};
 
-Outcome matchedPairsT(const DataSheetInput& input) {
-    const PairedColumns pairs = readPairedColumns(input.sheet);
+PairSummary summarisePairs(const PairedColumns& pairs) {
     const std::vector<float>& x = pairs.first;
     const std::vector<float>& y = pairs.second;
     const float count = pairs.count;
     const int n = static_cast<int>(count);
-    if (count < 2.0f)
-        return Refusal{kFocusGrid, {}, pairs.lastRead};
-
     std::vector<float> d(x.size());
     float sumX = 0.0f;
     float sumY = 0.0f;
@@ -56,6 +60,18 @@ Outcome matchedPairsT(const DataSheetInput& input) {
     const float sdD = single(squareRoot(divide(ssD, count - 1.0)));
     const float sdX = unbiasedSd(ssX, count);
     const float sdY = unbiasedSd(ssY, count);
+    return {meanX, meanY, meanD, sdX, sdY, sdD};
+}
+
+} // namespace
+
+Outcome matchedPairsT(const DataSheetInput& input) {
+    const PairedColumns pairs = readPairedColumns(input.sheet);
+    const float count = pairs.count;
+    if (count < 2.0f)
+        return Refusal{.focus = kFocusGrid, .currentCell = pairs.lastRead};
+
+    const auto [meanX, meanY, meanD, sdX, sdY, sdD] = summarisePairs(pairs);
 
     if (sdD == 0.0f) {
         Answer constant;

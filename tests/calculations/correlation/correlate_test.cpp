@@ -66,7 +66,7 @@ CellRows permutedPairs(int count) {
     return rows;
 }
 
-TEST(Correlation, PearsonAnswers) {
+TEST(Correlate, PearsonAnswers) {
     CellRows gapped = {kPoint8[0], {"2", ""}, kPoint8[1], kPoint8[2]};
     gapped.insert(gapped.end(), {kPoint8[3], kPoint8[4], {}, {"9", "9"}});
     const std::string point8 = "Correlation coefficient = 0.800\r\n\r\n"
@@ -86,11 +86,11 @@ TEST(Correlation, PearsonAnswers) {
             {"constant x", pearson(kConstantX),
              stopped("There is no variance in the independent variable.", {4, 2})},
             {"two pairs", pearson({kPoint8[0], kPoint8[1]}),
-             Refusal{kFocusGrid, {}, CellPosition{3, 2}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{3, 2}}},
         });
 }
 
-TEST(Correlation, RegressionAnswers) {
+TEST(Correlate, RegressionAnswers) {
     const std::string point8 =
         regressionText("0.600 + 0.800", "1.095", "2.309", "3", ".1041", "0.640");
     const std::string falling =
@@ -111,7 +111,7 @@ TEST(Correlation, RegressionAnswers) {
         });
 }
 
-TEST(Correlation, SpearmanAnswers) {
+TEST(Correlate, SpearmanAnswers) {
     expectSheetOutcomes(
         correlate,
         {
@@ -137,7 +137,7 @@ TEST(Correlation, SpearmanAnswers) {
         });
 }
 
-TEST(Correlation, SumsBeyondTheSingleRangeOverflow) {
+TEST(Correlate, SumsBeyondTheSingleRangeOverflow) {
     expectSheetFaults(correlate, {
                                      {"x squared", pearson({{"1e30", "1"}, {"1", "2"}, {"2", "3"}}),
                                       ArithmeticFault::Overflow},

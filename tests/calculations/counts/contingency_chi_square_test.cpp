@@ -20,7 +20,7 @@ Answer tested(const std::string& label, const std::string& chi, const std::strin
     return result;
 }
 
-const Refusal kBeep{kFocusGrid, {}, {}};
+const Refusal kBeep{.focus = kFocusGrid};
 const std::string kPlain = "Chi-square statistic = ";
 const std::string kCorrected = "Corrected chi-square statistic = ";
 
@@ -34,7 +34,7 @@ Answer remark(const std::string& text) {
 }
 
 Refusal messageBox(const std::string& message) {
-    return Refusal{kFocusGrid, message, {}};
+    return Refusal{.focus = kFocusGrid, .message = message};
 }
 
 // Rows 1 and 2 filled from column A to Y, and Z only in row 2.
@@ -48,7 +48,7 @@ DataSheetInput widestTable() {
     return input;
 }
 
-TEST(ChiSquareTable, AnswersAndRefusals) {
+TEST(ContingencyChiSquare, AnswersAndRefusals) {
     const CellRows fourfold = {{"10", "20"}, {"30", "40"}};
     const CellRows twoByThree = {{"10", "20", "30"}, {"20", "20", "20"}};
     expectSheetOutcomes(
@@ -85,7 +85,7 @@ TEST(ChiSquareTable, AnswersAndRefusals) {
         });
 }
 
-TEST(ChiSquareTable, FaultsThatTheChecksLetThrough) {
+TEST(ContingencyChiSquare, FaultsThatTheChecksLetThrough) {
     expectSheetFaults(contingencyChiSquare,
                       {
                           {"a grand total of 0", sheetOf({{"1", "2"}, {"1", "-4"}}),
@@ -93,6 +93,23 @@ TEST(ChiSquareTable, FaultsThatTheChecksLetThrough) {
                           {"a row total beyond the single range",
                            sheetOf({{"3e38", "3e38"}, {"1", "1"}}), ArithmeticFault::Overflow},
                       });
+}
+
+// The numbers apart from their text. 10 20 / 30 40 expects 12 18 / 28 42: every deviation is 2, so
+// chi-square is 4 x (1/12 + 1/18 + 1/28 + 1/42), and 2.25 x the same with Yates' correction.
+TEST(ContingencyChiSquare, NumbersOfAFourfoldTable) {
+    // Row totals in column 0, column totals in row 0.
+    const Frequencies observed = {{0, 40, 60}, {30, 10, 20}, {70, 30, 40}};
+    const double sumOfInverses = 1.0 / 12 + 1.0 / 18 + 1.0 / 28 + 1.0 / 42;
+    const auto plain = std::get<ChiSquareResult>(chiSquareOfTable(observed, false));
+    EXPECT_NEAR(plain.chiSquare, 4.0 * sumOfInverses, 1e-6);
+    EXPECT_EQ(plain.degreesOfFreedom, 1);
+    EXPECT_EQ(plain.total, 100.0f);
+    EXPECT_FALSE(plain.corrected);
+    const auto corrected = std::get<ChiSquareResult>(chiSquareOfTable(observed, true));
+    EXPECT_NEAR(corrected.chiSquare, 2.25 * sumOfInverses, 1e-6);
+    EXPECT_TRUE(corrected.corrected);
+    EXPECT_GT(corrected.probability, plain.probability);
 }
 
 } // namespace

@@ -37,7 +37,7 @@ std::vector<std::string> oneToHundred() {
     return values;
 }
 
-TEST(SampleDescription, AnswersAndRefusals) {
+TEST(DescribeSample, AnswersAndRefusals) {
     expectSheetOutcomes(
         describeSample,
         {
@@ -73,12 +73,14 @@ TEST(SampleDescription, AnswersAndRefusals) {
              described(description("50.500", "100", "29.011", "Standard error of the mean = 2.901",
                                    "50.500"),
                        {100, 1})},
-            {"a single value", sheetOf({{"7"}}), Refusal{kFocusGrid, {}, CellPosition{2, 1}}},
-            {"nothing typed", sheetOf({}), Refusal{kFocusGrid, {}, CellPosition{1, 1}}},
+            {"a single value", sheetOf({{"7"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 1}}},
+            {"nothing typed", sheetOf({}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 1}}},
         });
 }
 
-TEST(SampleDescription, ValuesBeyondTheSingleRangeOverflow) {
+TEST(DescribeSample, ValuesBeyondTheSingleRangeOverflow) {
     expectSheetFaults(
         describeSample,
         {

@@ -1,58 +1,13 @@
 // Expected texts were worked out apart from the program: true t and F probabilities (incomplete
 // beta function), the critical t found on the search's own grid, printed by the patterns' rounding.
 #include "calculations/means/independent_groups_t.h"
-#include "calculations/means/mean_confidence_interval.h"
-#include "calculations/means/population_mean_t.h"
-#include "calculations/means/variance_ratio_f.h"
 
-#include "calculations/common/calculation_support.h"
-#include "tests/calculations/outcome_cases.h"
-
-#include <gtest/gtest.h>
+#include "tests/calculations/means/summary_mean_cases.h"
 
 namespace quillon {
 namespace {
 
-const std::string kGap = "\r\n\r\n";
-
-std::string tLines(const std::string& t, const std::string& df, const std::string& p) {
-    return "t-statistic = " + t + kGap + "Degrees of freedom =  " + df + kGap +
-           "Two-tailed probability = " + p;
-}
-
-std::string tSummary(const std::string& t, const std::string& df, const std::string& p) {
-    return "t(" + df + ")=" + t + ", p=" + p;
-}
-
-Outcome twoMeans(const std::string& t, const std::string& df, const std::string& p) {
-    return answer(tLines(t, df, p), tSummary(t, df, p));
-}
-
-Outcome meanAgainstPopulation(const std::string& se, const std::string& t, const std::string& df,
-                              const std::string& p) {
-    return answer("Standard error of the mean = " + se + kGap + tLines(t, df, p),
-                  tSummary(t, df, p));
-}
-
-// The caption goes to the clipboard unchanged; the mean's pattern ends with a blank.
-Outcome interval(const std::string& se, const std::string& df, const std::string& level,
-                 const std::string& mean, const std::string& halfWidth, const std::string& lower,
-                 const std::string& upper) {
-    const std::string text = "Standard error of the mean = " + se + kGap +
-                             "Degrees of freedom = " + df + kGap + level +
-                             "% Confidence interval  = " + mean + " " + "\u00B1 " + halfWidth +
-                             kGap + "Confidence interval range = " + lower + " to " + upper;
-    return answer(text, text);
-}
-
-Outcome deviations(const std::string& f, const std::string& plainF, const std::string& df1,
-                   const std::string& df2, const std::string& p) {
-    return answer("F-ratio = " + f + kGap + "Degrees of freedom = " + df1 + " and " + df2 + kGap +
-                      "Probability that the difference was due to chance = " + p,
-                  "F(" + df1 + "," + df2 + ")=" + plainF + ", p=" + p);
-}
-
-TEST(SummaryMeansWindows, Means2IndependentGroups) {
+TEST(IndependentGroupsT, AnswersAndRefusals) {
     expectOutcomes(independentGroupsT,
                    {
                        // pooled variance 5.125, SE .8266
@@ -70,65 +25,7 @@ TEST(SummaryMeansWindows, Means2IndependentGroups) {
                    });
 }
 
-TEST(SummaryMeansWindows, Means3ConfidenceInterval) {
-    expectOutcomes(meanConfidenceInterval,
-                   {
-                       // SE 3 / 5 = .6, t = 2.0639 on the .0001 grid
-                       {{"10.5", "3", "25", "", "95"},
-                        interval("0.600", " 24", " 95", "10.5000", "1.2383", "9.262", "11.738")},
-                       // Clamped to alpha .0001: t = 4.6544.
-                       {{"10.5", "3", "25", "0", "99.995"},
-                        interval("0.600", " 24", " 99.99", "10.5000", "2.7926", "7.707", "13.293")},
-                       // Two degrees of freedom: steps 5 down to .0005, t = 4.3031.
-                       {{"10.5", "3", "3", "", "95"},
-                        interval("1.732", " 2", " 95", "10.5000", "7.4532", "3.047", "17.953")},
-                       // corr = 170 / 199
-                       {{"100", "15", "30", "200", "99"},
-                        interval("2.531", " 29", " 99", "100.0000", "6.9770", "93.023", "106.977")},
-                       // The whole population: zero width.
-                       {{"10.5", "3", "25", "25", "95"},
-                        interval("0.000", " 24", " 95", "10.5000", ".0000", "10.500", "10.500")},
-                       {{"", "3", "25", "", "95"}, refuse(1)},
-                       {{"10.5", "0", "25", "", "95"}, refuse(2)},
-                       {{"10.5", "3", "0", "", "95"}, refuse(3)},
-                       {{"10.5", "3", "25", "", "100"}, refuse(5)},
-                       {{"10.5", "3", "25", "", ""}, refuse(5)},
-                   });
-}
-
-TEST(SummaryMeansWindows, Means4SampleAgainstPopulationMean) {
-    expectOutcomes(
-        populationMeanT,
-        {
-            {{"48", "2", "16", "", "50"}, meanAgainstPopulation("0.500", "-4.000", "15", ".0012")},
-            {{"52", "2", "16", "", "50"}, meanAgainstPopulation("0.500", "4.000", "15", ".0012")},
-            // corr = 84 / 99
-            {{"52", "2", "16", "100", "50"},
-             meanAgainstPopulation("0.461", "4.342", "15", ".0006")},
-            {{"", "2", "16", "", "50"}, refuse(1)},
-            {{"48", "0", "16", "", "50"}, refuse(2)},
-            {{"48", "2", "", "", "50"}, refuse(3)},
-            {{"48", "2", "16", "", ""}, refuse(5)},
-        });
-}
-
-TEST(SummaryMeansWindows, Means5TwoStandardDeviations) {
-    expectOutcomes(
-        varianceRatioF,
-        {
-            // The larger deviation is the numerator, its degrees of freedom first.
-            {{"3", "10", "4", "15"}, deviations("1.778", "1.777778", "14", "9", ".1941")},
-            {{"4", "15", "3", "10"}, deviations("1.778", "1.777778", "14", "9", ".1941")},
-            {{"2.5", "21", "2", "11"}, deviations("1.563", "1.5625", "20", "10", ".2366")},
-            {{"", "10", "4", "15"}, refuse(1)},
-            {{"-3", "10", "4", "15"}, refuse(1)},
-            {{"3", "1", "4", "15"}, refuse(2)},
-            {{"3", "10", "0", "15"}, refuse(3)},
-            {{"3", "10", "4", "1.5"}, refuse(4)},
-        });
-}
-
-TEST(SummaryMeansWindows, FaultsAreReportedNotAnswered) {
+TEST(IndependentGroupsT, FaultsAreReportedNotAnswered) {
     expectFaults(independentGroupsT,
                  {
                      // sizes adding up to 2: 0 / 0 in the pooled variance
@@ -137,23 +34,6 @@ TEST(SummaryMeansWindows, FaultsAreReportedNotAnswered) {
                      // a negative pooled variance
                      {{"10", "1", "-5", "8.5", "2", "3"}, ArithmeticFault::InvalidOperation},
                  });
-    expectFaults(meanConfidenceInterval,
-                 {
-                     {{"10.5", "3", "25", "1", "95"}, ArithmeticFault::DivisionByZero},
-                     {{"10.5", "3", "25", "20", "95"}, ArithmeticFault::InvalidOperation},
-                     // df = 0
-                     {{"10.5", "3", "1", "", "95"}, ArithmeticFault::InvalidOperation},
-                 });
-    expectFaults(populationMeanT,
-                 {
-                     {{"48", "2", "16", "16", "50"}, ArithmeticFault::DivisionByZero},
-                     {{"50", "2", "16", "16", "50"}, ArithmeticFault::InvalidOperation},
-                     {{"48", "2", "16", "1", "50"}, ArithmeticFault::DivisionByZero},
-                     {{"48", "2", "1", "", "50"}, ArithmeticFault::InvalidOperation},
-                     {{"48", "2", "-4", "", "50"}, ArithmeticFault::InvalidOperation},
-                 });
-    expectFaults(varianceRatioF, {{{"1E30", "10", "4", "15"}, ArithmeticFault::Overflow},
-                                  {{"4", "10", "1E-30", "15"}, ArithmeticFault::DivisionByZero}});
 }
 
 } // namespace

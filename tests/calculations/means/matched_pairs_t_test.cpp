@@ -32,7 +32,7 @@ Answer tested(const Variable& x, const Variable& y, const std::string& t, const 
 const std::string kNoVariance = "The difference between the variables is a constant and has no "
                                 "variance.  A matched pairs t-test is not possible with this data";
 
-TEST(MatchedPairs, AnswersAndRefusals) {
+TEST(MatchedPairsT, AnswersAndRefusals) {
     expectSheetOutcomes(
         matchedPairsT,
         {
@@ -51,13 +51,14 @@ TEST(MatchedPairs, AnswersAndRefusals) {
              tested({"2.333", "1.528"}, {"5.000", "0.000"}, "3.024", "2", ".0942", {4, 2})},
             {"constant difference", sheetOf({{"1", "2"}, {"2", "3"}, {"3", "4"}}),
              answered(kNoVariance, std::nullopt, CellPosition{4, 2}, true)},
-            {"one pair", sheetOf({{"1", "2"}}), Refusal{kFocusGrid, {}, CellPosition{2, 2}}},
+            {"one pair", sheetOf({{"1", "2"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
             {"half-filled rows only", sheetOf({{"1", ""}, {"", "2"}, {"3", ""}}),
-             Refusal{kFocusGrid, {}, CellPosition{4, 2}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{4, 2}}},
         });
 }
 
-TEST(MatchedPairs, SumsBeyondTheSingleRangeOverflow) {
+TEST(MatchedPairsT, SumsBeyondTheSingleRangeOverflow) {
     expectSheetFaults(
         matchedPairsT,
         {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ CellRows hundredGroups() {
     return rows;
 }
 
-TEST(Anova, AnswersAndRefusals) {
+TEST(OneWayAnova, AnswersAndRefusals) {
     expectSheetOutcomes(
         oneWayAnova,
         {
@@ -81,26 +82,28 @@ TEST(Anova, AnswersAndRefusals) {
                                   {" 1", " 3", "-2.236", " 3", ".1114", ""},
                                   {" 2", " 3", "-1.118", " 3", ".3450", ""}}),
                       "F(2,4.5)=2.5, p=.1861", {3, 3})},
-            {"nothing typed", sheetOf({}), Refusal{kFocusGrid, {}, CellPosition{1, 1}}},
-            {"one group", sheetOf({kThreeGroups[0]}), Refusal{kFocusGrid, {}, CellPosition{2, 1}}},
+            {"nothing typed", sheetOf({}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 1}}},
+            {"one group", sheetOf({kThreeGroups[0]}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 1}}},
             {"a Mean in all 100 rows", sheetOf(hundredGroups()),
-             Refusal{kFocusGrid, {}, CellPosition{100, 1}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{100, 1}}},
             {"empty SD", sheetOf({kThreeGroups[0], {"12", "", "10"}}),
-             Refusal{kFocusGrid, {}, CellPosition{2, 2}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
             {"SD of 0", sheetOf({{"10", "0", "10"}, kThreeGroups[1]}),
-             Refusal{kFocusGrid, {}, CellPosition{1, 2}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 2}}},
             {"negative SD", sheetOf({kThreeGroups[0], {"12", "-2", "10"}}),
-             Refusal{kFocusGrid, {}, CellPosition{2, 2}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
             {"N of 1.5", sheetOf({kThreeGroups[0], {"12", "2", "1.5"}}),
-             Refusal{kFocusGrid, {}, CellPosition{2, 3}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 3}}},
             {"empty N before a later fault", sheetOf({{"10", "2", ""}, {"12", "0", "10"}}),
-             Refusal{kFocusGrid, {}, CellPosition{1, 3}}},
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 3}}},
         });
 }
 
 // Equal large means lose their digits in the raw sums: the spread between groups reads 0, never
 // below, so F is 0 and its probability 1.
-TEST(Anova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
+TEST(OneWayAnova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
     const Outcome outcome =
         oneWayAnova(sheetOf({{"5000.7", "1", "50"}, {"5000.7", "1", "50"}, {"5000.7", "1", "50"}}));
     const auto* result = std::get_if<Answer>(&outcome);
@@ -109,7 +112,7 @@ TEST(Anova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
     EXPECT_EQ(result->table[3][5], "1.0000");
 }
 
-TEST(Anova, FaultsThatTheChecksLetThrough) {
+TEST(OneWayAnova, FaultsThatTheChecksLetThrough) {
     expectSheetFaults(
         oneWayAnova,
         {
@@ -121,6 +124,25 @@ TEST(Anova, FaultsThatTheChecksLetThrough) {
             {"means so large that no spread within groups is left",
              sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}), ArithmeticFault::InvalidOperation},
         });
+}
+
+// The numbers apart from their text: means 10, 12 and 14, SD 2 and N 10 each put 80 between the
+// groups and 9 x 4 = 36 within each; a pair two apart has t = -2 / sqrt(4 x 2 / 10).
+TEST(OneWayAnova, NumbersApartFromTheirText) {
+    const AnovaGroups groups{{0, 10, 12, 14}, {0, 2, 2, 2}, {0, 10, 10, 10}};
+    const AnovaResult r = oneWayAnovaOf(groups);
+    EXPECT_FLOAT_EQ(r.betweenSquares, 80.0f);
+    EXPECT_FLOAT_EQ(r.withinSquares, 108.0f);
+    EXPECT_FLOAT_EQ(r.totalSquares, 188.0f);
+    EXPECT_FLOAT_EQ(r.f, 10.0f);
+    EXPECT_EQ(r.betweenDf, 2);
+    EXPECT_EQ(r.withinDf, 27.0f);
+    ASSERT_EQ(r.pairs.size(), 3u);
+    EXPECT_EQ(r.pairs[1].first, 1);
+    EXPECT_EQ(r.pairs[1].second, 3);
+    EXPECT_NEAR(r.pairs[0].t, -2.0 / std::sqrt(0.8), 1e-5);
+    EXPECT_NEAR(r.pairs[1].t, -4.0 / std::sqrt(0.8), 1e-5);
+    EXPECT_EQ(r.pairs[2].df, 18.0f);
 }
 
 } // namespace
