@@ -26,7 +26,7 @@ private:
     std::vector<std::string> cells_; // row by row
 };
 
-// The three option buttons CorrelType, in the order of their index.
+// The three methods of correlate(), in the order of the window's option buttons.
 enum class CorrelationMethod {
     Pearson = 0,
     Spearman = 1,
@@ -35,9 +35,9 @@ enum class CorrelationMethod {
 
 struct DataSheetInput {
     DataSheet sheet;
-    std::string population; // Means0: the Population box
-    bool useYates = false;  // Counts1: the UseYates box ticked
-    CorrelationMethod correlationMethod = CorrelationMethod::Regression; // Correl: CorrelType
+    std::string population; // describeSample: the population size typed beside the grid
+    bool useYates = false;  // contingencyChiSquare: Yates' correction chosen
+    CorrelationMethod correlationMethod = CorrelationMethod::Regression; // correlate: the method
 };
 
 using DataSheetCalculation = Outcome (*)(const DataSheetInput& input);

@@ -42,7 +42,7 @@ struct Answer {
 
 using Outcome = std::variant<Refusal, Answer>;
 
-// The texts of a calculator window's input boxes, Input1 first.
+// The texts typed for a calculation, in the order of its questions.
 using InputTexts = std::span<const std::string>;
 
 using Calculation = Outcome (*)(InputTexts inputs);

@@ -41,7 +41,7 @@ Answer noVariance(bool inFirst, CellPosition lastRead) {
 }
 
 bool allAlike(const std::vector<float>& column, float n) {
-    for (int i = 2; i <= n; ++i) {
+    for (int i = 2; static_cast<float>(i) <= n; ++i) {
         if (column[static_cast<std::size_t>(i)] != column[1])
             return false;
     }
@@ -63,7 +63,7 @@ Outcome spearman(const PairedColumns& pairs) {
     assignRanks(1, n, table);
 
     float d = 0.0f;
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; static_cast<float>(i) <= n; ++i)
         d = single(d + power(static_cast<double>(table.at(i, 0)) - table.at(i, 1), 2.0));
     const float rho = single(1.0 - divide(6.0 * d, power(n, 3.0) - n));
     if (std::fabs(rho) == 1.0f)
@@ -106,7 +106,7 @@ PairSums pairSums(const PairedColumns& pairs) {
     float sumXX = 0.0f;
     float sumYY = 0.0f;
     float sumXY = 0.0f;
-    for (int i = 1; i <= sums.n; ++i) {
+    for (int i = 1; static_cast<float>(i) <= sums.n; ++i) {
         const float x = pairs.first[static_cast<std::size_t>(i)];
         const float y = pairs.second[static_cast<std::size_t>(i)];
         sums.sumX = single(static_cast<double>(sums.sumX) + x);

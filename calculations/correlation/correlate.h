@@ -1,5 +1,5 @@
-// Correl: Pearson's r, Spearman's rho or the simple linear regression of y (column 2) on x
-// (column 1), as chosen with CorrelType.
+// Pearson's r, Spearman's rho or the simple linear regression of y (column 2) on x (column 1),
+// as the user chooses.
 #pragma once
 
 #include "calculations/common/data_sheet.h"

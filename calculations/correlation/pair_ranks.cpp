@@ -9,7 +9,7 @@ namespace quillon {
 void sort(int keyColumn, int otherColumn, float n, PairTable& table) {
     int gap = static_cast<int>(roundHalfEven(n)) / 2;
     while (gap != 0) {
-        for (int i = 1; i <= n - gap; ++i) {
+        for (int i = 1; static_cast<float>(i) <= n - static_cast<float>(gap); ++i) {
             int j = i;
             while (table.at(j + gap, keyColumn) < table.at(j, keyColumn)) {
                 std::swap(table.at(j, keyColumn), table.at(j + gap, keyColumn));
@@ -26,7 +26,7 @@ void sort(int keyColumn, int otherColumn, float n, PairTable& table) {
 void assignRanks(int column, float n, PairTable& table) {
     int first = 1;
     int i = 1;
-    while (i + 1 <= n) {
+    while (static_cast<float>(i + 1) <= n) {
         if (table.at(i, column) != table.at(i + 1, column)) {
             calcRank(column, first, i, table);
             i = i + 1;

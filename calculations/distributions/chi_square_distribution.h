@@ -6,9 +6,9 @@
 
 namespace quillon {
 
-// Input1 the chi-square value, Input2 degrees of freedom.
+// Inputs in order: the chi-square value, degrees of freedom.
 Outcome chiSquareProbability(InputTexts inputs);
-// Input1 the probability, Input2 degrees of freedom.
+// Inputs in order: the probability, degrees of freedom.
 Outcome criticalChiSquare(InputTexts inputs);
 
 } // namespace quillon

@@ -6,9 +6,9 @@
 
 namespace quillon {
 
-// Input1 the F-ratio, Input2 numerator and Input3 denominator degrees of freedom.
+// Inputs in order: the F-ratio, numerator degrees of freedom, denominator degrees of freedom.
 Outcome fProbability(InputTexts inputs);
-// Input1 the probability, Input2 numerator and Input3 denominator degrees of freedom.
+// Inputs in order: the probability, numerator degrees of freedom, denominator degrees of freedom.
 Outcome criticalF(InputTexts inputs);
 
 } // namespace quillon

@@ -6,11 +6,11 @@
 
 namespace quillon {
 
-// Input1 the z value.
+// Input: the z value.
 Outcome zProbability(InputTexts inputs);
-// Input1 the two-tailed probability.
+// Input: the two-tailed probability.
 Outcome criticalZ(InputTexts inputs);
-// Input1 mean, Input2 standard deviation, Input3 lower limit, Input4 upper limit.
+// Inputs in order: mean, standard deviation, lower limit, upper limit.
 Outcome zRangeProbability(InputTexts inputs);
 
 } // namespace quillon

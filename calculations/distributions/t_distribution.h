@@ -6,12 +6,11 @@
 
 namespace quillon {
 
-// Input1 the t value, Input2 degrees of freedom.
+// Inputs in order: the t value, degrees of freedom.
 Outcome tProbability(InputTexts inputs);
-// Input1 the two-tailed probability, Input2 degrees of freedom.
+// Inputs in order: the two-tailed probability, degrees of freedom.
 Outcome criticalT(InputTexts inputs);
-// Input1 mean, Input2 standard deviation, Input3 sample size, Input4 lower limit, Input5 upper
-// limit.
+// Inputs in order: mean, standard deviation, sample size, lower limit, upper limit.
 Outcome tRangeProbability(InputTexts inputs);
 
 } // namespace quillon

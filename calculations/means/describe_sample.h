@@ -1,4 +1,4 @@
-// Means0: mean, unbiased standard deviation, standard error and median of the sample in column 1.
+// The mean, unbiased standard deviation, standard error and median of the sample in column 1.
 #pragma once
 
 #include "calculations/common/data_sheet.h"

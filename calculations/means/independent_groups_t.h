@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1..Input3 mean, unbiased standard deviation and size of the first group; Input4..Input6
-// those of the second.
+// Inputs in order: mean, unbiased standard deviation and size of the first group, then those of the
+// second.
 Outcome independentGroupsT(InputTexts inputs);
 
 } // namespace quillon

@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 mean, Input2 unbiased standard deviation, Input3 sample size, Input4 population size
-// (empty or 0: unlimited), Input5 confidence level (%).
+// Inputs in order: mean, unbiased standard deviation, sample size, population size (empty or 0:
+// unlimited), confidence level (%).
 Outcome meanConfidenceInterval(InputTexts inputs);
 
 } // namespace quillon

@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 sample mean, Input2 unbiased standard deviation, Input3 sample size, Input4 population
-// size (empty or 0: unlimited), Input5 population mean.
+// Inputs in order: sample mean, unbiased standard deviation, sample size, population size (empty or
+// 0: unlimited), population mean.
 Outcome populationMeanT(InputTexts inputs);
 
 } // namespace quillon

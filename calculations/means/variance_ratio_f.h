@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 first standard deviation, Input2 its sample size, Input3 second standard deviation,
-// Input4 its sample size.
+// Inputs in order: first standard deviation, its sample size, second standard deviation, its sample
+// size.
 Outcome varianceRatioF(InputTexts inputs);
 
 } // namespace quillon

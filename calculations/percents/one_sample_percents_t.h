@@ -5,7 +5,7 @@
 
 namespace quillon {
 
-// Input1 first percent, Input2 second percent, Input3 sample size.
+// Inputs in order: first percent, second percent, sample size.
 Outcome oneSamplePercentsT(InputTexts inputs);
 
 } // namespace quillon

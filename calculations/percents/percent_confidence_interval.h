@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 percent, Input2 sample size, Input3 population size (empty or 0: unlimited), Input4
-// confidence level in percent.
+// Inputs in order: percent, sample size, population size (empty or 0: unlimited), confidence level
+// in percent.
 Outcome percentConfidenceInterval(InputTexts inputs);
 
 } // namespace quillon

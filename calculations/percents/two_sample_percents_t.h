@@ -5,7 +5,7 @@
 
 namespace quillon {
 
-// Input1 first percent, Input2 its sample size, Input3 second percent, Input4 its sample size.
+// Inputs in order: first percent, its sample size, second percent, its sample size.
 Outcome twoSamplePercentsT(InputTexts inputs);
 
 } // namespace quillon

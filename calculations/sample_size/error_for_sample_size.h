@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 population size (empty or 0: unlimited), Input2 rate (%), Input3 sample size, Input4
-// confidence level (%).
+// Inputs in order: population size (empty or 0: unlimited), rate (%), sample size, confidence level
+// (%).
 Outcome errorForSampleSize(InputTexts inputs);
 
 } // namespace quillon

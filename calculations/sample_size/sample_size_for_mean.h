@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 population standard deviation, Input2 acceptable error (data units), Input3 confidence
-// level (%).
+// Inputs in order: population standard deviation, acceptable error (data units), confidence level
+// (%).
 Outcome sampleSizeForMean(InputTexts inputs);
 
 } // namespace quillon

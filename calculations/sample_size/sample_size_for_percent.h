@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// Input1 population size (empty or 0: unlimited), Input2 rate (%), Input3 acceptable error (%),
-// Input4 confidence level (%).
+// Inputs in order: population size (empty or 0: unlimited), rate (%), acceptable error (%),
+// confidence level (%).
 Outcome sampleSizeForPercent(InputTexts inputs);
 
 } // namespace quillon
