@@ -43,13 +43,10 @@ Outcome errorForSampleSize(InputTexts inputs) {
     const float rate = readProportion(inputs[1]);
     const float sampleSize = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
-    if (rate == 0.0f)
-        return refuse(2);
-    if (sampleSize < 2.0f)
-        return refuse(3);
     const float alpha = alphaOfLevel(level);
-    if (!isLevelAccepted(alpha))
-        return refuse(4);
+    if (const auto refusal =
+            firstRefusal({{2, rate == 0.0f}, {3, sampleSize < 2.0f}, {4, !isLevelAccepted(alpha)}}))
+        return *refusal;
 
     const float z = gridCriticalZ(alpha);
     const float error = maximumError(z, rate, sampleSize, population);

@@ -11,13 +11,10 @@ Outcome sampleSizeForMean(InputTexts inputs) {
     const float deviation = readSingle(inputs[0]);
     const float error = readSingle(inputs[1]);
     const float level = readSingle(inputs[2]);
-    if (deviation == 0.0f)
-        return refuse(1);
-    if (error == 0.0f)
-        return refuse(2);
     const float alpha = alphaOfLevel(level);
-    if (!isLevelAccepted(alpha))
-        return refuse(3);
+    if (const auto refusal = firstRefusal(
+            {{1, deviation == 0.0f}, {2, error == 0.0f}, {3, !isLevelAccepted(alpha)}}))
+        return *refusal;
 
     const float z = gridCriticalZ(alpha);
     const float size = single(divide(power(z, 2.0) * power(deviation, 2.0), power(error, 2.0)));

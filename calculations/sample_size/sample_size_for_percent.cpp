@@ -12,13 +12,10 @@ Outcome sampleSizeForPercent(InputTexts inputs) {
     const float rate = readProportion(inputs[1]);
     const float error = readProportion(inputs[2]);
     const float level = readSingle(inputs[3]);
-    if (rate == 0.0f)
-        return refuse(2);
-    if (error == 0.0f)
-        return refuse(3);
     const float alpha = alphaOfLevel(level);
-    if (!isLevelAccepted(alpha))
-        return refuse(4);
+    if (const auto refusal =
+            firstRefusal({{2, rate == 0.0f}, {3, error == 0.0f}, {4, !isLevelAccepted(alpha)}}))
+        return *refusal;
 
     const float z = gridCriticalZ(alpha);
     const float size = requiredSizeForPercent(z, rate, error, population);
