@@ -1,7 +1,7 @@
 // Speed of the distribution routines and of the longest critical-value searches the windows accept.
 // Target: every single search well under 10 ms.
-#include "critical_search.h"
-#include "distributions.h"
+#include "core/critical_search.h"
+#include "core/distributions.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // Speed of the five data sheet calculations on full grids, answer texts and table included.
 // Targets: the analysis of variance of 99 groups (4,851 post-hoc pairs) well under 100 ms; every
 // other window with 100 filled rows under 10 ms.
-#include "anova_window.h"
-#include "chi_square_table_window.h"
-#include "correlation_window.h"
-#include "data_sheet.h"
-#include "matched_pairs_window.h"
-#include "sample_description_window.h"
+#include "calculations/common/data_sheet.h"
+#include "calculations/correlation/correlate.h"
+#include "calculations/counts/contingency_chi_square.h"
+#include "calculations/means/describe_sample.h"
+#include "calculations/means/matched_pairs_t.h"
+#include "calculations/means/one_way_anova.h"
 
 #include <benchmark/benchmark.h>
 
@@ -53,16 +53,16 @@ DataSheetInput withPopulation(DataSheetInput input) {
     return input;
 }
 
-BENCHMARK_CAPTURE(run, anova_99_groups, &analyseVariance, anovaGroups(99))
+BENCHMARK_CAPTURE(run, anova_99_groups, &oneWayAnova, anovaGroups(99))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run, sample_description_100_rows, &describeSample,
                   withPopulation(filledRows(100, 1)))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, matched_pairs_100_rows, &matchedPairsTest, filledRows(100, 2))
+BENCHMARK_CAPTURE(run, matched_pairs_100_rows, &matchedPairsT, filledRows(100, 2))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, chi_square_100_by_2, &chiSquareTableTest, filledRows(100, 2))
+BENCHMARK_CAPTURE(run, chi_square_100_by_2, &contingencyChiSquare, filledRows(100, 2))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, chi_square_100_by_26, &chiSquareTableTest, filledRows(100, 26))
+BENCHMARK_CAPTURE(run, chi_square_100_by_26, &contingencyChiSquare, filledRows(100, 26))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(run, pearson_100_rows, &correlate,
                   withMethod(filledRows(100, 2), CorrelationMethod::Pearson))

@@ -1,4 +1,4 @@
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <cfloat>
 #include <cmath>

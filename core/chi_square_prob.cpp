@@ -4,10 +4,10 @@
 // normal deviate (A&S 26.4.13) with the normal tail by A&S 26.2.16. Degrees of freedom up to 30
 // that are not whole take the true value, the regularized upper incomplete gamma function.
 // Any arithmetic fault gives 0.
-#include "distributions.h"
+#include "core/distributions.h"
 
-#include "arithmetic.h"
-#include "true_distributions.h"
+#include "core/arithmetic.h"
+#include "core/true_distributions.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Critical value by a decimal grid search: coarse passes locate the crossing of the target, each
 // finer pass re-walks the last coarse interval with a step ten times smaller.
-#include "critical_search.h"
+#include "core/critical_search.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 namespace quillon {
 

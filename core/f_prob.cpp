@@ -2,11 +2,11 @@
 // approximation when the series fails, and the true value (the incomplete beta function) where the
 // series cannot serve: degrees of freedom that are not whole, and ratios below 1E-6, where
 // single-precision cancellation swamps the odd-degree terms.
-#include "distributions.h"
+#include "core/distributions.h"
 
-#include "arithmetic.h"
-#include "f_series.h"
-#include "true_distributions.h"
+#include "core/arithmetic.h"
+#include "core/f_series.h"
+#include "core/true_distributions.h"
 
 namespace quillon {
 

@@ -6,9 +6,9 @@
 // The fallback: the cube-root (Wilson-Hilferty) transformation of F to a normal deviate
 // (A&S 26.6.15, with its correction for fewer than 4 degrees of freedom) and the normal upper tail
 // by A&S 26.2.19.
-#include "f_series.h"
+#include "core/f_series.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <algorithm>
 #include <array>
@@ -79,71 +79,76 @@ constexpr std::size_t kMantissaDigits = 800;
 constexpr std::int64_t kOverflowPower = 309;
 constexpr std::int64_t kUnderflowPower = -325;
 
-// The leading decimal number of text (sign, digits with one point, exponent), 0 when there is none.
-double readDecimal(std::string_view text) {
-    std::size_t at = 0;
+// A decimal number as typed: its sign, its digits without the point, how many of them follow the
+// point, and the typed exponent.
+struct DecimalParts {
     bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-
-    std::string mantissa; // the digits without the point
+    std::string mantissa;
     std::int64_t fractionDigits = 0;
+    std::int64_t exponent = 0;
+};
+
+// An optional sign at position at, stepped over; true for a minus.
+bool readSign(std::string_view text, std::size_t& at) {
+    if (at >= text.size() || (text[at] != '+' && text[at] != '-'))
+        return false;
+    const bool negative = text[at] == '-';
+    ++at;
+    return negative;
+}
+
+// The exponent after an exponent mark at position at, kept within kExponentBound; 0 when there is
+// no mark.
+std::int64_t readExponent(std::string_view text, std::size_t at) {
+    if (at >= text.size() || !isExponentMark(text[at]))
+        return 0;
+    ++at;
+    const bool negative = readSign(text, at);
+    std::int64_t exponent = 0;
+    for (; at < text.size() && isDigit(text[at]); ++at)
+        exponent = std::min(exponent * 10 + (text[at] - '0'), kExponentBound);
+    return negative ? -exponent : exponent;
+}
+
+DecimalParts readDecimalParts(std::string_view text) {
+    DecimalParts parts;
+    std::size_t at = 0;
+    parts.negative = readSign(text, at);
     bool pointSeen = false;
     for (; at < text.size(); ++at) {
         const char c = text[at];
         if (isDigit(c)) {
-            mantissa += c;
-            if (pointSeen)
-                ++fractionDigits;
+            parts.mantissa += c;
+            parts.fractionDigits += pointSeen ? 1 : 0;
         } else if (c == '.' && !pointSeen) {
             pointSeen = true;
         } else {
             break;
         }
     }
-    if (mantissa.empty())
-        return 0.0;
+    if (!parts.mantissa.empty())
+        parts.exponent = readExponent(text, at);
+    return parts;
+}
 
-    std::int64_t exponent = 0;
-    if (at < text.size() && isExponentMark(text[at])) {
-        ++at;
-        bool negativeExponent = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-            negativeExponent = text[at] == '-';
-            ++at;
-        }
-        for (; at < text.size() && isDigit(text[at]); ++at)
-            exponent = std::min(exponent * 10 + (text[at] - '0'), kExponentBound);
-        if (negativeExponent)
-            exponent = -exponent;
+// Cuts a mantissa longer than kMantissaDigits, keeping a sticky 1 for any nonzero digit cut off;
+// value = mantissa x 10^scale is kept.
+void cutMantissa(std::string& mantissa, std::int64_t& scale) {
+    if (mantissa.size() <= kMantissaDigits)
+        return;
+    const bool restNonzero = mantissa.find_first_not_of('0', kMantissaDigits) != std::string::npos;
+    scale += static_cast<std::int64_t>(mantissa.size() - kMantissaDigits);
+    mantissa.resize(kMantissaDigits);
+    if (restNonzero) {
+        mantissa += '1';
+        scale -= 1;
     }
+}
 
-    // value = mantissa (as an integer) x 10^scale
-    const std::size_t firstNonzero = mantissa.find_first_not_of('0');
-    if (firstNonzero == std::string::npos)
-        return 0.0;
-    mantissa.erase(0, firstNonzero);
-    std::int64_t scale = exponent - fractionDigits;
-
-    const std::int64_t leadingPower = static_cast<std::int64_t>(mantissa.size()) - 1 + scale;
-    if (leadingPower > kOverflowPower)
-        throw ArithmeticError(ArithmeticFault::Overflow);
-    if (leadingPower < kUnderflowPower)
-        return 0.0;
-
-    if (mantissa.size() > kMantissaDigits) {
-        const bool restNonzero =
-            mantissa.find_first_not_of('0', kMantissaDigits) != std::string::npos;
-        scale += static_cast<std::int64_t>(mantissa.size() - kMantissaDigits);
-        mantissa.resize(kMantissaDigits);
-        if (restNonzero) {
-            mantissa += '1';
-            scale -= 1;
-        }
-    }
-
+// The magnitude of mantissa x 10^scale, correctly rounded; leadingPower is the decimal power of its
+// first digit.
+double decimalMagnitude(const std::string& mantissa, std::int64_t scale,
+                        std::int64_t leadingPower) {
     const std::string scientific = mantissa + "e" + std::to_string(scale);
     double magnitude = 0.0;
     const auto [end, error] =
@@ -155,9 +160,31 @@ double readDecimal(std::string_view text) {
     }
     if (std::isinf(magnitude))
         throw ArithmeticError(ArithmeticFault::Overflow);
+    return magnitude;
+}
+
+// The leading decimal number of text (sign, digits with one point, exponent), 0 when there is none.
+double readDecimal(std::string_view text) {
+    DecimalParts parts = readDecimalParts(text);
+    std::string& mantissa = parts.mantissa;
+    // value = mantissa (as an integer) x 10^scale
+    const std::size_t firstNonzero = mantissa.find_first_not_of('0');
+    if (firstNonzero == std::string::npos)
+        return 0.0;
+    mantissa.erase(0, firstNonzero);
+    std::int64_t scale = parts.exponent - parts.fractionDigits;
+
+    const std::int64_t leadingPower = static_cast<std::int64_t>(mantissa.size()) - 1 + scale;
+    if (leadingPower > kOverflowPower)
+        throw ArithmeticError(ArithmeticFault::Overflow);
+    if (leadingPower < kUnderflowPower)
+        return 0.0;
+
+    cutMantissa(mantissa, scale);
+    const double magnitude = decimalMagnitude(mantissa, scale, leadingPower);
     if (magnitude == 0.0)
         return 0.0;
-    return negative ? -magnitude : magnitude;
+    return parts.negative ? -magnitude : magnitude;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 // Shell's method: insertion sorts over gaps n/2, n/4, ..., 1, each sorting the elements that lie
 // gap apart.
-#include "sort_sample.h"
+#include "core/sort_sample.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <stdexcept>
 #include <utility>

@@ -2,11 +2,11 @@
 // an F-ratio with 1 and n. Degrees of freedom above 999 count as 999. The true value (the
 // incomplete beta function) answers where the series cannot serve: degrees of freedom that are
 // not whole, and |t| below 1E-3, where single-precision cancellation swamps the odd-degree terms.
-#include "distributions.h"
+#include "core/distributions.h"
 
-#include "arithmetic.h"
-#include "f_series.h"
-#include "true_distributions.h"
+#include "core/arithmetic.h"
+#include "core/f_series.h"
+#include "core/true_distributions.h"
 
 #include <cmath>
 

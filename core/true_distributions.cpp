@@ -4,9 +4,9 @@
 // Both stay far inside a single's rounding: the beta function for parameters up to about 1E9 (its
 // fraction, taken at 1 - x close to 1, loses the digits of a small x further out: about 1E-5 at
 // 1E12), the gamma function for the parameters up to 15 it serves.
-#include "true_distributions.h"
+#include "core/true_distributions.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Two-tailed normal probability: the upper tail by the polynomial approximation of Abramowitz and
 // Stegun 26.2.17 (absolute error below 7.5E-8), doubled.
-#include "distributions.h"
+#include "core/distributions.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <cmath>
 

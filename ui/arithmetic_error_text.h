@@ -1,7 +1,7 @@
 // What the user reads when a calculation meets an arithmetic fault that no check caught.
 #pragma once
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <QString>
 

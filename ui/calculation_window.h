@@ -5,7 +5,7 @@
 // throw away what was typed at a stray key.
 #pragma once
 
-#include "outcome.h"
+#include "calculations/common/outcome.h"
 
 #include <QDialog>
 

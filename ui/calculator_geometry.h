@@ -2,7 +2,7 @@
 // question level with it, the four buttons under the boxes, a rule, then the answer.
 #pragma once
 
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 
 #include <QRect>
 #include <QSize>

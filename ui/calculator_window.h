@@ -2,7 +2,7 @@
 // "Help", and the answer under a rule, all built from a calculator definition.
 #pragma once
 
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 
 #include "calculation_window.h"
 

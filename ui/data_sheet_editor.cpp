@@ -1,7 +1,7 @@
 #include "data_sheet_editor.h"
 
 #include "alerts.h"
-#include "number_text.h"
+#include "core/number_text.h"
 #include "row_number_header.h"
 #include "send_key_string.h"
 #include "sheet_cell_delegate.h"

@@ -4,7 +4,7 @@
 // of a cell: a click, a key, a scroll, the loss of the focus.
 #pragma once
 
-#include "data_sheet.h"
+#include "calculations/common/data_sheet.h"
 #include "data_sheet_layout.h"
 #include "sheet_moves.h"
 

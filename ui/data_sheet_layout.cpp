@@ -1,96 +1,63 @@
 #include "data_sheet_layout.h"
 
-#include "anova_window.h"
-#include "chi_square_table_window.h"
-#include "correlation_window.h"
-#include "matched_pairs_window.h"
-#include "sample_description_window.h"
+#include <map>
 
 namespace quillon {
 
 namespace {
 
-// Counts1 names its columns by letter: A is column 1, Z column 26.
-std::vector<std::string> letterHeadings() {
-    std::vector<std::string> headings{""};
-    for (int column = 1; column <= DataSheet::kColumns; ++column) {
-        headings.emplace_back(1, static_cast<char>(64 + column));
-    }
-    return headings;
+using Look = void (*)(SheetShape& shape);
+
+// How a grid looks and walks where it differs from the usual sheet, by window name.
+const std::map<std::string_view, Look>& sheetLooks() {
+    static const std::map<std::string_view, Look> looks = {
+        {"Counts1",
+         [](SheetShape& shape) {
+             shape.rowNumberWidth = 600;
+             shape.columnWidth = 780;
+             shape.fitsColumns = false;
+             shape.designWidth = 4840; // five columns in view; the rest scroll
+             shape.keys = {SheetWalk::Columns, KeyMoment::Press, KeyMoment::Press, true, true};
+         }},
+        {"Means0",
+         [](SheetShape& shape) {
+             shape.keys = {SheetWalk::Rows, KeyMoment::Release, KeyMoment::Release, false, true};
+         }},
+        {"Means6",
+         [](SheetShape& shape) {
+             shape.columnWidth = 1000;
+             shape.height = 3255;
+             shape.advanceLimit = DataSheet::kRows;
+         }},
+        {"Correl",
+         [](SheetShape& shape) {
+             shape.keys = {SheetWalk::Rows, KeyMoment::Press, KeyMoment::Release, true, false};
+             shape.timerInterval = 500;
+         }},
+    };
+    return looks;
 }
 
 std::vector<DataSheetLayout> makeLayouts() {
     std::vector<DataSheetLayout> layouts;
-
-    DataSheetLayout counts;
-    counts.name = "Counts1";
-    counts.title = "Chi-square test";
-    counts.instruction = "Enter the observed cell frequencies:";
-    counts.helpTopic = 47;
-    counts.calculate = &chiSquareTableTest;
-    counts.shape.columns = DataSheet::kColumns;
-    counts.shape.headings = letterHeadings();
-    counts.shape.rowNumberWidth = 600;
-    counts.shape.columnWidth = 780;
-    counts.shape.fitsColumns = false;
-    counts.shape.designWidth = 4840; // five columns in view; the rest scroll
-    counts.shape.keys = {SheetWalk::Columns, KeyMoment::Press, KeyMoment::Press, true, true};
-    counts.extra = SheetExtra::YatesCorrection;
-    layouts.push_back(counts);
-
-    DataSheetLayout sample;
-    sample.name = "Means0";
-    sample.title = "Mean and standard deviation of a sample";
-    sample.instruction = "Enter the data for the sample:";
-    sample.helpTopic = 57;
-    sample.calculate = &describeSample;
-    sample.shape.columns = 1;
-    sample.shape.headings = {"Record", "Data"};
-    sample.shape.keys = {SheetWalk::Rows, KeyMoment::Release, KeyMoment::Release, false, true};
-    sample.extra = SheetExtra::PopulationSize;
-    layouts.push_back(sample);
-
-    DataSheetLayout pairs;
-    pairs.name = "Means1";
-    pairs.title = "Matched pairs t-test between means";
-    pairs.instruction = "Enter both variables for each record:";
-    pairs.helpTopic = 58;
-    pairs.calculate = &matchedPairsTest;
-    pairs.shape.columns = 2;
-    pairs.shape.headings = {"Record", "Var. 1", "Var. 2"};
-    layouts.push_back(pairs);
-
-    DataSheetLayout anova;
-    anova.name = "Means6";
-    anova.title = "Compare three or more means";
-    anova.instruction =
-        "Enter the mean, unbiased standard deviation, and sample size for each group:";
-    anova.helpTopic = 63;
-    anova.calculate = &analyseVariance;
-    anova.shape.columns = 3;
-    anova.shape.headings = {"Group", "Mean", "SD", "N"};
-    anova.shape.columnWidth = 1000;
-    anova.shape.height = 3255;
-    anova.shape.advanceLimit = DataSheet::kRows;
-    anova.answer = AnswerArea::Table;
-    layouts.push_back(anova);
-
-    const CorrelationPresentation regression =
-        correlationPresentation(CorrelationMethod::Regression);
-    DataSheetLayout correl;
-    correl.name = "Correl";
-    correl.title = std::string(regression.title);
-    correl.instruction = "Enter both variables for each record:";
-    correl.helpTopic = regression.helpTopic;
-    correl.calculate = &correlate;
-    correl.shape.columns = 2;
-    correl.shape.headings = {"Record", std::string(regression.firstHeading),
-                             std::string(regression.secondHeading)};
-    correl.shape.keys = {SheetWalk::Rows, KeyMoment::Press, KeyMoment::Release, true, false};
-    correl.shape.timerInterval = 500;
-    correl.extra = SheetExtra::CorrelationMethod;
-    layouts.push_back(correl);
-
+    for (const CatalogueEntry& calculation : catalogue()) {
+        const auto* sheet = std::get_if<SheetInputs>(&calculation.inputs);
+        if (sheet == nullptr)
+            continue;
+        DataSheetLayout layout;
+        layout.name = std::string(calculation.window);
+        layout.title = std::string(calculation.title);
+        layout.instruction = std::string(sheet->instruction);
+        layout.helpTopic = calculation.help.front().topic;
+        layout.calculate = sheet->calculate;
+        layout.shape.columns = sheet->columns;
+        layout.shape.headings = sheet->headings;
+        if (const auto look = sheetLooks().find(calculation.window); look != sheetLooks().end())
+            look->second(layout.shape);
+        layout.extra = sheet->extra;
+        layout.answer = sheet->answer;
+        layouts.push_back(std::move(layout));
+    }
     return layouts;
 }
 

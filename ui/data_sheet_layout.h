@@ -1,8 +1,9 @@
-// The five data sheet windows described as data: each one's grid, keys, extra controls and
-// calculation. One editor and one window class serve them all.
+// The data sheet windows described as data: each one's grid, keys, extra controls and
+// calculation, from the catalogue's rows over a grid. One editor and one window class serve them
+// all.
 #pragma once
 
-#include "data_sheet.h"
+#include "calculations/catalogue.h"
 
 #include <string>
 #include <string_view>
@@ -39,12 +40,6 @@ struct SheetShape {
     SheetKeys keys;
     int timerInterval = 100; // ms from opening until the cursor is put into cell (1, 1)
 };
-
-// The window's own control beside the grid.
-enum class SheetExtra { None, PopulationSize, YatesCorrection, CorrelationMethod };
-
-// Where the answer goes: the Answer label, or the answer grid Grid1.
-enum class AnswerArea { Label, Table };
 
 struct DataSheetLayout {
     std::string name;

@@ -1,7 +1,7 @@
 #include "data_sheet_window.h"
 
 #include "answer_table_model.h"
-#include "correlation_window.h"
+#include "calculations/correlation/correlate.h"
 #include "data_sheet_geometry.h"
 #include "text_conversion.h"
 #include "twips.h"

@@ -3,9 +3,9 @@
 // correction or the correlation method) and the answer, all built from its layout.
 #pragma once
 
+#include "calculations/common/outcome.h"
 #include "data_sheet_editor.h"
 #include "data_sheet_layout.h"
-#include "outcome.h"
 
 #include "calculation_window.h"
 

@@ -1,7 +1,9 @@
 #include "help_topics.h"
 
+#include "calculations/catalogue.h"
+
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace quillon {
 
@@ -9,28 +11,22 @@ namespace {
 
 const QString kHelpFolder = QStringLiteral("qrc:/help/");
 
-constexpr std::array kTopics = {
-    HelpTopic{33, "distr1a.html"},     HelpTopic{34, "distr1b.html"},
-    HelpTopic{35, "distr1c.html"},     HelpTopic{37, "distr2a.html"},
-    HelpTopic{38, "distr2b.html"},     HelpTopic{39, "distr2c.html"},
-    HelpTopic{41, "distr3a.html"},     HelpTopic{42, "distr3b.html"},
-    HelpTopic{44, "distr4a.html"},     HelpTopic{45, "distr4b.html"},
-    HelpTopic{47, "counts1.html"},     HelpTopic{48, "counts2.html"},
-    HelpTopic{49, "counts3.html"},     HelpTopic{50, "counts4.html"},
-    HelpTopic{53, "percent1.html"},    HelpTopic{54, "percent2.html"},
-    HelpTopic{55, "percent3.html"},    HelpTopic{57, "means0.html"},
-    HelpTopic{58, "means1.html"},      HelpTopic{59, "means2.html"},
-    HelpTopic{60, "means3.html"},      HelpTopic{61, "means4.html"},
-    HelpTopic{62, "means5.html"},      HelpTopic{63, "means6.html"},
-    HelpTopic{64, "correlation.html"}, HelpTopic{65, "regression.html"},
-    HelpTopic{67, "sample1.html"},     HelpTopic{68, "sample2.html"},
-    HelpTopic{76, "sample3.html"},
-};
+std::vector<HelpTopic> makeTopics() {
+    std::vector<HelpTopic> topics;
+    for (const CatalogueEntry& calculation : catalogue()) {
+        for (const HelpPage& help : calculation.help)
+            topics.push_back({help.topic, help.page.data()});
+    }
+    std::sort(topics.begin(), topics.end(),
+              [](const HelpTopic& a, const HelpTopic& b) { return a.number < b.number; });
+    return topics;
+}
 
 } // namespace
 
 std::span<const HelpTopic> helpTopics() {
-    return kTopics;
+    static const std::vector<HelpTopic> topics = makeTopics();
+    return topics;
 }
 
 QUrl helpContentsUrl() {
@@ -41,9 +37,10 @@ std::optional<QUrl> helpPageUrl(int topic) {
     if (topic == 0) {
         return helpContentsUrl();
     }
-    const auto found = std::find_if(kTopics.begin(), kTopics.end(),
+    const auto topics = helpTopics();
+    const auto found = std::find_if(topics.begin(), topics.end(),
                                     [topic](const HelpTopic& t) { return t.number == topic; });
-    if (found == kTopics.end()) {
+    if (found == topics.end()) {
         return std::nullopt;
     }
     return QUrl(kHelpFolder + QString::fromLatin1(found->page));

@@ -1,6 +1,6 @@
 #include "information_parts.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 #include "program_icon.h"
 #include "text_conversion.h"
 

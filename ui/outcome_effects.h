@@ -2,7 +2,7 @@
 // box of a refusal, the clipboard, and the common report of an arithmetic fault.
 #pragma once
 
-#include "outcome.h"
+#include "calculations/common/outcome.h"
 
 #include <functional>
 #include <optional>

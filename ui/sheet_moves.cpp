@@ -1,6 +1,6 @@
 #include "sheet_moves.h"
 
-#include "data_sheet.h"
+#include "calculations/common/data_sheet.h"
 
 namespace quillon {
 

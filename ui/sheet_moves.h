@@ -2,7 +2,7 @@
 // editor applies the result to the grid.
 #pragma once
 
-#include "outcome.h"
+#include "calculations/common/outcome.h"
 
 namespace quillon {
 

@@ -2,7 +2,7 @@
 // disabled, so a new kind of window (the data sheets, About, Support) plugs in by registering here.
 #pragma once
 
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 
 #include <QDialog>
 

@@ -2,9 +2,9 @@
 // extra controls) and the exact outcome, printed readably when they differ.
 #pragma once
 
-#include "arithmetic.h"
-#include "data_sheet.h"
-#include "outcome_cases.h"
+#include "calculations/common/data_sheet.h"
+#include "core/arithmetic.h"
+#include "tests/calculations/outcome_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +36,10 @@ inline CellRows columnOf(const std::vector<std::string>& values) {
 
 inline Answer answered(std::string text, std::optional<std::string> clipboard,
                        std::optional<CellPosition> current, bool beep = false) {
-    Answer result;
-    result.text = std::move(text);
-    result.clipboard = std::move(clipboard);
-    result.currentCell = current;
-    result.beep = beep;
-    return result;
+    return Answer{.text = std::move(text),
+                  .clipboard = std::move(clipboard),
+                  .beep = beep,
+                  .currentCell = current};
 }
 
 inline std::string describeSheetOutcome(const Outcome& outcome) {

@@ -2,8 +2,8 @@
 // exact outcome, printed readably when they differ.
 #pragma once
 
-#include "arithmetic.h"
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
+#include "core/arithmetic.h"
 
 #include <gtest/gtest.h>
 

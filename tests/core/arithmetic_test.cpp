@@ -1,4 +1,4 @@
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <gtest/gtest.h>
 

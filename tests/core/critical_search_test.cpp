@@ -1,8 +1,8 @@
-#include "critical_search.h"
+#include "core/critical_search.h"
 
-#include "arithmetic.h"
-#include "distributions.h"
-#include "number_text.h"
+#include "core/arithmetic.h"
+#include "core/distributions.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "arithmetic.h"
-#include "distributions.h"
-#include "f_series.h"
+#include "core/arithmetic.h"
+#include "core/distributions.h"
+#include "core/f_series.h"
 
 #include <gtest/gtest.h>
 

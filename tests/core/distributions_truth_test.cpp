@@ -1,10 +1,10 @@
 // The distribution routines against true values from Boost.Math, over grids of whole degrees of
 // freedom of both parities and a range of values. The tolerances follow from where each routine
 // rounds; each is stated with its reason.
-#include "arithmetic.h"
-#include "distributions.h"
-#include "f_series.h"
-#include "true_distributions.h"
+#include "core/arithmetic.h"
+#include "core/distributions.h"
+#include "core/f_series.h"
+#include "core/true_distributions.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/fisher_f.hpp>

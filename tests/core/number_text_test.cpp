@@ -1,6 +1,6 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
-#include "arithmetic.h"
+#include "core/arithmetic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sort_sample.h"
+#include "core/sort_sample.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 #include "help_page_text.h"
 
 #include <gtest/gtest.h>

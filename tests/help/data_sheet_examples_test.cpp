@@ -1,10 +1,10 @@
-#include "anova_window.h"
-#include "chi_square_table_window.h"
-#include "correlation_window.h"
-#include "data_sheet.h"
+#include "calculations/common/data_sheet.h"
+#include "calculations/correlation/correlate.h"
+#include "calculations/counts/contingency_chi_square.h"
+#include "calculations/means/describe_sample.h"
+#include "calculations/means/matched_pairs_t.h"
+#include "calculations/means/one_way_anova.h"
 #include "help_page_text.h"
-#include "matched_pairs_window.h"
-#include "sample_description_window.h"
 
 #include <gtest/gtest.h>
 
@@ -48,13 +48,13 @@ const Rows kClasses = {{"24.5", "4.2", "12"}, {"27.1", "3.9", "15"}, {"30.8", "4
 // Every worked example on a data sheet window's page, typed as the page shows it. Correl opens
 // with "Regression" chosen; pearson and spearman choose the other two methods.
 const DataSheetExample examples[] = {
-    {"counts1.html", chiSquareTableTest, {{"22", "18", "10"}, {"15", "25", "20"}}, ""},
-    {"counts1.html", chiSquareTableTest, {{"12", "5"}, {"4", "11"}}, ""},
-    {"counts1.html", chiSquareTableTest, {{"18", "25", "31", "26"}}, ""},
+    {"counts1.html", contingencyChiSquare, {{"22", "18", "10"}, {"15", "25", "20"}}, ""},
+    {"counts1.html", contingencyChiSquare, {{"12", "5"}, {"4", "11"}}, ""},
+    {"counts1.html", contingencyChiSquare, {{"18", "25", "31", "26"}}, ""},
     {"means0.html", describeSample, kBolts, ""},
     {"means0.html", describeSample, kBolts, "60"},
-    {"means1.html", matchedPairsTest, kBloodPressure, ""},
-    {"means6.html", analyseVariance, kClasses, ""},
+    {"means1.html", matchedPairsT, kBloodPressure, ""},
+    {"means6.html", oneWayAnova, kClasses, ""},
     {"correlation.html", pearson, kStudyHours, ""},
     {"correlation.html", spearman, kStudyHours, ""},
     {"regression.html", correlate, kStudyHours, ""},
@@ -115,7 +115,7 @@ TEST(HelpExamples, SmallFourfoldTableOnTheChiSquarePageIsCorrected) {
     input.sheet.setText(1, 2, "5");
     input.sheet.setText(2, 1, "4");
     input.sheet.setText(2, 2, "11");
-    const Outcome outcome = chiSquareTableTest(input);
+    const Outcome outcome = contingencyChiSquare(input);
     const auto* result = std::get_if<Answer>(&outcome);
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(result->yatesSwitchedOn);

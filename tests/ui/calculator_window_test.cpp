@@ -1,6 +1,6 @@
 // The calculator window: layout, keys, and what each outcome of a calculation changes.
-#include "arithmetic.h"
 #include "calculator_window.h"
+#include "core/arithmetic.h"
 #include "help_topics.h"
 #include "help_viewer.h"
 #include "ui_test_support.h"
@@ -192,7 +192,7 @@ private slots:
 
     void enter_on_calculate_presses_it() {
         StandIn::behaviour = [](InputTexts inputs) -> Outcome {
-            return Answer{"t = " + inputs[0], std::nullopt, false, {}, false, {}};
+            return Answer{.text = "t = " + inputs[0]};
         };
         open("Distr2a");
         type(1, "2");
@@ -212,7 +212,7 @@ private slots:
     void clear_empties_boxes_and_answer_wherever_the_focus_was() {
         QFETCH(QString, focus);
         StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"an answer", std::string("summary"), false, {}, false, {}};
+            return Answer{.text = "an answer", .clipboard = "summary"};
         };
         open("Distr3a");
         type(1, "1");
@@ -241,12 +241,7 @@ private slots:
 
     void an_answer_replaces_the_caption_and_the_clipboard_with_lf_breaks() {
         StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"Line one\r\n\r\nLine two",
-                          std::string("t(9)=1.5\r\np=.1\r\n"),
-                          false,
-                          {},
-                          false,
-                          {}};
+            return Answer{.text = "Line one\r\n\r\nLine two", .clipboard = "t(9)=1.5\r\np=.1\r\n"};
         };
         open("Distr2a");
         command(1)->click();
@@ -257,7 +252,7 @@ private slots:
 
     void an_answer_without_clipboard_text_leaves_the_clipboard_and_may_beep() {
         StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"< .0001", std::nullopt, true, {}, false, {}};
+            return Answer{.text = "< .0001", .beep = true};
         };
         open("Counts3");
         command(1)->click();
@@ -268,12 +263,10 @@ private slots:
 
     void a_refusal_beeps_moves_the_focus_and_changes_nothing_else() {
         open("Distr2c");
-        StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"old answer", std::nullopt, false, {}, false, {}};
-        };
+        StandIn::behaviour = [](InputTexts) -> Outcome { return Answer{.text = "old answer"}; };
         command(1)->click();
         type(1, "5");
-        StandIn::behaviour = [](InputTexts) -> Outcome { return Refusal{3, {}, {}}; };
+        StandIn::behaviour = [](InputTexts) -> Outcome { return Refusal{.focus = 3}; };
         command(1)->click();
         QCOMPARE(recorded_->beeps, 1);
         QVERIFY(recorded_->errors.isEmpty());
@@ -285,7 +278,8 @@ private slots:
 
     void a_refusal_with_a_message_shows_it_instead_of_beeping() {
         StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Refusal{1, "The maximum count for Fisher's exact test is 50.", {}};
+            return Refusal{.focus = 1,
+                           .message = "The maximum count for Fisher's exact test is 50."};
         };
         open("Counts2");
         command(4)->setFocus();
@@ -313,9 +307,7 @@ private slots:
         QFETCH(int, fault);
         QFETCH(QString, message);
         open("Means5");
-        StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"kept", std::nullopt, false, {}, false, {}};
-        };
+        StandIn::behaviour = [](InputTexts) -> Outcome { return Answer{.text = "kept"}; };
         command(1)->click();
         type(2, "1");
         type(1, "99");

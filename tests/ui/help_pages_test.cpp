@@ -1,7 +1,7 @@
 // The help pages as the windows reach them: a page of its own for every window's topic, links that
 // all lead to pages in the program, text that can be copied, and the viewer beside a calculator.
-#include "calculator_definitions.h"
-#include "correlation_window.h"
+#include "calculations/catalogue.h"
+#include "calculations/correlation/correlate.h"
 #include "help_topics.h"
 #include "help_viewer.h"
 #include "main_window.h"
@@ -25,17 +25,13 @@ using namespace quillon::testing;
 
 namespace {
 
-// Every window's help topic: the calculators' from their definitions, the data sheets' as their
-// "Help" buttons pass them, and both of `Correl` (it depends on the chosen method).
+// Every window's help topic as the catalogue gives it, and both of `Correl` as its "Help" button
+// passes them (it depends on the chosen method).
 std::vector<std::pair<QString, int>> windowTopics() {
     std::vector<std::pair<QString, int>> topics;
-    for (const CalculatorDefinition& definition : calculatorDefinitions()) {
-        topics.emplace_back(toQString(definition.name), definition.helpTopic);
+    for (const CatalogueEntry& calculation : catalogue()) {
+        topics.emplace_back(toQString(calculation.window), calculation.help.front().topic);
     }
-    topics.emplace_back("Counts1", 47);
-    topics.emplace_back("Means0", 57);
-    topics.emplace_back("Means1", 58);
-    topics.emplace_back("Means6", 63);
     for (const auto method :
          {CorrelationMethod::Pearson, CorrelationMethod::Spearman, CorrelationMethod::Regression}) {
         topics.emplace_back(QStringLiteral("Correl, method %1").arg(int(method)),

@@ -1,5 +1,5 @@
 // The help viewer and the map from help topics to pages.
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
 #include "help_topics.h"
 #include "help_viewer.h"
 

@@ -222,9 +222,7 @@ private slots:
 
     void a_second_opening_starts_from_empty_boxes() {
         MainWindow main(standInWindows());
-        StandIn::behaviour = [](InputTexts) -> Outcome {
-            return Answer{"answer", std::nullopt, false, {}, false, {}};
-        };
+        StandIn::behaviour = [](InputTexts) -> Outcome { return Answer{.text = "answer"}; };
         main.show();
         QDialog* first = trigger(main, "Distrib_Z3", "Distr1c");
         QVERIFY(first);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "alerts.h"
-#include "calculator_definitions.h"
+#include "calculations/catalogue.h"
+#include "text_conversion.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -87,18 +88,14 @@ inline const CalculatorDefinition& standInDefinition(std::string_view name) {
 inline WindowRegistry standInWindows() {
     WindowRegistry registry;
     registerCalculatorWindows(registry, standInDefinitions());
-    const std::pair<const char*, const char*> sheets[] = {
-        {"Counts1", "Chi-square test"},
-        {"Means0", "Mean and standard deviation of a sample"},
-        {"Means1", "Matched pairs t-test between means"},
-        {"Means6", "Compare three or more means"},
-        {"Correl", "Linear regression"},
-    };
-    for (const auto& [name, title] : sheets) {
-        registry.add(name, {[name, title](QWidget* owner) -> QDialog* {
+    for (const CatalogueEntry& calculation : catalogue()) {
+        if (!std::holds_alternative<SheetInputs>(calculation.inputs)) {
+            continue;
+        }
+        registry.add(calculation.window, {[&calculation](QWidget* owner) -> QDialog* {
                          auto* sheet = new QDialog(owner);
-                         sheet->setObjectName(QString::fromLatin1(name));
-                         sheet->setWindowTitle(QString::fromLatin1(title));
+                         sheet->setObjectName(toQString(calculation.window));
+                         sheet->setWindowTitle(toQString(calculation.title));
                          sheet->setFixedSize(480, 400);
                          return sheet;
                      }});

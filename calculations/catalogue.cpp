@@ -1,0 +1,470 @@
+#include "calculations/catalogue.h"
+
+#include "calculations/correlation/correlate.h"
+#include "calculations/counts/binomial_probability.h"
+#include "calculations/counts/contingency_chi_square.h"
+#include "calculations/counts/fisher_exact_probability.h"
+#include "calculations/counts/poisson_probability.h"
+#include "calculations/distributions/chi_square_distribution.h"
+#include "calculations/distributions/f_distribution.h"
+#include "calculations/distributions/normal_distribution.h"
+#include "calculations/distributions/t_distribution.h"
+#include "calculations/means/describe_sample.h"
+#include "calculations/means/independent_groups_t.h"
+#include "calculations/means/matched_pairs_t.h"
+#include "calculations/means/mean_confidence_interval.h"
+#include "calculations/means/one_way_anova.h"
+#include "calculations/means/population_mean_t.h"
+#include "calculations/means/variance_ratio_f.h"
+#include "calculations/percents/one_sample_percents_t.h"
+#include "calculations/percents/percent_confidence_interval.h"
+#include "calculations/percents/two_sample_percents_t.h"
+#include "calculations/sample_size/error_for_sample_size.h"
+#include "calculations/sample_size/sample_size_for_mean.h"
+#include "calculations/sample_size/sample_size_for_percent.h"
+
+#include <algorithm>
+
+namespace quillon {
+namespace {
+
+// The chi-square test's columns are named by letter: A is column 1, Z column 26.
+std::vector<std::string> letterHeadings() {
+    std::vector<std::string> headings{""};
+    for (int column = 1; column <= DataSheet::kColumns; ++column)
+        headings.emplace_back(1, static_cast<char>('A' + column - 1));
+    return headings;
+}
+
+std::vector<CatalogueEntry> makeCatalogue() {
+    // The correlation window opens on the regression.
+    const CorrelationPresentation regression =
+        correlationPresentation(CorrelationMethod::Regression);
+    return {
+        {.window = "Distr1a",
+         .name = "z-probability",
+         .title = "Probability of a z value",
+         .menuItem = "Distrib_Z1",
+         .menuPath = "Distributions/Z",
+         .menuCaption = "Probability of a z value",
+         .help = {{33, "distr1a.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the z value:"},
+                                  .inputCount = 1,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &zProbability}},
+        {.window = "Distr1b",
+         .name = "z-critical",
+         .title = "Critical z for a given probability",
+         .menuItem = "Distrib_Z2",
+         .menuPath = "Distributions/Z",
+         .menuCaption = "Critical z for a given probability",
+         .help = {{34, "distr1b.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the two-tailed probability:"},
+                                  .inputCount = 1,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &criticalZ}},
+        {.window = "Distr1c",
+         .name = "z-range",
+         .title = "Probability of a defined range",
+         .menuItem = "Distrib_Z3",
+         .menuPath = "Distributions/Z",
+         .menuCaption = "Probability of a defined range",
+         .help = {{35, "distr1c.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the sample mean:",
+                                                "Enter the sample unbiased standard deviation:",
+                                                "Enter the lower limit of the range:",
+                                                "Enter the upper limit of the range:"},
+                                  .inputCount = 4,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &zRangeProbability}},
+        {.window = "Distr2a",
+         .name = "t-probability",
+         .title = "Probability of a t value",
+         .menuItem = "Distrib_T1",
+         .menuPath = "Distributions/T",
+         .menuCaption = "Probability of a t value",
+         .help = {{37, "distr2a.html"}},
+         .inputs =
+             QuestionInputs{.questions = {"Enter the t value:", "Enter the degrees of freedom:"},
+                            .inputCount = 2,
+                            .layout = CalculatorLayout::Questions,
+                            .calculate = &tProbability}},
+        {.window = "Distr2b",
+         .name = "t-critical",
+         .title = "Critical t for a given probability",
+         .menuItem = "Distrib_T2",
+         .menuPath = "Distributions/T",
+         .menuCaption = "Critical t for a given probability",
+         .help = {{38, "distr2b.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the two-tailed probability:",
+                                                "Enter the degrees of freedom:"},
+                                  .inputCount = 2,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &criticalT}},
+        {.window = "Distr2c",
+         .name = "t-range",
+         .title = "Probability of a defined range",
+         .menuItem = "Distrib_T3",
+         .menuPath = "Distributions/T",
+         .menuCaption = "Probability of a defined range",
+         .help = {{39, "distr2c.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the sample mean:",
+                                                "Enter the sample unbiased standard deviation:",
+                                                "Enter the sample size:",
+                                                "Enter the lower limit of the range:",
+                                                "Enter the upper limit of the range:"},
+                                  .inputCount = 5,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &tRangeProbability}},
+        {.window = "Distr3a",
+         .name = "f-probability",
+         .title = "Probability of an F-ratio",
+         .menuItem = "Distrib_F1",
+         .menuPath = "Distributions/F",
+         .menuCaption = "Probability of an F-ratio",
+         .help = {{41, "distr3a.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the F-ratio:",
+                                                "Enter the numerator degrees of freedom:",
+                                                "Enter the denominator degrees of freedom:"},
+                                  .inputCount = 3,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &fProbability}},
+        {.window = "Distr3b",
+         .name = "f-critical",
+         .title = "Critical F for a given probability",
+         .menuItem = "Distrib_F2",
+         .menuPath = "Distributions/F",
+         .menuCaption = "Critical F for a given probability",
+         .help = {{42, "distr3b.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the probability:",
+                                                "Enter the numerator degrees of freedom:",
+                                                "Enter the denominator degrees of freedom:"},
+                                  .inputCount = 3,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &criticalF}},
+        {.window = "Distr4a",
+         .name = "chi-square-probability",
+         .title = "Probability of a chi-square value",
+         .menuItem = "Distrib_C1",
+         .menuPath = "Distributions/ChiSquare2",
+         .menuCaption = "Probability of a chi-square value",
+         .help = {{44, "distr4a.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the chi-square value:",
+                                                "Enter the degrees of freedom:"},
+                                  .inputCount = 2,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &chiSquareProbability}},
+        {.window = "Distr4b",
+         .name = "chi-square-critical",
+         .title = "Critical chi-square for a given probability",
+         .menuItem = "Distrib_C2",
+         .menuPath = "Distributions/ChiSquare2",
+         .menuCaption = "Critical chi-square for a given prob.",
+         .help = {{45, "distr4b.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the probability:",
+                                                "Enter the degrees of freedom:"},
+                                  .inputCount = 2,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &criticalChiSquare}},
+        {.window = "Counts1",
+         .name = "chi-square-test",
+         .title = "Chi-square test",
+         .menuItem = "Count1",
+         .menuPath = "Counts",
+         .menuCaption = "Chi-square test",
+         .help = {{47, "counts1.html"}},
+         .inputs = SheetInputs{.instruction = "Enter the observed cell frequencies:",
+                               .columns = DataSheet::kColumns,
+                               .headings = letterHeadings(),
+                               .extra = SheetExtra::YatesCorrection,
+                               .answer = AnswerArea::Label,
+                               .calculate = &contingencyChiSquare}},
+        {.window = "Counts2",
+         .name = "fisher-exact",
+         .title = "Fisher's exact test",
+         .menuItem = "Count2",
+         .menuPath = "Counts",
+         .menuCaption = "Fisher's exact test",
+         .help = {{48, "counts2.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the observed cell frequencies:"},
+                                  .inputCount = 4,
+                                  .layout = CalculatorLayout::FourfoldTable,
+                                  .initialAnswer = "Fisher's exact probability =",
+                                  .calculate = &fisherExactProbability}},
+        {.window = "Counts3",
+         .name = "binomial",
+         .title = "Binomial test",
+         .menuItem = "Count3",
+         .menuPath = "Counts",
+         .menuCaption = "Binomial test",
+         .help = {{49, "counts3.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the number of trials:",
+                                                "Enter the probability of success on each trial:",
+                                                "Enter the number of successes:"},
+                                  .inputCount = 3,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &binomialProbability}},
+        {.window = "Counts4",
+         .name = "poisson",
+         .title = "Poisson distribution events test",
+         .menuItem = "Count4",
+         .menuPath = "Counts",
+         .menuCaption = "Poisson distribution events test",
+         .help = {{50, "counts4.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the observed frequency:",
+                                                "Enter the expected frequency:"},
+                                  .inputCount = 2,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &poissonProbability}},
+        {.window = "Percent1",
+         .name = "percents-one-sample",
+         .title = "One sample t-test between percents",
+         .menuItem = "Pct1",
+         .menuPath = "Percents",
+         .menuCaption = "One sample t-test beween percents",
+         .help = {{53, "percent1.html"}},
+         .inputs =
+             QuestionInputs{.questions = {"Enter the first percent:", "Enter the second percent:",
+                                          "Enter the sample size:"},
+                            .inputCount = 3,
+                            .layout = CalculatorLayout::Questions,
+                            .calculate = &oneSamplePercentsT}},
+        {.window = "Percent2",
+         .name = "percents-two-samples",
+         .title = "Two sample t-test between percents",
+         .menuItem = "Pct2",
+         .menuPath = "Percents",
+         .menuCaption = "Two sample t-test between percents",
+         .help = {{54, "percent2.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the first percent:",
+                                                "Enter the sample size for the first percent:",
+                                                "Enter the second percent:",
+                                                "Enter the sample size for the second percent:"},
+                                  .inputCount = 4,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &twoSamplePercentsT}},
+        {.window = "Percent3",
+         .name = "percent-interval",
+         .title = "Confidence interval around a percent",
+         .menuItem = "Pct3",
+         .menuPath = "Percents",
+         .menuCaption = "Confidence interval around a percent",
+         .help = {{55, "percent3.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the percent:", "Enter the sample size:",
+                                                "Enter the population size:",
+                                                "Enter the desired confidence interval (%):"},
+                                  .inputCount = 4,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &percentConfidenceInterval}},
+        {.window = "Means0",
+         .name = "describe-sample",
+         .title = "Mean and standard deviation of a sample",
+         .menuItem = "Mean0",
+         .menuPath = "Means",
+         .menuCaption = "Mean and standard deviation of a sample",
+         .help = {{57, "means0.html"}},
+         .inputs = SheetInputs{.instruction = "Enter the data for the sample:",
+                               .columns = 1,
+                               .headings = {"Record", "Data"},
+                               .extra = SheetExtra::PopulationSize,
+                               .answer = AnswerArea::Label,
+                               .calculate = &describeSample}},
+        {.window = "Means1",
+         .name = "matched-pairs",
+         .title = "Matched pairs t-test between means",
+         .menuItem = "Mean1",
+         .menuPath = "Means",
+         .menuCaption = "Matched pairs t-test between means",
+         .help = {{58, "means1.html"}},
+         .inputs = SheetInputs{.instruction = "Enter both variables for each record:",
+                               .columns = 2,
+                               .headings = {"Record", "Var. 1", "Var. 2"},
+                               .extra = SheetExtra::None,
+                               .answer = AnswerArea::Label,
+                               .calculate = &matchedPairsT}},
+        {.window = "Means2",
+         .name = "independent-groups",
+         .title = "Independent groups t-test between means",
+         .menuItem = "Mean2",
+         .menuPath = "Means",
+         .menuCaption = "Independent groups t-test between means",
+         .help = {{59, "means2.html"}},
+         .inputs =
+             QuestionInputs{
+                 .questions = {"Enter the mean of the first group:",
+                               "Enter the unbiased standard deviation of the first group:",
+                               "Enter the sample size of the first group:",
+                               "Enter the mean of the second group:",
+                               "Enter the unbiased standard deviation of the second group:",
+                               "Enter the sample size of the second group:"},
+                 .inputCount = 6,
+                 .layout = CalculatorLayout::TwoGroups,
+                 .calculate = &independentGroupsT}},
+        {.window = "Means3",
+         .name = "mean-interval",
+         .title = "Confidence interval around a mean",
+         .menuItem = "Mean3",
+         .menuPath = "Means",
+         .menuCaption = "Confidence interval around a mean",
+         .help = {{60, "means3.html"}},
+         .inputs =
+             QuestionInputs{
+                 .questions = {"Enter the mean:", "Enter the unbiased standard deviation:",
+                               "Enter the sample size:", "Enter the population size:",
+                               "Enter the desired confidence interval (%):"},
+                 .inputCount = 5,
+                 .layout = CalculatorLayout::Questions,
+                 .calculate = &meanConfidenceInterval}},
+        {.window = "Means4",
+         .name = "mean-against-population",
+         .title = "Compare sample mean to a population mean",
+         .menuItem = "Mean4",
+         .menuPath = "Means",
+         .menuCaption = "Compare sample mean to a population mean",
+         .help = {{61, "means4.html"}},
+         .inputs =
+             QuestionInputs{.questions = {"Enter the sample mean:",
+                                          "Enter the sample unbiased standard deviation:",
+                                          "Enter the sample size:", "Enter the population size:",
+                                          "Enter the population mean:"},
+                            .inputCount = 5,
+                            .layout = CalculatorLayout::Questions,
+                            .calculate = &populationMeanT}},
+        {.window = "Means5",
+         .name = "sd-ratio",
+         .title = "Compare two standard deviations",
+         .menuItem = "Mean5",
+         .menuPath = "Means",
+         .menuCaption = "Compare two standard deviations (F-Ratio)",
+         .help = {{62, "means5.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the first standard deviation:",
+                                                "Enter the first sample size:",
+                                                "Enter the second standard deviation:",
+                                                "Enter the second sample size:"},
+                                  .inputCount = 4,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &varianceRatioF}},
+        {.window = "Means6",
+         .name = "anova",
+         .title = "Compare three or more means",
+         .menuItem = "Mean6",
+         .menuPath = "Means",
+         .menuCaption = "Compare three or more means (ANOVA)",
+         .help = {{63, "means6.html"}},
+         .inputs =
+             SheetInputs{
+                 .instruction =
+                     "Enter the mean, unbiased standard deviation, and sample size for each group:",
+                 .columns = 3,
+                 .headings = {"Group", "Mean", "SD", "N"},
+                 .extra = SheetExtra::None,
+                 .answer = AnswerArea::Table,
+                 .calculate = &oneWayAnova}},
+        {.window = "Correl",
+         .name = "correlation",
+         .title = regression.title,
+         .menuItem = "Correlation",
+         .menuPath = "",
+         .menuCaption = "&Correlation",
+         .help = {{65, "regression.html"}, {64, "correlation.html"}},
+         .inputs = SheetInputs{.instruction = "Enter both variables for each record:",
+                               .columns = 2,
+                               .headings = {"Record", std::string(regression.firstHeading),
+                                            std::string(regression.secondHeading)},
+                               .extra = SheetExtra::CorrelationMethod,
+                               .answer = AnswerArea::Label,
+                               .calculate = &correlate}},
+        {.window = "Sample1",
+         .name = "sample-size-percent",
+         .title = "Determine sample size for percents",
+         .menuItem = "SampleSize1",
+         .menuPath = "Sampling",
+         .menuCaption = "Determine sample size for percents",
+         .help = {{67, "sample1.html"}},
+         .inputs =
+             QuestionInputs{
+                 .questions = {"Enter the best estimate of the population size:",
+                               "Enter the best estimate of the rate in the population (%):",
+                               "Enter the maximum acceptable difference (%):",
+                               "Enter the desired confidence level (%):"},
+                 .inputCount = 4,
+                 .layout = CalculatorLayout::Questions,
+                 .calculate = &sampleSizeForPercent}},
+        {.window = "Sample2",
+         .name = "sample-size-mean",
+         .title = "Determine sample size for means",
+         .menuItem = "SampleSize2",
+         .menuPath = "Sampling",
+         .menuCaption = "Determine sample size for means",
+         .help = {{68, "sample2.html"}},
+         .inputs = QuestionInputs{.questions = {"Enter the population standard deviation:",
+                                                "Enter the maximum acceptable difference:",
+                                                "Enter the desired confidence level (%):"},
+                                  .inputCount = 3,
+                                  .layout = CalculatorLayout::Questions,
+                                  .calculate = &sampleSizeForMean}},
+        {.window = "Sample3",
+         .name = "error-for-sample-size",
+         .title = "Determine error for a given sample size",
+         .menuItem = "SampleSize3",
+         .menuPath = "Sampling",
+         .menuCaption = "Determine error for a given sample size",
+         .help = {{76, "sample3.html"}},
+         .inputs =
+             QuestionInputs{
+                 .questions = {"Enter the best estimate of the population size:",
+                               "Enter the best estimate of the rate in the population (%):",
+                               "Enter the sample size:", "Enter the desired confidence level (%):"},
+                 .inputCount = 4,
+                 .layout = CalculatorLayout::Questions,
+                 .calculate = &errorForSampleSize}},
+    };
+}
+
+std::vector<CalculatorDefinition> makeDefinitions() {
+    std::vector<CalculatorDefinition> definitions;
+    for (const CatalogueEntry& entry : catalogue()) {
+        if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs))
+            definitions.push_back({entry.window, entry.title, asked->questions, asked->inputCount,
+                                   entry.help.front().topic, asked->calculate, asked->layout,
+                                   asked->initialAnswer});
+    }
+    return definitions;
+}
+
+} // namespace
+
+std::span<const CatalogueEntry> catalogue() {
+    static const std::vector<CatalogueEntry> entries = makeCatalogue();
+    return entries;
+}
+
+const CatalogueEntry* findByWindow(std::string_view window) {
+    const auto entries = catalogue();
+    const auto found =
+        std::find_if(entries.begin(), entries.end(),
+                     [window](const CatalogueEntry& e) { return e.window == window; });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+const CatalogueEntry* findByName(std::string_view name) {
+    const auto entries = catalogue();
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [name](const CatalogueEntry& e) { return e.name == name; });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+const std::vector<CalculatorDefinition>& calculatorDefinitions() {
+    static const std::vector<CalculatorDefinition> definitions = makeDefinitions();
+    return definitions;
+}
+
+const CalculatorDefinition* findCalculator(std::string_view name) {
+    const auto& table = calculatorDefinitions();
+    const auto found =
+        std::find_if(table.begin(), table.end(),
+                     [name](const CalculatorDefinition& d) { return d.name == name; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+} // namespace quillon

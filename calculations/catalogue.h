@@ -1,0 +1,91 @@
+// Every calculation of the program, one row each in the order of the menu: the window that shows
+// it, the names people and scripts call it by, its place in the menu, its help pages, what it asks
+// for and the function that computes it. The menu, the windows, the help lookup and the tests all
+// read this table; a new calculation is one row here.
+#pragma once
+
+#include "calculations/common/data_sheet.h"
+#include "calculations/common/outcome.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace quillon {
+
+enum class CalculatorLayout {
+    Questions,     // one question label and box per row
+    TwoGroups,     // six questions in two groups of three, a second rule between them
+    FourfoldTable, // one label over four boxes laid out as a 2 x 2 table
+};
+
+// A calculation asked through questions and their boxes.
+struct QuestionInputs {
+    std::vector<std::string_view> questions; // Question1.. texts; for FourfoldTable, the one label
+    int inputCount = 0;
+    CalculatorLayout layout = CalculatorLayout::Questions;
+    std::string_view initialAnswer; // the answer caption shown before any calculation
+    Calculation calculate = nullptr;
+};
+
+// The data sheet window's own control beside the grid.
+enum class SheetExtra { None, PopulationSize, YatesCorrection, CorrelationMethod };
+
+// Where a data sheet's answer goes: the Answer label, or the answer grid.
+enum class AnswerArea { Label, Table };
+
+// A calculation over a grid of data.
+struct SheetInputs {
+    std::string_view instruction;      // the label above the grid
+    int columns = 1;                   // data columns
+    std::vector<std::string> headings; // the heading row: the corner, then columns 1 and up
+    SheetExtra extra = SheetExtra::None;
+    AnswerArea answer = AnswerArea::Label;
+    DataSheetCalculation calculate = nullptr;
+};
+
+// A help page and the topic number a "Help" button passes for it.
+struct HelpPage {
+    int topic = 0;
+    std::string_view page; // file name under the help folder
+};
+
+struct CatalogueEntry {
+    std::string_view window;      // the window's objectName, e.g. "Distr2b"
+    std::string_view name;        // short name for people and scripts, e.g. "t-critical"
+    std::string_view title;       // the window's title
+    std::string_view menuItem;    // the menu item's objectName, e.g. "Distrib_T2"
+    std::string_view menuPath;    // objectNames of the menus holding the item, "/" between; empty:
+                                  // the item stands on the menu bar
+    std::string_view menuCaption; // "&" marks the access key
+    std::vector<HelpPage> help;   // the first is the one the window's "Help" opens
+    std::variant<QuestionInputs, SheetInputs> inputs;
+};
+
+std::span<const CatalogueEntry> catalogue();
+
+// The row of a window name or of a short name, or nullptr.
+const CatalogueEntry* findByWindow(std::string_view window);
+const CatalogueEntry* findByName(std::string_view name);
+
+// A calculator window's row as the calculator window reads it.
+struct CalculatorDefinition {
+    std::string_view name; // window objectName, e.g. "Distr2b"
+    std::string_view title;
+    std::vector<std::string_view> questions;
+    int inputCount = 0;
+    int helpTopic = 0;
+    Calculation calculate = nullptr;
+    CalculatorLayout layout = CalculatorLayout::Questions;
+    std::string_view initialAnswer;
+};
+
+// The rows asked through questions, in catalogue order.
+const std::vector<CalculatorDefinition>& calculatorDefinitions();
+
+// The definition of the named window, or nullptr.
+const CalculatorDefinition* findCalculator(std::string_view name);
+
+} // namespace quillon

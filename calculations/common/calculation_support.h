@@ -1,0 +1,59 @@
+// Small pieces every calculation uses to read its boxes and give its outcome.
+#pragma once
+
+#include "calculations/common/outcome.h"
+#include "core/arithmetic.h"
+#include "core/number_text.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// A box counts as empty only when its text is the empty string.
+inline bool isEmpty(std::string_view text) {
+    return text.empty();
+}
+
+// The numeric reading of a box, held as a single (Overflow beyond the single range).
+inline float readSingle(std::string_view text) {
+    return single(readNumber(text));
+}
+
+// Beep and put the focus in the given box (1..6, or kFocusGrid).
+inline Outcome refuse(int focus) {
+    return Refusal{.focus = focus};
+}
+
+// One check of a box: its number (1..6) and whether its value is refused.
+struct BoxCheck {
+    int box = 1;
+    bool refused = false;
+};
+
+// The refusal of the first check that fails, taken in the order given; nothing when all pass.
+inline std::optional<Outcome> firstRefusal(std::initializer_list<BoxCheck> checks) {
+    for (const BoxCheck& check : checks) {
+        if (check.refused)
+            return refuse(check.box);
+    }
+    return std::nullopt;
+}
+
+// The refusal of the first of the given boxes (numbered from 1) that is empty.
+inline std::optional<Outcome> firstEmptyBox(InputTexts inputs, std::initializer_list<int> boxes) {
+    for (const int box : boxes) {
+        if (isEmpty(inputs[static_cast<std::size_t>(box - 1)]))
+            return refuse(box);
+    }
+    return std::nullopt;
+}
+
+// Answer text that also goes to the clipboard unchanged or with its own summary.
+inline Outcome answer(std::string text, std::string clipboard) {
+    return Answer{.text = std::move(text), .clipboard = std::move(clipboard)};
+}
+
+} // namespace quillon

@@ -1,0 +1,50 @@
+// What a calculation tells its window to change, and nothing else. Calculations never touch a
+// widget: texts in, an Outcome out. Arithmetic faults propagate as quillon::ArithmeticError.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quillon {
+
+// A data sheet cell, 1-based as the user counts rows and columns (row 0 and column 0 are headings).
+struct CellPosition {
+    int row = 1;
+    int column = 1;
+    bool operator==(const CellPosition&) const = default;
+};
+
+// The grid of a data sheet window (as opposed to an input box).
+inline constexpr int kFocusGrid = 0;
+
+// The input was refused: beep (or show the "Error" message box when message is set), move the
+// focus, leave answer and clipboard as they were.
+struct Refusal {
+    int focus = 1;                           // input box number 1..6, or kFocusGrid
+    std::string message;                     // text of an "Error" message box; empty: beep only
+    std::optional<CellPosition> currentCell; // the data sheet cell made current, if any
+    bool operator==(const Refusal&) const = default;
+};
+
+// A successful calculation.
+struct Answer {
+    std::string text;                     // the Answer caption, lines joined by CR LF
+    std::optional<std::string> clipboard; // replaces the clipboard text when set (CR LF breaks)
+    bool beep = false;                    // also sound the beep
+    std::vector<std::vector<std::string>> table; // rows of the answer grid (analysis of variance)
+    bool yatesSwitchedOn = false;                // tick the Yates correction box
+    std::optional<CellPosition> currentCell;     // the data sheet cell left current after reading
+    bool operator==(const Answer&) const = default;
+};
+
+using Outcome = std::variant<Refusal, Answer>;
+
+// The texts typed for a calculation, in the order of its questions.
+using InputTexts = std::span<const std::string>;
+
+using Calculation = Outcome (*)(InputTexts inputs);
+
+} // namespace quillon

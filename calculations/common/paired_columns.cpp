@@ -1,0 +1,27 @@
+#include "calculations/common/paired_columns.h"
+
+#include "calculations/common/calculation_support.h"
+
+#include <string>
+
+namespace quillon {
+
+PairedColumns readPairedColumns(const DataSheet& sheet) {
+    PairedColumns pairs;
+    for (int row = 1; row <= DataSheet::kRows; ++row) {
+        const std::string& firstText = sheet.text(row, 1);
+        const std::string& secondText = sheet.text(row, 2);
+        pairs.lastRead = {row, 2};
+        if (isEmpty(firstText) && isEmpty(secondText))
+            break;
+        if (isEmpty(firstText) || isEmpty(secondText))
+            continue;
+        pairs.count = pairs.count + 1.0f;
+        const auto index = static_cast<std::size_t>(pairs.count);
+        pairs.first[index] = readSingle(firstText);
+        pairs.second[index] = readSingle(secondText);
+    }
+    return pairs;
+}
+
+} // namespace quillon

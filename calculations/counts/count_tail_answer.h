@@ -1,0 +1,16 @@
+// The answer sentence shared by the binomial and the Poisson events tests:
+// "Probability of 8 or more successes = .0547".
+#pragma once
+
+#include "calculations/common/outcome.h"
+
+#include <string_view>
+
+namespace quillon {
+
+// count is the whole count tested; tail reads "more successes ", "fewer events " and the like. A
+// probability below .0001 or above .9999 is written as a clamp text and then leaves the clipboard
+// alone; otherwise the clipboard receives the whole answer.
+Answer countTailAnswer(float count, std::string_view tail, float probability);
+
+} // namespace quillon

@@ -1,0 +1,47 @@
+#include "calculations/distributions/chi_square_distribution.h"
+
+#include "calculations/common/calculation_support.h"
+#include "calculations/distributions/distribution_support.h"
+#include "core/distributions.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace quillon {
+namespace {
+
+// The critical chi-square search climbs from 0 by 1, about one probe per degree of freedom;
+// beyond this many the user would wait too long for an answer.
+constexpr double kMostChiSquareDegrees = 100000.0;
+
+// The answer's pattern; the clipboard uses the probability pattern.
+constexpr std::string_view kChiSquareAnswerPattern = "###.###0";
+
+} // namespace
+
+Outcome chiSquareProbability(InputTexts inputs) {
+    const float x = std::fabs(readSingle(inputs[0]));
+    const double df = readNumber(inputs[1]);
+    if (const auto refusal = firstRefusal(
+            {{1, isEmpty(inputs[0]) || x == 0.0f}, {2, isEmpty(inputs[1]) || df < 1.0}}))
+        return *refusal;
+    const float p = chiSquareProb(x, df);
+    return answer("Probability = " + format(p, kChiSquareAnswerPattern),
+                  "X2(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(x) +
+                      ", p=" + probabilityText(p));
+}
+
+Outcome criticalChiSquare(InputTexts inputs) {
+    const float target = readSingle(inputs[0]);
+    const double df = readNumber(inputs[1]);
+    if (const auto refusal = firstRefusal({{1, !isAcceptedProbability(inputs[0], target)},
+                                           {2, df < 1.0 || df > kMostChiSquareDegrees}}))
+        return *refusal;
+    const CriticalValue found =
+        searchFromZero([df](float x) { return chiSquareProb(x, df); }, target);
+    return answer("Chi-square value = " + measurementText(found.value),
+                  "X2(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
+                      ", p=" + probabilityText(found.probability));
+}
+
+} // namespace quillon

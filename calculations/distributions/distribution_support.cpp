@@ -1,0 +1,80 @@
+#include "calculations/distributions/distribution_support.h"
+
+#include "calculations/common/calculation_support.h"
+
+#include <cmath>
+
+namespace quillon {
+namespace {
+
+constexpr float kLowestProbability = 0.0001f;
+constexpr float kHighestProbability = 0.9999f;
+
+int signOf(float value) {
+    return (value > 0.0f) - (value < 0.0f);
+}
+
+std::string withinLine(const RangeProbability& range) {
+    return "Probability of a value falling within the range = " + probabilityText(range.within);
+}
+
+std::string outsideLine(const RangeProbability& range) {
+    return "Probability of a value falling outside the range = " + probabilityText(range.outside);
+}
+
+} // namespace
+
+bool isAcceptedProbability(std::string_view text, float probability) {
+    return !isEmpty(text) && probability >= kLowestProbability &&
+           probability <= kHighestProbability;
+}
+
+std::string probabilityText(float probability) {
+    return format(probability, kProbabilityPattern);
+}
+
+std::string measurementText(float value) {
+    return format(value, kGeneralPattern);
+}
+
+CriticalValue searchFromZero(const std::function<float(float)>& probability, float target) {
+    return criticalValueSearch(probability, target, 0.0f, 1.0f);
+}
+
+RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
+                                  const std::function<float(float)>& twoTailed) {
+    const float lowerDeviate = single(divide(double{lower} - double{mean}, sd));
+    const int lowerSide = signOf(lowerDeviate);
+    const float lowerArea = single((1.0 - twoTailed(lowerDeviate)) / 2.0);
+    const float upperDeviate = single(divide(double{upper} - double{mean}, sd));
+    const int upperSide = signOf(upperDeviate);
+    const float upperArea = single((1.0 - twoTailed(upperDeviate)) / 2.0);
+    const float within = lowerSide == upperSide
+                             ? single(std::fabs(double{lowerArea} - double{upperArea}))
+                             : single(double{lowerArea} + double{upperArea});
+    const float outside = single(1.0 - within);
+    return {within, outside};
+}
+
+std::string rangeAnswer(const RangeProbability& range) {
+    std::string text = withinLine(range);
+    text += kLineBreak;
+    text += kLineBreak;
+    text += outsideLine(range);
+    return text;
+}
+
+std::string rangeClipboard(const std::string& sample, float lower, float upper,
+                           const RangeProbability& range) {
+    std::string text = sample;
+    text += kLineBreak;
+    text += "Defined Range: " + trimmedPlainForm(lower) + " - " + trimmedPlainForm(upper);
+    text += kLineBreak;
+    text += withinLine(range);
+    text += kLineBreak;
+    text += outsideLine(range);
+    text += kLineBreak;
+    return text;
+}
+
+} // namespace quillon

@@ -1,0 +1,39 @@
+// What the distribution calculations share: the probability a critical value is asked for, the
+// two patterns their answers print with, the search from 0, and the probability of a range.
+#pragma once
+
+#include "core/critical_search.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// A critical value is asked for a probability from .0001 to .9999, compared as singles.
+bool isAcceptedProbability(std::string_view text, float probability);
+
+std::string probabilityText(float probability);
+std::string measurementText(float value);
+
+// Every critical value is searched for from 0 with a first step of 1.
+CriticalValue searchFromZero(const std::function<float(float)>& probability, float target);
+
+struct RangeProbability {
+    float within = 0.0f;
+    float outside = 0.0f;
+};
+
+// The area between the mean and each limit is half the complement of the limit's two-tailed
+// probability; limits on the same side of the mean take the difference of their areas.
+RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
+                                  const std::function<float(float)>& twoTailed);
+
+// The within and outside lines with a blank line between them.
+std::string rangeAnswer(const RangeProbability& range);
+
+// Four lines, each ended by a line break: the sample, the range, the two probabilities.
+std::string rangeClipboard(const std::string& sample, float lower, float upper,
+                           const RangeProbability& range);
+
+} // namespace quillon

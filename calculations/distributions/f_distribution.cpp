@@ -1,0 +1,37 @@
+#include "calculations/distributions/f_distribution.h"
+
+#include "calculations/common/calculation_support.h"
+#include "calculations/distributions/distribution_support.h"
+#include "core/distributions.h"
+
+namespace quillon {
+
+Outcome fProbability(InputTexts inputs) {
+    const float f = readSingle(inputs[0]);
+    const double df1 = readNumber(inputs[1]);
+    const double df2 = readNumber(inputs[2]);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
+                                           {2, isEmpty(inputs[1]) || df1 < 1.0},
+                                           {3, isEmpty(inputs[2]) || df2 < 1.0}}))
+        return *refusal;
+    const float p = fProb(f, df1, df2);
+    return answer("Probability  = " + probabilityText(p),
+                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
+                      ")=" + trimmedPlainForm(f) + ", p=" + probabilityText(p));
+}
+
+Outcome criticalF(InputTexts inputs) {
+    const float target = readSingle(inputs[0]);
+    const double df1 = readNumber(inputs[1]);
+    const double df2 = readNumber(inputs[2]);
+    if (const auto refusal = firstRefusal(
+            {{1, !isAcceptedProbability(inputs[0], target)}, {2, df1 < 1.0}, {3, df2 < 2.0}}))
+        return *refusal;
+    const CriticalValue found =
+        searchFromZero([df1, df2](float f) { return fProb(f, df1, df2); }, target);
+    return answer("F value = " + measurementText(found.value),
+                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" +
+                      measurementText(found.value) + ", p=" + probabilityText(found.probability));
+}
+
+} // namespace quillon

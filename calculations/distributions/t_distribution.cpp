@@ -1,0 +1,55 @@
+#include "calculations/distributions/t_distribution.h"
+
+#include "calculations/common/calculation_support.h"
+#include "calculations/distributions/distribution_support.h"
+#include "core/distributions.h"
+
+#include <cmath>
+
+namespace quillon {
+
+Outcome tProbability(InputTexts inputs) {
+    const float t = std::fabs(readSingle(inputs[0]));
+    const double df = readNumber(inputs[1]);
+    if (const auto refusal = firstRefusal(
+            {{1, isEmpty(inputs[0]) || t == 0.0f}, {2, isEmpty(inputs[1]) || df < 1.0}}))
+        return *refusal;
+    const float p = tProb(t, df);
+    return answer("Two-tailed probability = " + probabilityText(p),
+                  "t(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(t) +
+                      ", p=" + probabilityText(p));
+}
+
+Outcome criticalT(InputTexts inputs) {
+    const float target = readSingle(inputs[0]);
+    const double df = readNumber(inputs[1]);
+    if (const auto refusal =
+            firstRefusal({{1, !isAcceptedProbability(inputs[0], target)}, {2, df < 1.0}}))
+        return *refusal;
+    const CriticalValue found = searchFromZero([df](float t) { return tProb(t, df); }, target);
+    return answer("t value = " + measurementText(found.value),
+                  "t(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
+                      ", p=" + probabilityText(found.probability));
+}
+
+Outcome tRangeProbability(InputTexts inputs) {
+    const float mean = readSingle(inputs[0]);
+    const float sd = readSingle(inputs[1]);
+    const float n = readSingle(inputs[2]);
+    const float lower = readSingle(inputs[3]);
+    const float upper = readSingle(inputs[4]);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
+                                           {2, isEmpty(inputs[1]) || sd <= 0.0f},
+                                           {3, isEmpty(inputs[2]) || n < 2.0f},
+                                           {4, isEmpty(inputs[3])},
+                                           {5, isEmpty(inputs[4])}}))
+        return *refusal;
+    const float df = single(double{n} - 1.0);
+    const RangeProbability range =
+        rangeProbability(mean, sd, lower, upper, [df](float t) { return tProb(t, df); });
+    const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
+                               " (N=" + trimmedPlainForm(n) + ")";
+    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+}
+
+} // namespace quillon

@@ -1,0 +1,13 @@
+// The mean, unbiased standard deviation, standard error and median of the sample in column 1.
+#pragma once
+
+#include "calculations/common/data_sheet.h"
+#include "calculations/common/outcome.h"
+
+namespace quillon {
+
+// Reads column 1 down to its first empty cell and input.population. Fewer than two values:
+// a refusal with the empty answer area.
+Outcome describeSample(const DataSheetInput& input);
+
+} // namespace quillon

@@ -1,0 +1,13 @@
+// The matched pairs t-test of the records in columns 1 and 2.
+#pragma once
+
+#include "calculations/common/data_sheet.h"
+#include "calculations/common/outcome.h"
+
+namespace quillon {
+
+// Fewer than two complete records: a refusal with the empty answer area. Differences without
+// variance: that message, with a beep, the clipboard left alone.
+Outcome matchedPairsT(const DataSheetInput& input);
+
+} // namespace quillon

@@ -1,0 +1,39 @@
+#include "calculations/means/mean_confidence_interval.h"
+
+#include "calculations/common/answer_breaks.h"
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/critical_values.h"
+#include "calculations/means/sample_of_mean.h"
+
+namespace quillon {
+
+Outcome meanConfidenceInterval(InputTexts inputs) {
+    const float level = readSingle(inputs[4]);
+    float alpha = single(1.0 - level / 100.0);
+    const SampleOfMean sample = readSampleOfMean(inputs);
+    if (sample.refusal)
+        return *sample.refusal;
+    const auto [mean, deviation, size, correction, _] = sample;
+    if (alpha <= 0.0f || alpha >= 1.0f)
+        return refuse(5);
+
+    alpha = clampedAlpha(alpha);
+    const float standardError = standardErrorOfMean(deviation, size, correction);
+    const float df = single(double{size} - 1.0);
+    const float t = gridCriticalT(alpha, df);
+    const float halfWidth = single(double{t} * standardError);
+    const float shownLevel = single((1.0 - alpha) * 100.0);
+    const float lower = single(double{mean} - halfWidth);
+    const float upper = single(double{mean} + halfWidth);
+
+    const std::string text =
+        "Standard error of the mean = " + format(standardError, kGeneralPattern) + kBlankLine +
+        "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
+        "% Confidence interval  = " + format(mean, ".###0 ") + std::string(kPlusMinus) + " " +
+        format(halfWidth, kProbabilityPattern) + kBlankLine +
+        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
+        format(upper, kGeneralPattern);
+    return answer(text, text);
+}
+
+} // namespace quillon

@@ -1,0 +1,180 @@
+#include "calculations/means/one_way_anova.h"
+
+#include "calculations/common/calculation_support.h"
+#include "core/distributions.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quillon {
+namespace {
+
+constexpr int kMeanColumn = 1;
+constexpr int kSdColumn = 2;
+constexpr int kSizeColumn = 3;
+constexpr int kFirstPairRow = 11;
+constexpr const char* kDashes = "------------";
+
+using Table = std::vector<std::vector<std::string>>;
+
+// The groups of the sheet, or the refusal of the cell at fault; current is the cell left current.
+// Too few or too many groups are refused with no one cell at fault.
+struct ReadGroups {
+    AnovaGroups groups;
+    CellPosition current{1, kMeanColumn};
+    bool refused = false;
+    bool groupCountRefused = false;
+};
+
+// Whether the number read from a cell of column j is refused.
+bool isRefusedCell(int column, double number) {
+    if (column == kSdColumn)
+        return number <= 0.0;
+    if (column == kSizeColumn)
+        return number < 2.0;
+    return false;
+}
+
+ReadGroups readGroups(const DataSheet& sheet) {
+    ReadGroups read;
+    // The groups end above the first empty Mean cell; a Mean in all 100 rows leaves none.
+    int k = 0;
+    for (int r = 1; r <= DataSheet::kRows; ++r) {
+        read.current = {r, kMeanColumn};
+        if (isEmpty(sheet.text(r, kMeanColumn))) {
+            k = r - 1;
+            break;
+        }
+    }
+    read.refused = k < 2;
+    read.groupCountRefused = read.refused;
+    const auto size = static_cast<std::size_t>(std::max(k, 0) + 1);
+    read.groups = {std::vector<float>(size), std::vector<float>(size), std::vector<float>(size)};
+    std::vector<float>* columns[] = {nullptr, &read.groups.mean, &read.groups.sd, &read.groups.n};
+    for (int i = 1; i <= k && !read.refused; ++i) {
+        for (int j = kMeanColumn; j <= kSizeColumn && !read.refused; ++j) {
+            read.current = {i, j};
+            const std::string& text = sheet.text(i, j);
+            read.refused = isEmpty(text);
+            if (read.refused)
+                break;
+            const double number = readNumber(text);
+            read.refused = isRefusedCell(j, number);
+            if (!read.refused)
+                (*columns[j])[static_cast<std::size_t>(i)] = single(number);
+        }
+    }
+    return read;
+}
+
+std::vector<PairTest> postHocTests(const AnovaGroups& groups, float msw) {
+    const std::vector<float>& mean = groups.mean;
+    const std::vector<float>& n = groups.n;
+    std::vector<PairTest> pairs;
+    for (int i = 1; i <= groups.count(); ++i) {
+        for (int j = i + 1; j <= groups.count(); ++j) {
+            const double se = squareRoot((1.0 / n[i] + 1.0 / n[j]) * msw);
+            const float t = single(divide(static_cast<double>(mean[i]) - mean[j], se));
+            const float df = single(static_cast<double>(n[i]) + n[j] - 2.0);
+            pairs.push_back({i, j, t, df, tProb(t, df)});
+        }
+    }
+    return pairs;
+}
+
+// Sets the cells of one grid row from column 0 on.
+void setRow(Table& table, std::size_t row, std::vector<std::string> cells) {
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        table[row][column] = std::move(cells[column]);
+}
+
+Table anovaTable(const AnovaResult& r) {
+    Table table(13 + 2 * r.pairs.size(), std::vector<std::string>(kAnovaColumns));
+    setRow(table, 0, {"Source of", "", "Sum of", "Mean"});
+    setRow(table, 1, {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."});
+    setRow(table, 2, {kDashes, kDashes, kDashes, kDashes, kDashes, kDashes});
+    setRow(table, 3,
+           {"Between", plainForm(static_cast<float>(r.betweenDf)),
+            format(r.betweenSquares, "#######.0"), format(r.betweenMeanSquare, "#######.0"),
+            format(r.f, "#####.##0"), format(r.probability, kProbabilityPattern)});
+    setRow(table, 4,
+           {"Within", plainForm(r.withinDf), format(r.withinSquares, "#######.0"),
+            format(r.withinMeanSquare, "#######.0")});
+    setRow(table, 5,
+           {"Total", plainForm(single(r.betweenDf + static_cast<double>(r.withinDf))),
+            format(r.totalSquares, "#######.0")});
+    setRow(table, 7, {" Post-hoc", "t-tests   "});
+    setRow(table, 9, {"Group", "Group", "t-value", "DF", "Prob."});
+    setRow(table, 10, {kDashes, kDashes, kDashes, kDashes, kDashes});
+    std::size_t row = kFirstPairRow;
+    for (const PairTest& pair : r.pairs) {
+        setRow(table, row,
+               {plainForm(static_cast<float>(pair.first)),
+                plainForm(static_cast<float>(pair.second)), format(pair.t, kGeneralPattern),
+                plainForm(pair.df), format(pair.probability, "#.###0")});
+        row += 2;
+    }
+    return table;
+}
+
+} // namespace
+
+AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
+    const int k = groups.count();
+    const std::vector<float>& mean = groups.mean;
+    const std::vector<float>& sd = groups.sd;
+    const std::vector<float>& n = groups.n;
+    float smn = 0.0f;
+    float sn = 0.0f;
+    for (int i = 1; i <= k; ++i) {
+        smn = single(smn + static_cast<double>(mean[i]) * n[i]);
+        sn = single(static_cast<double>(sn) + n[i]);
+    }
+    const float gm = single(divide(smn, sn));
+
+    // Each group's sum of squared raw values.
+    float sq = 0.0f;
+    for (int i = 1; i <= k; ++i) {
+        const float q = single(power(sd[i], 2.0) * (n[i] - 1.0) +
+                               divide(power(static_cast<double>(mean[i]) * n[i], 2.0), n[i]));
+        sq = single(static_cast<double>(sq) + q);
+    }
+    AnovaResult r;
+    r.totalSquares = single(sq - power(gm, 2.0) * sn);
+
+    float smm = 0.0f;
+    for (int i = 1; i <= k; ++i)
+        smm = single(smm + power(mean[i], 2.0) * n[i]);
+    // Both sums come from raw sums of squares: with large, nearly equal means the single-precision
+    // difference can fall below 0. A spread between groups cannot be negative; within groups it
+    // cannot be 0 or less when every SD is above 0, so such a loss of digits is reported.
+    r.betweenSquares = std::max(single(smm - power(gm, 2.0) * sn), 0.0f);
+    r.withinSquares = single(static_cast<double>(r.totalSquares) - r.betweenSquares);
+    if (r.withinSquares <= 0.0f)
+        throw ArithmeticError(ArithmeticFault::InvalidOperation);
+
+    r.betweenMeanSquare = single(divide(r.betweenSquares, k - 1.0));
+    r.withinMeanSquare = single(divide(r.withinSquares, static_cast<double>(sn) - k));
+    r.f = single(divide(r.betweenMeanSquare, r.withinMeanSquare));
+    r.betweenDf = toInt16(k - 1.0);
+    r.withinDf = single(static_cast<double>(sn) - k);
+    r.probability = fProb(r.f, r.betweenDf, r.withinDf);
+    r.pairs = postHocTests(groups, r.withinMeanSquare);
+    return r;
+}
+
+Outcome oneWayAnova(const DataSheetInput& input) {
+    const ReadGroups read = readGroups(input.sheet);
+    if (read.groupCountRefused)
+        return Refusal{.focus = kFocusGrid};
+    if (read.refused)
+        return Refusal{.focus = kFocusGrid, .currentCell = read.current};
+    const AnovaResult r = oneWayAnovaOf(read.groups);
+    return Answer{.clipboard = "F(" + trimmedPlainForm(static_cast<float>(r.betweenDf)) + "," +
+                               trimmedPlainForm(r.withinDf) + ")=" + trimmedPlainForm(r.f) +
+                               ", p=" + format(r.probability, kProbabilityPattern),
+                  .table = anovaTable(r),
+                  .currentCell = read.current};
+}
+
+} // namespace quillon

@@ -1,0 +1,25 @@
+#include "calculations/means/sample_of_mean.h"
+
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/population_correction.h"
+
+namespace quillon {
+
+SampleOfMean readSampleOfMean(InputTexts inputs) {
+    SampleOfMean sample;
+    sample.mean = readSingle(inputs[0]);
+    sample.deviation = readSingle(inputs[1]);
+    sample.size = readSingle(inputs[2]);
+    const float population = readSingle(inputs[3]);
+    sample.refusal = firstRefusal(
+        {{1, isEmpty(inputs[0])}, {2, sample.deviation == 0.0f}, {3, sample.size == 0.0f}});
+    if (!sample.refusal)
+        sample.correction = populationCorrection(population, sample.size);
+    return sample;
+}
+
+float standardErrorOfMean(float deviation, float size, float correction) {
+    return single(divide(deviation, squareRoot(size)) * squareRoot(correction));
+}
+
+} // namespace quillon

@@ -1,0 +1,44 @@
+#include "calculations/means/variance_ratio_f.h"
+
+#include "calculations/common/answer_breaks.h"
+#include "calculations/common/calculation_support.h"
+#include "core/distributions.h"
+
+#include <utility>
+
+namespace quillon {
+
+Outcome varianceRatioF(InputTexts inputs) {
+    float deviation1 = readSingle(inputs[0]);
+    float size1 = readSingle(inputs[1]);
+    float deviation2 = readSingle(inputs[2]);
+    float size2 = readSingle(inputs[3]);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]) || deviation1 <= 0.0f},
+                                           {2, isEmpty(inputs[1]) || size1 < 2.0f},
+                                           {3, isEmpty(inputs[2]) || deviation2 <= 0.0f},
+                                           {4, isEmpty(inputs[3]) || size2 < 2.0f}}))
+        return *refusal;
+
+    // The larger standard deviation goes over the smaller, so F is at least 1.
+    if (deviation1 < deviation2) {
+        std::swap(deviation1, deviation2);
+        std::swap(size1, size2);
+    }
+    const float variance1 = single(power(deviation1, 2.0));
+    const float variance2 = single(power(deviation2, 2.0));
+    const float f = single(divide(variance1, variance2));
+    const float df1 = single(double{size1} - 1.0);
+    const float df2 = single(double{size2} - 1.0);
+    const float probability = fProb(f, df1, df2);
+
+    const std::string text = "F-ratio = " + format(f, kGeneralPattern) + kBlankLine +
+                             "Degrees of freedom =" + plainForm(df1) + " and" + plainForm(df2) +
+                             kBlankLine + "Probability that the difference was due to chance = " +
+                             format(probability, kProbabilityPattern);
+    const std::string clipboard = "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
+                                  ")=" + trimmedPlainForm(f) +
+                                  ", p=" + format(probability, kProbabilityPattern);
+    return answer(text, clipboard);
+}
+
+} // namespace quillon

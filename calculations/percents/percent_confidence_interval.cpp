@@ -1,0 +1,48 @@
+#include "calculations/percents/percent_confidence_interval.h"
+
+#include "calculations/common/answer_breaks.h"
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/critical_values.h"
+#include "calculations/common/population_correction.h"
+
+namespace quillon {
+
+Outcome percentConfidenceInterval(InputTexts inputs) {
+    const float percent = readSingle(inputs[0]);
+    const float size = readSingle(inputs[1]);
+    const float population = readSingle(inputs[2]);
+    const float level = readSingle(inputs[3]);
+    float alpha = single(1.0 - level / 100.0);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
+                                           {2, size == 0.0f},
+                                           {3, population > 0.0f && population < size},
+                                           {4, alpha <= 0.0f || alpha >= 1.0f}}))
+        return *refusal;
+
+    const float correction = populationCorrection(population, size);
+    alpha = clampedAlpha(alpha);
+    const float p = single(percent / 100.0);
+    const float q = single(1.0 - p);
+    const float standardError =
+        single(squareRoot(divide(double{correction} * p * q, double{size} - 1.0)));
+    const float df = single(double{size} - 1.0);
+    const float t = gridCriticalT(alpha, df);
+    // In percentage points; the continuity term 1 / (2n) is added unscaled, a fraction of a point
+    // rather than the 100 / (2n) points the scale would suggest.
+    const float halfWidth = single(100.0 * t * standardError + divide(1.0, 2.0 * size));
+    const float shownLevel = single((1.0 - alpha) * 100.0);
+    const float centre = single(100.0 * p);
+    const float lower = single(double{centre} - halfWidth);
+    const float upper = single(double{centre} + halfWidth);
+
+    const std::string text =
+        "Standard error of the proportion = " + format(standardError, kGeneralPattern) +
+        kBlankLine + "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
+        "% Confidence interval  = " + format(centre, kGeneralPattern) + " " +
+        std::string(kPlusMinus) + " " + format(halfWidth, kGeneralPattern) + kBlankLine +
+        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
+        format(upper, kGeneralPattern);
+    return answer(text, text);
+}
+
+} // namespace quillon

@@ -1,0 +1,38 @@
+#include "calculations/percents/two_sample_percents_t.h"
+
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/t_test_report.h"
+#include "core/distributions.h"
+
+#include <cmath>
+
+namespace quillon {
+
+Outcome twoSamplePercentsT(InputTexts inputs) {
+    const float percent1 = readSingle(inputs[0]);
+    const float size1 = readSingle(inputs[1]);
+    const float percent2 = readSingle(inputs[2]);
+    const float size2 = readSingle(inputs[3]);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
+                                           {2, size1 == 0.0f},
+                                           {3, isEmpty(inputs[2])},
+                                           {4, size2 == 0.0f}}))
+        return *refusal;
+
+    const float p1 = single(percent1 / 100.0);
+    const float p2 = single(percent2 / 100.0);
+    const float pooled =
+        single(divide(double{size1} * p1 + double{size2} * p2, double{size1} + size2));
+    const float pooledComplement = single(1.0 - pooled);
+    const float difference = single(double{p1} - p2);
+    const double variance =
+        double{pooled} * pooledComplement * (divide(1.0, size1) + divide(1.0, size2));
+    const float standardError = single(squareRoot(variance));
+    // Both percents 0 (or both 100) leave 0 / 0 here, which raises rather than answers.
+    const float t = single(std::fabs(divide(difference, standardError)));
+    const float df = single(double{size1} + size2 - 2.0);
+    const float probability = tProb(t, df);
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+}
+
+} // namespace quillon

@@ -1,0 +1,64 @@
+#include "calculations/sample_size/error_for_sample_size.h"
+
+#include "calculations/common/answer_breaks.h"
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/critical_values.h"
+#include "calculations/sample_size/sample_size_support.h"
+#include "core/critical_search.h"
+
+#include <array>
+
+namespace quillon {
+namespace {
+
+// The first error (percentage points) on the .01 grid whose required size is at or below the
+// sample: raised by 1 while the size it needs still exceeds the sample, then from the last error
+// whose size did by .1, then by .01. The first step of every pass is taken unconditionally: from
+// 2^24 on, n + 1 equals n in single precision and would otherwise skip the first pass and leave a
+// negative error. Rates far outside 0 to 100% can keep the size needed above the sample for
+// millions of steps; such a pass is given up like a critical value search that cannot end.
+float maximumError(float z, float rate, float sampleSize, float population) {
+    float error = 0.0f;
+    float needed = single(double{sampleSize} + 1.0);
+    for (const float step : std::array{1.0f, 0.1f, 0.01f}) {
+        float previousNeeded = needed;
+        long steps = 0;
+        do {
+            if (++steps > maxProbesPerPass)
+                throw ArithmeticError(ArithmeticFault::Overflow);
+            previousNeeded = needed;
+            error = single(double{error} + step);
+            needed = requiredSizeForPercent(z, rate, single(error / 100.0), population);
+        } while (needed > sampleSize);
+        error = single(double{error} - step);
+        needed = previousNeeded;
+    }
+    return single(double{error} + 0.01f);
+}
+
+} // namespace
+
+Outcome errorForSampleSize(InputTexts inputs) {
+    const float population = populationOrUnlimited(readSingle(inputs[0]));
+    const float rate = readProportion(inputs[1]);
+    const float sampleSize = readSingle(inputs[2]);
+    const float level = readSingle(inputs[3]);
+    const float alpha = alphaOfLevel(level);
+    if (const auto refusal =
+            firstRefusal({{2, rate == 0.0f}, {3, sampleSize < 2.0f}, {4, !isLevelAccepted(alpha)}}))
+        return *refusal;
+
+    const float z = gridCriticalZ(alpha);
+    const float error = maximumError(z, rate, sampleSize, population);
+
+    const std::string errorText =
+        "Maximum error = " + std::string(kPlusMinus) + " " + format(error, "#0.0") + "%";
+    const std::string clipboard = line("Population size =", plainForm(population)) +
+                                  line("Estimate of the population rate = ", plainForm(rate)) +
+                                  line("Sample size =", plainForm(sampleSize)) +
+                                  line("Confidence level =", plainForm(level)) +
+                                  line(errorText, "");
+    return answer(errorText + kBlankLine, clipboard);
+}
+
+} // namespace quillon

@@ -1,0 +1,34 @@
+#include "calculations/sample_size/sample_size_for_percent.h"
+
+#include "calculations/common/answer_breaks.h"
+#include "calculations/common/calculation_support.h"
+#include "calculations/common/critical_values.h"
+#include "calculations/sample_size/sample_size_support.h"
+
+namespace quillon {
+
+Outcome sampleSizeForPercent(InputTexts inputs) {
+    const float population = populationOrUnlimited(readSingle(inputs[0]));
+    const float rate = readProportion(inputs[1]);
+    const float error = readProportion(inputs[2]);
+    const float level = readSingle(inputs[3]);
+    const float alpha = alphaOfLevel(level);
+    if (const auto refusal =
+            firstRefusal({{2, rate == 0.0f}, {3, error == 0.0f}, {4, !isLevelAccepted(alpha)}}))
+        return *refusal;
+
+    const float z = gridCriticalZ(alpha);
+    const float size = requiredSizeForPercent(z, rate, error, population);
+    // Never raised to the next whole number.
+    const float required = single(wholePart(size));
+
+    const std::string text = "Required sample size =" + plainForm(required) + kBlankLine;
+    const std::string clipboard = line("Population size =", plainForm(population)) +
+                                  line("Estimate of the population rate = ", plainForm(rate)) +
+                                  line("Maximum acceptable error =", plainForm(error)) +
+                                  line("Confidence level =", plainForm(level)) +
+                                  line("Required sample size =", plainForm(required));
+    return answer(text, clipboard);
+}
+
+} // namespace quillon

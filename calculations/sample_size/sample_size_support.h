@@ -1,0 +1,29 @@
+// What the sample size calculations share: the population and percents as they read them, the
+// confidence level's check, the size a percent needs, and the lines of their clipboard texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// Stands for an unlimited population; the clipboard shows it as 1E+36.
+inline constexpr float kUnlimitedPopulation = 1E36f;
+
+float populationOrUnlimited(float population);
+
+// A percent box read as a proportion.
+float readProportion(std::string_view text);
+
+// 1 - CL / 100, each step stored single.
+float alphaOfLevel(float level);
+
+bool isLevelAccepted(float alpha);
+
+// The size a percent needs for an error (both proportions), reduced for a finite population.
+float requiredSizeForPercent(float z, float rate, float error, float population);
+
+// A clipboard line: the label, the value and a line break.
+std::string line(std::string_view label, std::string value);
+
+} // namespace quillon

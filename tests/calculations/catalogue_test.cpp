@@ -1,0 +1,88 @@
+#include "calculations/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace quillon {
+namespace {
+
+// Short names are typed at a terminal: lowercase letters and digits in words joined by hyphens.
+bool isShortName(std::string_view name) {
+    if (name.empty() || name.front() == '-' || name.back() == '-' ||
+        name.find("--") != std::string_view::npos)
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+TEST(Catalogue, EveryCalculationOnceWithNamesThatFindIt) {
+    std::set<std::string_view> windows;
+    std::set<std::string_view> names;
+    std::set<std::string_view> menuItems;
+    std::set<int> topics;
+    for (const CatalogueEntry& entry : catalogue()) {
+        SCOPED_TRACE(std::string(entry.window));
+        EXPECT_TRUE(windows.insert(entry.window).second);
+        EXPECT_TRUE(names.insert(entry.name).second);
+        EXPECT_TRUE(menuItems.insert(entry.menuItem).second);
+        EXPECT_TRUE(isShortName(entry.name)) << entry.name;
+        EXPECT_FALSE(entry.title.empty());
+        EXPECT_FALSE(entry.menuCaption.empty());
+        ASSERT_FALSE(entry.help.empty());
+        for (const HelpPage& help : entry.help) {
+            EXPECT_TRUE(topics.insert(help.topic).second) << help.topic;
+            EXPECT_TRUE(help.page.ends_with(".html")) << help.page;
+        }
+        EXPECT_EQ(findByWindow(entry.window), &entry);
+        EXPECT_EQ(findByName(entry.name), &entry);
+    }
+    EXPECT_EQ(catalogue().size(), 28u);
+    EXPECT_EQ(findByWindow("NoSuchWindow"), nullptr);
+    EXPECT_EQ(findByName("no-such-calculation"), nullptr);
+}
+
+TEST(Catalogue, InputsFitTheirWindows) {
+    for (const CatalogueEntry& entry : catalogue()) {
+        SCOPED_TRACE(std::string(entry.window));
+        if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
+            EXPECT_NE(asked->calculate, nullptr);
+            EXPECT_GE(asked->inputCount, 1);
+            EXPECT_LE(asked->inputCount, 6);
+            if (asked->layout != CalculatorLayout::FourfoldTable) {
+                EXPECT_EQ(asked->questions.size(), std::size_t(asked->inputCount));
+            }
+        } else {
+            const auto& sheet = std::get<SheetInputs>(entry.inputs);
+            EXPECT_NE(sheet.calculate, nullptr);
+            EXPECT_GE(sheet.columns, 1);
+            EXPECT_LE(sheet.columns, DataSheet::kColumns);
+            EXPECT_EQ(sheet.headings.size(), std::size_t(sheet.columns) + 1);
+            EXPECT_FALSE(sheet.instruction.empty());
+        }
+    }
+}
+
+TEST(Catalogue, CalculatorDefinitionsAreTheRowsAskedThroughQuestions) {
+    std::size_t asked = 0;
+    for (const CatalogueEntry& entry : catalogue()) {
+        const CalculatorDefinition* definition = findCalculator(entry.window);
+        if (!std::holds_alternative<QuestionInputs>(entry.inputs)) {
+            EXPECT_EQ(definition, nullptr) << entry.window;
+            continue;
+        }
+        ++asked;
+        ASSERT_NE(definition, nullptr) << entry.window;
+        EXPECT_EQ(definition->title, entry.title);
+        EXPECT_EQ(definition->helpTopic, entry.help.front().topic);
+        EXPECT_EQ(definition->calculate, std::get<QuestionInputs>(entry.inputs).calculate);
+    }
+    EXPECT_EQ(calculatorDefinitions().size(), asked);
+    EXPECT_EQ(asked, 23u);
+}
+
+} // namespace
+} // namespace quillon

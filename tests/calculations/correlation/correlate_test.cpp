@@ -1,0 +1,150 @@
+// Expected figures worked out by hand and with single-precision sums in Python; probabilities
+// from the true t distribution.
+#include "calculations/correlation/correlate.h"
+
+#include "tests/calculations/data_sheet_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+const std::string kNoMore = "\r\n\r\nAdditional statistics cannot be calculated.";
+
+DataSheetInput by(CorrelationMethod method, const CellRows& rows) {
+    DataSheetInput input = sheetOf(rows);
+    input.correlationMethod = method;
+    return input;
+}
+
+DataSheetInput pearson(const CellRows& rows) {
+    return by(CorrelationMethod::Pearson, rows);
+}
+DataSheetInput spearman(const CellRows& rows) {
+    return by(CorrelationMethod::Spearman, rows);
+}
+DataSheetInput regression(const CellRows& rows) {
+    return by(CorrelationMethod::Regression, rows);
+}
+
+Answer stopped(const std::string& text, CellPosition current) {
+    return answered(text + kNoMore, std::nullopt, current, true);
+}
+
+Answer spearmanSmall(const std::string& rho, const std::string& t, const std::string& n,
+                     CellPosition current) {
+    return answered("Correlation coefficient rho = " + rho +
+                        "\r\n\r\nt-test for the significance of the coefficient = " + t +
+                        "\r\n\r\nNumber of data pairs = " + n +
+                        "\r\n\r\nProbability must be determined from a table because of the "
+                        "small sample size.",
+                    std::nullopt, current);
+}
+
+std::string regressionText(const std::string& model, const std::string& se, const std::string& t,
+                           const std::string& df, const std::string& p, const std::string& r2) {
+    return "Model:  y = " + model + " x + Error\r\n\r\nStandard error of the estimate = " + se +
+           "\r\n\r\nt-test for the significance of the slope = " + t +
+           "\r\nDegrees of freedom =  " + df + "\r\nTwo-tailed probability = " + p +
+           "\r\n\r\nr-squared = " + r2;
+}
+
+const CellRows kPoint8 = {{"1", "1"}, {"2", "3"}, {"3", "2"}, {"4", "5"}, {"5", "4"}};
+const CellRows kDoubled = {{"1", "2"}, {"2", "4"}, {"3", "6"}};
+// Single-precision rounding puts r just above 1 for this exact line.
+const CellRows kRoundedAboveOne = {{"1", "2.1"}, {"2", "4.2"}, {"3", "6.3"}, {"4", "8.4"}};
+const CellRows kConstantX = {{"5", "1"}, {"5", "2"}, {"5", "3"}};
+
+// x = 1..count, y a permutation of 1..25: (12x mod 25) + 1.
+CellRows permutedPairs(int count) {
+    CellRows rows;
+    for (int x = 1; x <= count; ++x)
+        rows.push_back({std::to_string(x), std::to_string(x * 12 % 25 + 1)});
+    return rows;
+}
+
+TEST(Correlate, PearsonAnswers) {
+    CellRows gapped = {kPoint8[0], {"2", ""}, kPoint8[1], kPoint8[2]};
+    gapped.insert(gapped.end(), {kPoint8[3], kPoint8[4], {}, {"9", "9"}});
+    const std::string point8 = "Correlation coefficient = 0.800\r\n\r\n"
+                               "Standard error of the coefficient = 0.161\r\n\r\n"
+                               "t-test for the significance of the coefficient = 2.309\r\n\r\n"
+                               "Degrees of freedom =  3\r\n\r\nTwo-tailed probability = .1041";
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"r = .8", pearson(kPoint8), answered(point8, std::nullopt, CellPosition{6, 2})},
+            {"half rows skipped, reading stops at an empty row", pearson(gapped),
+             answered(point8, std::nullopt, CellPosition{7, 2})},
+            {"perfect fit", pearson(kDoubled),
+             stopped("The correlation coefficient is 1.000", {4, 2})},
+            {"perfect fit rounded above 1", pearson(kRoundedAboveOne),
+             stopped("The correlation coefficient is 1.000", {5, 2})},
+            {"constant x", pearson(kConstantX),
+             stopped("There is no variance in the independent variable.", {4, 2})},
+            {"two pairs", pearson({kPoint8[0], kPoint8[1]}),
+             Refusal{.focus = kFocusGrid}},
+        });
+}
+
+TEST(Correlate, RegressionAnswers) {
+    const std::string point8 =
+        regressionText("0.600 + 0.800", "1.095", "2.309", "3", ".1041", "0.640");
+    const std::string falling =
+        regressionText("5.400 + -0.800", "1.095", "-2.309", "3", ".1041", "0.640");
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"rising line", regression(kPoint8), answered(point8, point8, CellPosition{6, 2})},
+            {"falling line",
+             regression({{"1", "5"}, {"2", "3"}, {"3", "4"}, {"4", "1"}, {"5", "2"}}),
+             answered(falling, falling, CellPosition{6, 2})},
+            {"perfect fit", regression(kDoubled),
+             stopped("Model:  y = 0.000 + 2.000 x + Error", {4, 2})},
+            {"perfect fit rounded above 1", regression(kRoundedAboveOne),
+             stopped("Model:  y = 0.000 + 2.100 x + Error", {5, 2})},
+            {"constant y", regression({{"1", "5"}, {"2", "5"}, {"3", "5"}}),
+             stopped("There is no variance in the dependent variable.", {4, 2})},
+        });
+}
+
+TEST(Correlate, SpearmanAnswers) {
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"rho = .8", spearman(kPoint8), spearmanSmall("0.800", "2.309", "5", {6, 2})},
+            {"three tied x share rank 2",
+             spearman({{"1", "1"}, {"1", "2"}, {"1", "3"}, {"2", "4"}}),
+             spearmanSmall("0.800", "1.886", "4", {5, 2})},
+            {"constant x has no variance to rank", spearman(kConstantX),
+             stopped("There is no variance in the independent variable.", {4, 2})},
+            {"constant y", spearman({{"1", "5"}, {"2", "5"}, {"3", "5"}}),
+             stopped("There is no variance in the dependent variable.", {4, 2})},
+            {"24 pairs", spearman(permutedPairs(24)),
+             spearmanSmall("-0.435", "-2.265", "24", {25, 2})},
+            {"25 pairs", spearman(permutedPairs(25)),
+             answered("Correlation coefficient rho = -0.500\r\n\r\n"
+                      "t-test for the significance of the coefficient = -2.769\r\n\r\n"
+                      "Degrees of freedom =  23\r\n\r\nTwo-tailed probability = .0109",
+                      std::nullopt, CellPosition{26, 2})},
+            {"same order", spearman(kDoubled),
+             stopped("The correlation coefficient is 1.000", {4, 2})},
+            {"reversed order", spearman({{"1", "6"}, {"2", "4"}, {"3", "2"}}),
+             stopped("The correlation coefficient is -1.000", {4, 2})},
+        });
+}
+
+TEST(Correlate, SumsBeyondTheSingleRangeOverflow) {
+    expectSheetFaults(correlate, {
+                                     {"x squared", pearson({{"1e30", "1"}, {"1", "2"}, {"2", "3"}}),
+                                      ArithmeticFault::Overflow},
+                                     {"a value", spearman({{"1e39", "1"}, {"1", "2"}, {"2", "3"}}),
+                                      ArithmeticFault::Overflow},
+                                 });
+}
+
+} // namespace
+} // namespace quillon

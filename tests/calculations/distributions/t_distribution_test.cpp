@@ -1,0 +1,84 @@
+// Expected texts were worked out apart from the program: true distribution values (incomplete beta
+// and gamma functions at high precision) or the normal-tail polynomial, on a grid of
+// single-precision additions, printed by the number patterns' rounding.
+#include "calculations/distributions/t_distribution.h"
+
+#include "tests/calculations/distributions/distribution_cases.h"
+
+namespace quillon {
+namespace {
+
+TEST(TDistribution, tProbability) {
+    expectOutcomes(
+        tProbability,
+        {
+            {{"2.228", "10"}, answer("Two-tailed probability = .0500", "t(10)=2.228, p=.0500")},
+            {{"-2.228", "10"}, answer("Two-tailed probability = .0500", "t(10)=2.228, p=.0500")},
+            // Degrees of freedom stay double: fifteen digits, and a fractional value counts.
+            {{"2.228", "10.123456789"},
+             answer("Two-tailed probability = .0497", "t(10.123456789)=2.228, p=.0497")},
+            {{"2", "2.5"}, answer("Two-tailed probability = .1574", "t(2.5)=2, p=.1574")},
+            // Above 999 the routine's cap shows through; the df is copied as typed.
+            {{"2", "5000"}, answer("Two-tailed probability = .0458", "t(5000)=2, p=.0458")},
+            {{"", "10"}, refuse(1)},
+            {{"0", "10"}, refuse(1)},
+            {{"2.228", ""}, refuse(2)},
+            {{"2.228", "0.5"}, refuse(2)},
+        });
+}
+
+TEST(TDistribution, criticalT) {
+    expectOutcomes(criticalT,
+                   {
+                       {{".05", "10"}, answer("t value = 2.228", "t(10)=2.228, p=.0500")},
+                       {{".01", "5"}, answer("t value = 4.032", "t(5)=4.032, p=.0100")},
+                       {{".05", "2.5"}, answer("t value = 3.575", "t(2.5)=3.575, p=.0500")},
+                       {{".00009", "10"}, refuse(1)},
+                       {{"1", "10"}, refuse(1)},
+                       {{"", "10"}, refuse(1)},
+                       {{".05", ""}, refuse(2)},
+                       {{".05", ".99"}, refuse(2)},
+                   });
+}
+
+// With one degree of freedom at .0001 the answer lies past 2048, where a step of .0001 no longer
+// moves a single: the search must end on the coarser grid instead of running for ever. (Where it
+// ends is the t routine's business: in single precision its probability for 1 df falls to 0 once
+// t squared reaches 2^25, near 5792.6, short of the true 6366.2.)
+TEST(TDistribution, criticalTEndsWhereTheFinestStepNoLongerMoves) {
+    const std::vector<std::string> inputs = {".0001", "1"};
+    const Outcome outcome = criticalT(inputs);
+    ASSERT_TRUE(std::holds_alternative<Answer>(outcome)) << describeOutcome(outcome);
+    EXPECT_GT(answeredNumber(outcome), 2048.0);
+    EXPECT_LT(answeredNumber(outcome), 6367.0);
+}
+
+TEST(TDistribution, tRangeProbability) {
+    expectOutcomes(
+        tRangeProbability,
+        {
+            // Symmetric about the mean: 1 minus the two-tailed probability of t = 1, 10 df.
+            {{"50", "10", "11", "40", "60"},
+             rangeAnswered("Mean=50, SD=10 (N=11)", "40 - 60", ".6591", ".3409")},
+            // A limit at the mean adds nothing: t = 0 has probability 1.
+            {{"50", "10", "11", "50", "60"},
+             rangeAnswered("Mean=50, SD=10 (N=11)", "50 - 60", ".3296", ".6704")},
+            {{"", "10", "11", "40", "60"}, refuse(1)},
+            {{"50", "", "11", "40", "60"}, refuse(2)},
+            {{"50", "0", "11", "40", "60"}, refuse(2)},
+            {{"50", "10", "", "40", "60"}, refuse(3)},
+            {{"50", "10", "1", "40", "60"}, refuse(3)},
+            {{"50", "10", "11", "", "60"}, refuse(4)},
+            {{"50", "10", "11", "40", ""}, refuse(5)},
+            // Checked in order: the SD before the sample size.
+            {{"50", "-1", "1", "40", "60"}, refuse(2)},
+        });
+}
+
+TEST(TDistribution, OverflowReachesTheWindowAsAnArithmeticError) {
+    expectFaults(tRangeProbability,
+                 {{{"0", "1E-30", "11", "-1E10", "1"}, ArithmeticFault::Overflow}});
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,94 @@
+// Expected figures worked out by hand and with single-precision sums in Python.
+#include "calculations/means/describe_sample.h"
+
+#include "tests/calculations/data_sheet_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+std::string description(const std::string& mean, const std::string& n, const std::string& sd,
+                        const std::string& seLine, const std::string& median) {
+    return "Mean = " + mean + "     N = " + n + "\r\n\r\nUnbiased standard deviation = " + sd +
+           "\r\n\r\n" + seLine + "\r\n\r\nMedian = " + median;
+}
+
+Answer described(const std::string& text, CellPosition current) {
+    return answered(text, text, current);
+}
+
+DataSheetInput withPopulation(DataSheetInput input, const std::string& population) {
+    input.population = population;
+    return input;
+}
+
+const CellRows kEight = columnOf({"2", "4", "4", "4", "5", "5", "7", "9"});
+const std::string kEightUncorrected =
+    description("5.000", "8", "2.138", "Standard error of the mean = 0.756", "4.500");
+
+std::vector<std::string> oneToHundred() {
+    std::vector<std::string> values;
+    for (int value = 1; value <= 100; ++value)
+        values.push_back(std::to_string(value));
+    return values;
+}
+
+TEST(DescribeSample, AnswersAndRefusals) {
+    expectSheetOutcomes(
+        describeSample,
+        {
+            {"eight values", sheetOf(kEight), described(kEightUncorrected, {9, 1})},
+            {"population equal to the sample", withPopulation(sheetOf(kEight), "8"),
+             described(kEightUncorrected, {9, 1})},
+            {"population 100 corrects by the root of 92/99", withPopulation(sheetOf(kEight), "100"),
+             described(description("5.000", "8", "2.138",
+                                   "Corrected standard error of the mean = 0.729", "4.500"),
+                       {9, 1})},
+            {"the first empty cell ends the sample",
+             sheetOf({{"3"}, {"1"}, {"2"}, {""}, {"100"}, {"200"}}),
+             described(
+                 description("2.000", "3", "1.000", "Standard error of the mean = 0.577", "2.000"),
+                 {4, 1})},
+            {"odd count", sheetOf(columnOf({"3", "1", "2", "5", "4"})),
+             described(
+                 description("3.000", "5", "1.581", "Standard error of the mean = 0.707", "3.000"),
+                 {6, 1})},
+            {"even count", sheetOf(columnOf({"6", "5", "4", "3", "2", "1"})),
+             described(
+                 description("3.500", "6", "1.871", "Standard error of the mean = 0.764", "3.500"),
+                 {7, 1})},
+            {"text that is not a number counts as 0", sheetOf(columnOf({"abc", "2"})),
+             described(
+                 description("1.000", "2", "1.414", "Standard error of the mean = 1.000", "1.000"),
+                 {3, 1})},
+            {"only column 1 is read", sheetOf({{"2", "99"}, {"4", "99"}}),
+             described(
+                 description("3.000", "2", "1.414", "Standard error of the mean = 1.000", "3.000"),
+                 {3, 1})},
+            {"all 100 rows", sheetOf(columnOf(oneToHundred())),
+             described(description("50.500", "100", "29.011", "Standard error of the mean = 2.901",
+                                   "50.500"),
+                       {100, 1})},
+            {"a single value", sheetOf({{"7"}}),
+             Refusal{.focus = kFocusGrid}},
+            {"nothing typed", sheetOf({}),
+             Refusal{.focus = kFocusGrid}},
+        });
+}
+
+TEST(DescribeSample, ValuesBeyondTheSingleRangeOverflow) {
+    expectSheetFaults(
+        describeSample,
+        {
+            {"value", sheetOf(columnOf({"1e39", "1"})), ArithmeticFault::Overflow},
+            {"sum", sheetOf(columnOf({"3e38", "3e38"})), ArithmeticFault::Overflow},
+            {"population", withPopulation(sheetOf(kEight), "1e39"), ArithmeticFault::Overflow},
+        });
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,149 @@
+// Expected figures worked out by hand and with single-precision sums in Python; probabilities
+// from the true F and t distributions.
+#include "calculations/means/one_way_anova.h"
+
+#include "tests/calculations/data_sheet_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+using Cells = std::vector<std::string>;
+using Table = std::vector<Cells>;
+
+// The whole answer grid: the fixed headings, the three rows of the analysis of variance and one
+// row per pair of groups, every other row from row 11, and three empty rows after the last.
+Table anovaTable(const Cells& between, const Cells& within, const Cells& total,
+                 const std::vector<Cells>& pairs) {
+    const std::string dashes = "------------";
+    Table table(13 + 2 * pairs.size(), Cells(6));
+    table[0] = {"Source of", "", "Sum of", "Mean", "", ""};
+    table[1] = {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."};
+    table[2] = Cells(6, dashes);
+    table[3] = between;
+    table[4] = within;
+    table[5] = total;
+    table[7] = {" Post-hoc", "t-tests   ", "", "", "", ""};
+    table[9] = {"Group", "Group", "t-value", "DF", "Prob.", ""};
+    table[10] = {dashes, dashes, dashes, dashes, dashes, ""};
+    for (std::size_t pair = 0; pair < pairs.size(); ++pair)
+        table[11 + 2 * pair] = pairs[pair];
+    return table;
+}
+
+Answer analysed(Table table, const std::string& clipboard, CellPosition current) {
+    Answer result = answered("", clipboard, current);
+    result.table = std::move(table);
+    return result;
+}
+
+const CellRows kThreeGroups = {{"10", "2", "10"}, {"12", "2", "10"}, {"14", "2", "10"}};
+const CellRows kTwoGroups = {{"5", "1", "4"}, {"7", "2", "6"}};
+
+const Answer kTwoGroupsAnswer = analysed(
+    anovaTable({"Between", " 1", "9.6", "9.6", "3.339", ".1051"},
+               {"Within", " 8", "23.0", "2.9", "", ""}, {"Total", " 9", "32.6", "", "", ""},
+               {{" 1", " 2", "-1.827", " 8", ".1051", ""}}),
+    "F(1,8)=3.339138, p=.1051", {2, 3});
+
+CellRows hundredGroups() {
+    CellRows rows;
+    for (int row = 1; row <= 100; ++row)
+        rows.push_back({std::to_string(row), "1", "5"});
+    return rows;
+}
+
+TEST(OneWayAnova, AnswersAndRefusals) {
+    expectSheetOutcomes(
+        oneWayAnova,
+        {
+            {"three groups, F = 10", sheetOf(kThreeGroups),
+             analysed(anovaTable({"Between", " 2", "80.0", "40.0", "10.000", ".0006"},
+                                 {"Within", " 27", "108.0", "4.0", "", ""},
+                                 {"Total", " 29", "188.0", "", "", ""},
+                                 {{" 1", " 2", "-2.236", " 18", ".0382", ""},
+                                  {" 1", " 3", "-4.472", " 18", ".0003", ""},
+                                  {" 2", " 3", "-2.236", " 18", ".0382", ""}}),
+                      "F(2,27)=10, p=.0006", {3, 3})},
+            {"two groups", sheetOf(kTwoGroups), kTwoGroupsAnswer},
+            {"rows below the first empty Mean are ignored",
+             sheetOf({kTwoGroups[0], kTwoGroups[1], {"", "3", "3"}, {"100", "1", "9"}}),
+             kTwoGroupsAnswer},
+            {"fractional sizes", sheetOf({{"1", "1", "2.5"}, {"2", "1", "2.5"}, {"3", "1", "2.5"}}),
+             analysed(anovaTable({"Between", " 2", "5.0", "2.5", "2.500", ".1861"},
+                                 {"Within", " 4.5", "4.5", "1.0", "", ""},
+                                 {"Total", " 6.5", "9.5", "", "", ""},
+                                 {{" 1", " 2", "-1.118", " 3", ".3450", ""},
+                                  {" 1", " 3", "-2.236", " 3", ".1114", ""},
+                                  {" 2", " 3", "-1.118", " 3", ".3450", ""}}),
+                      "F(2,4.5)=2.5, p=.1861", {3, 3})},
+            {"nothing typed", sheetOf({}),
+             Refusal{.focus = kFocusGrid}},
+            {"one group", sheetOf({kThreeGroups[0]}),
+             Refusal{.focus = kFocusGrid}},
+            {"a Mean in all 100 rows", sheetOf(hundredGroups()),
+             Refusal{.focus = kFocusGrid}},
+            {"empty SD", sheetOf({kThreeGroups[0], {"12", "", "10"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
+            {"SD of 0", sheetOf({{"10", "0", "10"}, kThreeGroups[1]}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 2}}},
+            {"negative SD", sheetOf({kThreeGroups[0], {"12", "-2", "10"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
+            {"N of 1.5", sheetOf({kThreeGroups[0], {"12", "2", "1.5"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 3}}},
+            {"empty N before a later fault", sheetOf({{"10", "2", ""}, {"12", "0", "10"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 3}}},
+        });
+}
+
+// Equal large means lose their digits in the raw sums: the spread between groups reads 0, never
+// below, so F is 0 and its probability 1.
+TEST(OneWayAnova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
+    const Outcome outcome =
+        oneWayAnova(sheetOf({{"5000.7", "1", "50"}, {"5000.7", "1", "50"}, {"5000.7", "1", "50"}}));
+    const auto* result = std::get_if<Answer>(&outcome);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->table[3][2], ".0");
+    EXPECT_EQ(result->table[3][5], "1.0000");
+}
+
+TEST(OneWayAnova, FaultsThatTheChecksLetThrough) {
+    expectSheetFaults(
+        oneWayAnova,
+        {
+            {"squared raw sum beyond the single range",
+             sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}), ArithmeticFault::Overflow},
+            {"SDs too small for a single leave no variance at all",
+             sheetOf({{"0", "1e-30", "2"}, {"0", "1e-30", "2"}}),
+             ArithmeticFault::InvalidOperation},
+            {"means so large that no spread within groups is left",
+             sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}), ArithmeticFault::InvalidOperation},
+        });
+}
+
+// The numbers apart from their text: means 10, 12 and 14, SD 2 and N 10 each put 80 between the
+// groups and 9 x 4 = 36 within each; a pair two apart has t = -2 / sqrt(4 x 2 / 10).
+TEST(OneWayAnova, NumbersApartFromTheirText) {
+    const AnovaGroups groups{{0, 10, 12, 14}, {0, 2, 2, 2}, {0, 10, 10, 10}};
+    const AnovaResult r = oneWayAnovaOf(groups);
+    EXPECT_FLOAT_EQ(r.betweenSquares, 80.0f);
+    EXPECT_FLOAT_EQ(r.withinSquares, 108.0f);
+    EXPECT_FLOAT_EQ(r.totalSquares, 188.0f);
+    EXPECT_FLOAT_EQ(r.f, 10.0f);
+    EXPECT_EQ(r.betweenDf, 2);
+    EXPECT_EQ(r.withinDf, 27.0f);
+    ASSERT_EQ(r.pairs.size(), 3u);
+    EXPECT_EQ(r.pairs[1].first, 1);
+    EXPECT_EQ(r.pairs[1].second, 3);
+    EXPECT_NEAR(r.pairs[0].t, -2.0 / std::sqrt(0.8), 1e-5);
+    EXPECT_NEAR(r.pairs[1].t, -4.0 / std::sqrt(0.8), 1e-5);
+    EXPECT_EQ(r.pairs[2].df, 18.0f);
+}
+
+} // namespace
+} // namespace quillon
