@@ -1,0 +1,33 @@
+// A block of cells as a spreadsheet copies or exports it: one row per line, cells separated by
+// tabs or, on a line without a tab, by commas or else by runs of blanks. Read the same way
+// whether it is pasted into a data sheet or read by the terminal program.
+#pragma once
+
+#include "calculations/common/outcome.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+using CellBlock = std::vector<std::vector<std::string>>;
+
+// Lines end at CR LF, LF or CR; one line break at the very end adds no row, and an empty line is
+// an empty row. Cells split by tabs or commas keep their text exactly, blanks included, and two
+// separators in a row leave an empty cell between them; cells split by blanks hold no blanks.
+CellBlock splitCellBlock(std::string_view text);
+
+// A block laid onto a grid of 1..maxRows rows and 1..maxColumns columns from its top-left cell.
+struct PlacedCell {
+    CellPosition cell;
+    std::string text;
+};
+struct PlacedBlock {
+    std::vector<PlacedCell> cells; // row by row; empty cells of the block included
+    int leftOut = 0;               // non-empty cells that fall beyond the last row or column
+};
+PlacedBlock placeCellBlock(const CellBlock& block, CellPosition origin, int maxRows,
+                           int maxColumns);
+
+} // namespace quillon
