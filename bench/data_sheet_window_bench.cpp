@@ -1,6 +1,6 @@
 // Speed of the analysis of variance window as the user sees it: "Calculate" with 99 groups reads
 // the grid, computes 4,851 post-hoc pairs and fills the 9,715 rows of Grid1. Target: under 100 ms.
-#include "data_sheet_window.h"
+#include "ui/data_sheet/data_sheet_window.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "command_line.h"
-#include "main_window.h"
-#include "program_icon.h"
+#include "ui/main_window/command_line.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/program_icon.h"
 
 #include <QApplication>
 #include <QDir>

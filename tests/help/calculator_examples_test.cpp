@@ -1,5 +1,5 @@
 #include "calculations/catalogue.h"
-#include "help_page_text.h"
+#include "tests/help/help_page_text.h"
 
 #include <gtest/gtest.h>
 

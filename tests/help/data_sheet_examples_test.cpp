@@ -4,7 +4,7 @@
 #include "calculations/means/describe_sample.h"
 #include "calculations/means/matched_pairs_t.h"
 #include "calculations/means/one_way_anova.h"
-#include "help_page_text.h"
+#include "tests/help/help_page_text.h"
 
 #include <gtest/gtest.h>
 

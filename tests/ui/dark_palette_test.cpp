@@ -1,7 +1,7 @@
 // In a dark colour scheme every text of every window stays readable: the windows and the help
 // pages take their colours from the palette, so light text stands on dark ground everywhere,
 // with at least the 4.5 to 1 contrast of the WCAG guidelines.
-#include "window_tour.h"
+#include "tests/ui/window_tour.h"
 
 #include <QDirIterator>
 #include <QFile>

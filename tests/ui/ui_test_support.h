@@ -2,10 +2,10 @@
 // boxes, and a stand-in calculation whose outcome each test chooses.
 #pragma once
 
-#include "alerts.h"
 #include "calculations/catalogue.h"
-#include "text_conversion.h"
-#include "window_registry.h"
+#include "ui/common/alerts.h"
+#include "ui/common/text_conversion.h"
+#include "ui/main_window/window_registry.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 // Saves a picture of every window, opened with a worked example, into a folder: for looking at the
 // windows at a scale factor (QT_SCALE_FACTOR) or in a colour scheme, not a test.
 // Usage: window_gallery FOLDER [-dark]
-#include "main_window.h"
-#include "window_tour.h"
+#include "tests/ui/window_tour.h"
+#include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The layout of every calculator and data sheet window: each control inside the window, none
 // overlapping another, questions level with their boxes and the answer under its rule.
-#include "calculator_geometry.h"
-#include "data_sheet_geometry.h"
+#include "ui/calculator/calculator_geometry.h"
+#include "ui/data_sheet/data_sheet_geometry.h"
 
 #include <gtest/gtest.h>
 

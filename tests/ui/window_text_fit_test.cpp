@@ -3,7 +3,7 @@
 // buttons, option and check boxes, grid headings and answer cells; no two controls overlap; the
 // help pages need no sideways scrolling. Checked with Qt's default font and with a desktop's larger
 // 10 point one.
-#include "window_tour.h"
+#include "tests/ui/window_tour.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // all of them and by the gallery that saves their pictures.
 #pragma once
 
-#include "arithmetic_error_text.h"
-#include "data_sheet_window.h"
-#include "help_viewer.h"
-#include "main_window.h"
+#include "ui/common/arithmetic_error_text.h"
+#include "ui/data_sheet/data_sheet_window.h"
+#include "ui/help/help_viewer.h"
+#include "ui/main_window/main_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,116 @@
+#include "ui/calculator/calculator_window.h"
+
+#include "ui/calculator/calculator_geometry.h"
+#include "ui/calculator/numeric_key_filter.h"
+#include "ui/common/text_conversion.h"
+#include "ui/common/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+#include <string>
+
+namespace quillon {
+
+namespace {
+
+QString numbered(const char* stem, std::size_t index) {
+    return QString::fromLatin1(stem) + QString::number(index + 1);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent)
+    : CalculationWindow(parent), definition_(definition), keyFilter_(new NumericKeyFilter(this)) {
+    setObjectName(toQString(definition.name));
+    setWindowTitle(toQString(definition.title));
+    buildControls();
+}
+
+void CalculatorWindow::buildControls() {
+    const CalculatorGeometry geometry = calculatorGeometry(definition_);
+    setFixedSize(fromTwips(geometry.client));
+
+    // Created in tab order: the boxes, then Calculate, Clear, Exit and Help.
+    for (std::size_t i = 0; i < geometry.inputs.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(numbered("Input", i));
+        box->setGeometry(fromTwips(geometry.inputs[i]));
+        box->installEventFilter(keyFilter_);
+        inputs_.push_back(box);
+    }
+    const std::array<QPushButton*, 4> buttons = buildButtons(geometry.buttons);
+    QWidget* previous = nullptr;
+    for (QWidget* next : inputs_) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    for (QWidget* next : buttons) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    const bool fourfold = definition_.layout == CalculatorLayout::FourfoldTable;
+    for (std::size_t i = 0; i < geometry.labels.size(); ++i) {
+        const QString name = fourfold ? QStringLiteral("Label1") : numbered("Question", i);
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(fromTwips(geometry.labels[i]));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setWordWrap(true);
+        labels_.push_back(label);
+    }
+    buildRule(QStringLiteral("Line1"), geometry.line1);
+    if (geometry.line2) {
+        buildRule(QStringLiteral("Line2"), *geometry.line2);
+    }
+    buildAnswerLabel(geometry.answer)->setText(withLineFeeds(definition_.initialAnswer));
+    for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
+        labels_[i]->setText(toQString(definition_.questions[i]));
+    }
+}
+
+void CalculatorWindow::prepare() {
+    setWindowTitle(toQString(definition_.title));
+    for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
+        labels_[i]->setText(toQString(definition_.questions[i]));
+    }
+    // Every opening starts as "Clear" leaves the window: empty boxes and answer, caret in Input1.
+    clear();
+}
+
+void CalculatorWindow::calculate() {
+    if (definition_.calculate == nullptr) {
+        return;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(inputs_.size());
+    for (const QLineEdit* box : inputs_) {
+        texts.push_back(toStdString(box->text()));
+    }
+    runCalculation([&] { return definition_.calculate(texts); });
+}
+
+void CalculatorWindow::applyRefusal(const Refusal& refusal) {
+    CalculationWindow::applyRefusal(refusal);
+    if (refusal.focus >= 1 && refusal.focus <= static_cast<int>(inputs_.size())) {
+        inputs_[static_cast<std::size_t>(refusal.focus - 1)]->setFocus();
+    }
+}
+
+void CalculatorWindow::clear() {
+    for (QLineEdit* box : inputs_) {
+        box->clear();
+    }
+    answerLabel()->clear();
+    if (!inputs_.empty()) {
+        inputs_.front()->setFocus();
+    }
+}
+
+} // namespace quillon

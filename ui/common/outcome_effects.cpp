@@ -1,0 +1,62 @@
+#include "ui/common/outcome_effects.h"
+
+#include "ui/common/alerts.h"
+#include "ui/common/arithmetic_error_text.h"
+#include "ui/common/text_conversion.h"
+
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace quillon {
+namespace {
+
+// The busy cursor, shown for as long as this lives or until restored.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~BusyCursor() { restore(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+    void restore() {
+        if (active_)
+            QGuiApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+
+private:
+    bool active_ = true;
+};
+
+} // namespace
+
+void announceRefusal(QWidget* parent, const Refusal& refusal) {
+    if (refusal.message.empty()) {
+        alerts().beep();
+    } else {
+        alerts().showError(parent, toQString(refusal.message));
+    }
+}
+
+void replaceClipboardText(std::string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(withLineFeeds(text));
+}
+
+std::optional<Outcome> calculateOrReport(QWidget* parent,
+                                         const std::function<Outcome()>& calculation) {
+    // The longest searches (critical F with a large numerator and a denominator of 2) take up to
+    // a second; the busy cursor tells the user the press was taken.
+    BusyCursor busy;
+    try {
+        return calculation();
+    } catch (const ArithmeticError& error) {
+        busy.restore();
+        alerts().showError(parent, arithmeticErrorText(error.fault()));
+        return std::nullopt;
+    }
+}
+
+} // namespace quillon

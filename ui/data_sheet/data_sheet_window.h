@@ -1,0 +1,62 @@
+// The window of a calculation that takes its data from a grid: the instruction, the grid editor,
+// "Calculate", "Clear", "Exit" and "Help", the window's own control (population size, Yates'
+// correction or the correlation method) and the answer, all built from its layout.
+#pragma once
+
+#include "calculations/common/outcome.h"
+#include "ui/data_sheet/data_sheet_editor.h"
+#include "ui/data_sheet/data_sheet_layout.h"
+
+#include "ui/common/calculation_window.h"
+
+#include <memory>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace quillon {
+
+class AnswerTableModel;
+class WindowRegistry;
+
+class DataSheetWindow : public CalculationWindow {
+    Q_OBJECT
+public:
+    // The layout must outlive the window.
+    explicit DataSheetWindow(const DataSheetLayout& layout, QWidget* parent = nullptr);
+    ~DataSheetWindow() override;
+
+    DataSheetEditor& editor() { return *editor_; }
+    int helpTopic() const override { return helpTopic_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::vector<QWidget*> buildExtra(const QRect& twips);
+    void buildAnswer(const QRect& twips);
+    void calculate() override;
+    void clear() override;
+    void chooseMethod(int method);
+    DataSheetInput input() const;
+    void applyRefusal(const Refusal& refusal) override;
+    void applyAnswer(Answer answer) override;
+
+    const DataSheetLayout& layout_;
+    std::unique_ptr<DataSheetEditor> editor_;
+    int helpTopic_;
+    QTableView* answerGrid_ = nullptr;
+    AnswerTableModel* answerTable_ = nullptr;
+    QLineEdit* population_ = nullptr;
+    QCheckBox* useYates_ = nullptr;
+    QButtonGroup* method_ = nullptr;
+};
+
+// Registers the five data sheet windows by name.
+void registerDataSheetWindows(WindowRegistry& registry);
+
+} // namespace quillon
