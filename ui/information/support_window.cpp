@@ -19,6 +19,23 @@ SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Support"));
     setWindowTitle(QStringLiteral("Technical Support"));
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(makeOkButton(this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(fromTwips(360), fromTwips(360), fromTwips(360), fromTwips(240));
+    layout->addLayout(buildHeading());
+    layout->addSpacing(fromTwips(240));
+    layout->addLayout(buildBookLines());
+    layout->addSpacing(fromTwips(240));
+    layout->addLayout(buildContact());
+    layout->addSpacing(fromTwips(120));
+    layout->addLayout(buttons);
+    fixSizeToLayout(this);
+}
+
+QLayout* SupportWindow::buildHeading() {
     auto* heading = makeText(this, QStringLiteral("Technical Support"));
     heading->setObjectName(QStringLiteral("Heading"));
     QFont bold = heading->font();
@@ -35,7 +52,10 @@ SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
     top->addSpacing(fromTwips(360));
     top->addLayout(texts);
     top->addStretch();
+    return top;
+}
 
+QLayout* SupportWindow::buildBookLines() {
     auto* bookSite =
         new LinkLabel(toQString(deployment::kBookWebAddress), LinkLabel::Look::Link, this);
     bookSite->setObjectName(QStringLiteral("Label2"));
@@ -51,7 +71,10 @@ SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
         this, QStringLiteral("Detailed explanations of all statistical procedures and formulas")));
     book->addWidget(makeText(this, QStringLiteral("are found in our statistics book, available")));
     book->addLayout(siteLine);
+    return book;
+}
 
+QLayout* SupportWindow::buildContact() {
     auto* contact = new QGridLayout;
     contact->setVerticalSpacing(0);
     contact->setHorizontalSpacing(fromTwips(240));
@@ -67,21 +90,7 @@ SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
     contact->addWidget(makeGroupLabel(2, QStringLiteral("Telephone:")), row, 0);
     contact->addWidget(makeGroupLabel(3, toQString(deployment::kSupportTelephone)), row++, 1);
     contact->setColumnStretch(2, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton(this));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(fromTwips(360), fromTwips(360), fromTwips(360), fromTwips(240));
-    layout->addLayout(top);
-    layout->addSpacing(fromTwips(240));
-    layout->addLayout(book);
-    layout->addSpacing(fromTwips(240));
-    layout->addLayout(contact);
-    layout->addSpacing(fromTwips(120));
-    layout->addLayout(buttons);
-    fixSizeToLayout(this);
+    return contact;
 }
 
 LinkLabel* SupportWindow::makeGroupLabel(int index, const QString& text, bool looksLikeLink) {

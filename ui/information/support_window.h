@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QLayout;
+
 namespace quillon {
 
 class LinkLabel;
@@ -15,6 +17,12 @@ public:
     explicit SupportWindow(QWidget* parent = nullptr);
 
 private:
+    // The logo beside the product name, heading and version.
+    QLayout* buildHeading();
+    // Where the statistics book is on the web.
+    QLayout* buildBookLines();
+    // Post, mail and telephone.
+    QLayout* buildContact();
     // An element of the `Label3` group, with its index in the group.
     LinkLabel* makeGroupLabel(int index, const QString& text, bool looksLikeLink = false);
     void openBookSite();
