@@ -50,7 +50,7 @@ double exponential(double value);
 // raises InvalidOperation; a result beyond the double range raises Overflow.
 double power(double base, double exponent);
 
-// Int(x): the greatest whole number not above x.
+// The greatest whole number not above the value (floor).
 double wholePart(double value);
 
 // The nearest whole number, halves to the even one.

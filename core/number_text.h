@@ -1,6 +1,6 @@
 // How numbers are read from what the user typed and written into answers: the numeric reading of
 // a box, the plain form (general text with a leading blank when not negative), its trimmed form,
-// and Format(x, pattern) with digit placeholders "0" and "#".
+// and format(value, pattern) with digit placeholders "0" and "#".
 #pragma once
 
 #include <string>
@@ -52,7 +52,7 @@ std::string plainForm(double value);
 std::string trimmedPlainForm(float value);
 std::string trimmedPlainForm(double value);
 
-// Format(x, pattern): the value is first written with 7 (single) or 15 (double) significant digits,
+// format(value, pattern): the value is first written with 7 (single) or 15 (double) significant digits,
 // then that decimal text is rounded half away from zero to the pattern's decimals (2.675 as a
 // single with ".##" gives 2.68). The pattern holds digit placeholders "0" and "#", at most one
 // point (a second one is a literal) and literal characters, copied where they stand.
