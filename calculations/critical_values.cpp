@@ -1,5 +1,6 @@
 #include "critical_values.h"
 
+#include "critical_probabilities.h"
 #include "critical_search.h"
 #include "distributions.h"
 
@@ -19,9 +20,8 @@ float criticalZ(float alpha) {
 }
 
 float criticalT(float alpha, float df) {
-    const auto probability = [df](float t) { return tProb(t, df); };
     const float firstStep = df < 3.0f ? 5.0f : 1.0f;
-    return criticalValueSearch(probability, alpha, 0.0001f, firstStep).value;
+    return fastCriticalValueSearch(guidedTProb(df), alpha, 0.0001f, firstStep).value;
 }
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "distribution_windows.h"
 
 #include "calculation_support.h"
+#include "critical_probabilities.h"
 #include "critical_search.h"
 #include "distributions.h"
 
@@ -159,7 +160,7 @@ Outcome calculateDistr2b(InputTexts inputs) {
         return refuse(1);
     if (df < 1.0)
         return refuse(2);
-    const CriticalValue found = searchFromZero([df](float t) { return tProb(t, df); }, target);
+    const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
     return answer("t value = " + measurementText(found.value),
                   "t(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));
@@ -216,7 +217,7 @@ Outcome calculateDistr3b(InputTexts inputs) {
     if (df2 < 2.0)
         return refuse(3);
     const CriticalValue found =
-        searchFromZero([df1, df2](float f) { return fProb(f, df1, df2); }, target);
+        fastCriticalValueSearch(guidedFProb(df1, df2), target, 0.0f, 1.0f);
     return answer("F value = " + measurementText(found.value),
                   "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" +
                       measurementText(found.value) + ", p=" + probabilityText(found.probability));

@@ -24,7 +24,10 @@ double fSeriesRoundingError(double df1, double df2) {
 }
 
 FSeriesOutcome runFSeries(float x, double df1, double df2, double pi) {
-    if (x == 1.0f && df1 <= kMostSeriesDegrees && df2 <= kMostSeriesDegrees)
+    // Beyond the pass counter the series fails whatever x is.
+    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees)
+        return {true, 0.0f};
+    if (x == 1.0f)
         return {false, 0.0f};
     try {
         return {false, fSeriesOfX(x, df1, df2, pi)};

@@ -28,9 +28,9 @@ struct FSeriesOutcome {
     float probability = 0.0f; // its result otherwise
 };
 
-// The series on a stored x, its arithmetic errors caught. Where x is 1 and both degrees of freedom
-// fit the pass counter the series is not run: its result would lie below its rounding error, and
-// the probability is given as 0.
+// The series on a stored x, its arithmetic errors caught. It is not run where a degree of freedom
+// is beyond the pass counter (it fails), nor where x is 1 (its result would lie below its rounding
+// error; the probability is given as 0).
 FSeriesOutcome runFSeries(float x, double df1, double df2, double pi);
 
 // The series on a stored x, as fSeries runs it after storing x.

@@ -1,0 +1,137 @@
+// Lower bounds of tProb and fProb from what each value can be:
+// - the true tail, where the degrees of freedom are not whole, the statistic is close to 0, or the
+//   series' result lies below its rounding error E;
+// - the series' result itself, at least E, where it is kept;
+// - the normal approximation, where the series fails.
+// With whole degrees of freedom the bound is therefore the smaller of E and the true tail, and
+// every point a search passes over must also have its approximation above the target. Beyond the
+// pass counter the approximation alone answers and bounds itself. The true
+// tail is taken a hair below its computed value, far more than that value's error in double, so
+// that the bound never rises between the points where it is formed.
+#include "critical_probabilities.h"
+
+#include "arithmetic.h"
+#include "distributions.h"
+#include "f_series.h"
+#include "series_mends.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <unordered_map>
+
+namespace quillon {
+
+namespace {
+
+constexpr double kTrueTailShare = 1.0 - 1e-9;
+
+using SeriesOutcomes = std::unordered_map<float, FSeriesOutcome>;
+
+// The series' outcome at a stored x, run once per x.
+const FSeriesOutcome& seriesAt(SeriesOutcomes& outcomes, float x, double df1, double df2,
+                               double pi) {
+    auto [entry, isNew] = outcomes.try_emplace(x);
+    if (isNew)
+        entry->second = runFSeries(x, df1, df2, pi);
+    return entry->second;
+}
+
+// The approximation at f is above the target; an approximation that fails is not.
+bool approximationIsAbove(float f, double df1, double df2, float target) {
+    try {
+        return fNormalApproximation(f, df1, df2) > target;
+    } catch (const ArithmeticError&) {
+        return false;
+    }
+}
+
+// Beyond the pass counter the series always fails and the approximation answers (the true tail
+// where it gives 0). Below F = 1 it is at least 1/2. From 1 on it is at most 1/2 and falls, except
+// that where df1 exceeds df2 it first rises from its value at 1 to 1/2 (its deviate
+// |s (1 - b) + a - 1| / sqrt(s^2 b + a), s the cube root of F, falls to 0 on the way). Its value
+// at 1, taken a hair lower, therefore bounds it below up to 1, and the smaller of that and the
+// value itself bounds it after, never rising.
+std::function<double(float)> approximationBound(double df1, double df2) {
+    float atOne = 0.0f;
+    try {
+        atOne = fNormalApproximation(1.0f, df1, df2);
+    } catch (const ArithmeticError&) {
+        return {};
+    }
+    const double fromOne = std::min(double{atOne}, 0.5) * (1.0 - 1e-6);
+    return [=](float f) -> double {
+        if (f < 1.0f)
+            return fromOne;
+        return std::min(double{fNormalApproximation(f, df1, df2)}, fromOne);
+    };
+}
+
+} // namespace
+
+GuidedProbability guidedTProb(double df) {
+    GuidedProbability routine;
+    const bool valid = df > 0.0;
+    const float n = !valid ? 0.0f : df > 999.0 ? 999.0f : single(df);
+    const bool seriesAnswers = valid && n > 0.0f && isWhole(n);
+    auto outcomes = std::make_shared<SeriesOutcomes>();
+    routine.probability = [=](float t) {
+        if (!seriesAnswers)
+            return tProb(t, df);
+        const float f = single(double{t} * double{t});
+        if (f <= 0.0f || std::fabs(t) < 1E-03f)
+            return tProb(t, df);
+        const FSeriesOutcome& series = seriesAt(*outcomes, fSeriesX(f, 1.0, n), 1.0, n, kDoublePi);
+        return tProbFromSeries(series, t, n);
+    };
+    if (!(valid && n > 0.0f))
+        return routine;
+    if (!seriesAnswers) {
+        routine.lowerBound = [=](float t) { return trueTTail(t, n) * kTrueTailShare; };
+        return routine;
+    }
+    const double roundingError = fSeriesRoundingError(1.0, n);
+    routine.lowerBound = [=](float t) {
+        return std::min(roundingError, trueTTail(t, n) * kTrueTailShare);
+    };
+    // Close to 0 the true tail answers, not the approximation.
+    routine.passable = [=](float t, float target) {
+        return std::fabs(t) < 1E-03f ||
+               approximationIsAbove(single(double{t} * double{t}), 1.0, n, target);
+    };
+    return routine;
+}
+
+GuidedProbability guidedFProb(double df1, double df2) {
+    GuidedProbability routine;
+    const bool valid = df1 > 0.0 && df2 > 0.0;
+    const bool seriesAnswers = valid && isWhole(df1) && isWhole(df2);
+    auto outcomes = std::make_shared<SeriesOutcomes>();
+    routine.probability = [=](float f) {
+        if (!seriesAnswers || f < 1E-06f)
+            return fProb(f, df1, df2);
+        const FSeriesOutcome& series =
+            seriesAt(*outcomes, fSeriesX(f, df1, df2), df1, df2, kSinglePi);
+        return fProbFromSeries(series, f, df1, df2);
+    };
+    if (!valid)
+        return routine;
+    if (!seriesAnswers) {
+        routine.lowerBound = [=](float f) { return trueFTail(f, df1, df2) * kTrueTailShare; };
+        return routine;
+    }
+    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees) {
+        routine.lowerBound = approximationBound(df1, df2);
+        return routine;
+    }
+    const double roundingError = fSeriesRoundingError(df1, df2);
+    routine.lowerBound = [=](float f) {
+        return std::min(roundingError, trueFTail(f, df1, df2) * kTrueTailShare);
+    };
+    routine.passable = [=](float f, float target) {
+        return f < 1E-06f || approximationIsAbove(f, df1, df2, target);
+    };
+    return routine;
+}
+
+} // namespace quillon
