@@ -37,6 +37,17 @@ const FSeriesOutcome& seriesAt(SeriesOutcomes& outcomes, float x, double df1, do
     return entry->second;
 }
 
+// The series' outcomes at two stored x, run together where neither is kept yet; the first one.
+const FSeriesOutcome& seriesAtWithNext(SeriesOutcomes& outcomes, float x, float nextX, double df1,
+                                       double df2, double pi) {
+    if (nextX != x && !outcomes.contains(x) && !outcomes.contains(nextX)) {
+        const auto both = runFSeriesPair(x, nextX, df1, df2, pi);
+        outcomes.emplace(nextX, both[1]);
+        return outcomes.emplace(x, both[0]).first->second;
+    }
+    return seriesAt(outcomes, x, df1, df2, pi);
+}
+
 // The approximation at f is above the target; an approximation that fails is not.
 bool approximationIsAbove(float f, double df1, double df2, float target) {
     try {
@@ -84,6 +95,16 @@ GuidedProbability guidedTProb(double df) {
         const FSeriesOutcome& series = seriesAt(*outcomes, fSeriesX(f, 1.0, n), 1.0, n, kDoublePi);
         return tProbFromSeries(series, t, n);
     };
+    routine.probeAhead = [=](float t, float next) {
+        const float f = seriesAnswers ? single(double{t} * double{t}) : 0.0f;
+        if (f <= 0.0f || std::fabs(t) < 1E-03f || !(std::fabs(next) < 1E18f) ||
+            std::fabs(next) < 1E-03f)
+            return routine.probability(t);
+        const float nextF = single(double{next} * double{next});
+        const FSeriesOutcome& series = seriesAtWithNext(*outcomes, fSeriesX(f, 1.0, n),
+                                                        fSeriesX(nextF, 1.0, n), 1.0, n, kDoublePi);
+        return tProbFromSeries(series, t, n);
+    };
     if (!(valid && n > 0.0f))
         return routine;
     if (!seriesAnswers) {
@@ -112,6 +133,13 @@ GuidedProbability guidedFProb(double df1, double df2) {
             return fProb(f, df1, df2);
         const FSeriesOutcome& series =
             seriesAt(*outcomes, fSeriesX(f, df1, df2), df1, df2, kSinglePi);
+        return fProbFromSeries(series, f, df1, df2);
+    };
+    routine.probeAhead = [=](float f, float next) {
+        if (!seriesAnswers || f < 1E-06f || !(next >= 1E-06f) || !std::isfinite(next))
+            return routine.probability(f);
+        const FSeriesOutcome& series = seriesAtWithNext(
+            *outcomes, fSeriesX(f, df1, df2), fSeriesX(next, df1, df2), df1, df2, kSinglePi);
         return fProbFromSeries(series, f, df1, df2);
     };
     if (!valid)

@@ -108,8 +108,11 @@ long pointsShownAbove(const GuidedProbability& routine, float target, PassPoints
 
 // A pass that leaps over the leading points shown above the target and passable, then walks on.
 Pass runGuidedPass(const GuidedProbability& routine, float target, float start, float step) {
+    std::function<float(float)> probe = routine.probability;
+    if (routine.probeAhead)
+        probe = [&](float value) { return routine.probeAhead(value, value + step); };
     if (!routine.lowerBound)
-        return runPass(routine.probability, target, start, step);
+        return runPass(probe, target, start, step);
     PassPoints points(start, step);
     const long shown = pointsShownAbove(routine, target, points);
     long passed = 0;
@@ -117,7 +120,7 @@ Pass runGuidedPass(const GuidedProbability& routine, float target, float start, 
         passed = passed + 1;
     // Every point of the pass shown above: the walk resumes at the last, where it ends the pass.
     const long resume = points.reach(passed);
-    return runPass(routine.probability, target, points[resume], step, resume);
+    return runPass(probe, target, points[resume], step, resume);
 }
 
 // The passes of the search, each run by runOnePass(start, step).
