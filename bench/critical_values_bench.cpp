@@ -34,6 +34,12 @@ using quillon::calculateMeans3;
 using quillon::calculatePercent3;
 
 // Critical F at .0001 with 2 denominator degrees of freedom: the first pass climbs to 10,000.
+BENCHMARK_CAPTURE(calculation, Distr3b_0001_1_2, calculateDistr3b, {".0001", "1", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, Distr3b_0001_60_2, calculateDistr3b, {".0001", "60", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, Distr3b_0001_100_2, calculateDistr3b, {".0001", "100", "2"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculation, Distr3b_0001_1000_2, calculateDistr3b, {".0001", "1000", "2"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculation, Distr3b_0001_5000_2, calculateDistr3b, {".0001", "5000", "2"})

@@ -26,6 +26,10 @@ namespace {
 
 constexpr double kTrueTailShare = 1.0 - 1e-9;
 
+// Below this many steps down the half-degrees of freedom a run of the series costs less than
+// keeping its outcome: the routine itself answers every probe.
+constexpr double kShortSeries = 32.0;
+
 using SeriesOutcomes = std::unordered_map<float, FSeriesOutcome>;
 
 // The series' outcome at a stored x, run once per x.
@@ -82,34 +86,34 @@ std::function<double(float)> approximationBound(double df1, double df2) {
 
 GuidedProbability guidedTProb(double df) {
     GuidedProbability routine;
+    routine.probability = [df](float t) { return tProb(t, df); };
     const bool valid = df > 0.0;
     const float n = !valid ? 0.0f : df > 999.0 ? 999.0f : single(df);
-    const bool seriesAnswers = valid && n > 0.0f && isWhole(n);
-    auto outcomes = std::make_shared<SeriesOutcomes>();
-    routine.probability = [=](float t) {
-        if (!seriesAnswers)
-            return tProb(t, df);
-        const float f = single(double{t} * double{t});
-        if (f <= 0.0f || std::fabs(t) < 1E-03f)
-            return tProb(t, df);
-        const FSeriesOutcome& series = seriesAt(*outcomes, fSeriesX(f, 1.0, n), 1.0, n, kDoublePi);
-        return tProbFromSeries(series, t, n);
-    };
-    routine.probeAhead = [=](float t, float next) {
-        const float f = seriesAnswers ? single(double{t} * double{t}) : 0.0f;
-        if (f <= 0.0f || std::fabs(t) < 1E-03f || !(std::fabs(next) < 1E18f) ||
-            std::fabs(next) < 1E-03f)
-            return routine.probability(t);
-        const float nextF = single(double{next} * double{next});
-        const FSeriesOutcome& series = seriesAtWithNext(*outcomes, fSeriesX(f, 1.0, n),
-                                                        fSeriesX(nextF, 1.0, n), 1.0, n, kDoublePi);
-        return tProbFromSeries(series, t, n);
-    };
     if (!(valid && n > 0.0f))
         return routine;
-    if (!seriesAnswers) {
+    if (!isWhole(n)) {
         routine.lowerBound = [=](float t) { return trueTTail(t, n) * kTrueTailShare; };
         return routine;
+    }
+    if ((1.0 + double{n}) / 2.0 > kShortSeries) {
+        auto outcomes = std::make_shared<SeriesOutcomes>();
+        const auto plain = routine.probability;
+        routine.probability = [=](float t) {
+            const float f = single(double{t} * double{t});
+            if (f <= 0.0f || std::fabs(t) < 1E-03f)
+                return plain(t);
+            const float x = fSeriesX(f, 1.0, n);
+            return tProbFromSeries(seriesAt(*outcomes, x, 1.0, n, kDoublePi), t, n);
+        };
+        routine.probeAhead = [=](float t, float next) {
+            const float f = single(double{t} * double{t});
+            if (f <= 0.0f || std::fabs(t) < 1E-03f || !(std::fabs(next) >= 1E-03f) ||
+                !(std::fabs(next) < 1E18f))
+                return plain(t);
+            const float x = fSeriesX(f, 1.0, n);
+            const float nextX = fSeriesX(single(double{next} * double{next}), 1.0, n);
+            return tProbFromSeries(seriesAtWithNext(*outcomes, x, nextX, 1.0, n, kDoublePi), t, n);
+        };
     }
     const double roundingError = fSeriesRoundingError(1.0, n);
     routine.lowerBound = [=](float t) {
@@ -125,32 +129,34 @@ GuidedProbability guidedTProb(double df) {
 
 GuidedProbability guidedFProb(double df1, double df2) {
     GuidedProbability routine;
-    const bool valid = df1 > 0.0 && df2 > 0.0;
-    const bool seriesAnswers = valid && isWhole(df1) && isWhole(df2);
-    auto outcomes = std::make_shared<SeriesOutcomes>();
-    routine.probability = [=](float f) {
-        if (!seriesAnswers || f < 1E-06f)
-            return fProb(f, df1, df2);
-        const FSeriesOutcome& series =
-            seriesAt(*outcomes, fSeriesX(f, df1, df2), df1, df2, kSinglePi);
-        return fProbFromSeries(series, f, df1, df2);
-    };
-    routine.probeAhead = [=](float f, float next) {
-        if (!seriesAnswers || f < 1E-06f || !(next >= 1E-06f) || !std::isfinite(next))
-            return routine.probability(f);
-        const FSeriesOutcome& series = seriesAtWithNext(
-            *outcomes, fSeriesX(f, df1, df2), fSeriesX(next, df1, df2), df1, df2, kSinglePi);
-        return fProbFromSeries(series, f, df1, df2);
-    };
-    if (!valid)
+    routine.probability = [df1, df2](float f) { return fProb(f, df1, df2); };
+    if (!(df1 > 0.0 && df2 > 0.0))
         return routine;
-    if (!seriesAnswers) {
+    if (!isWhole(df1) || !isWhole(df2)) {
         routine.lowerBound = [=](float f) { return trueFTail(f, df1, df2) * kTrueTailShare; };
         return routine;
     }
     if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees) {
         routine.lowerBound = approximationBound(df1, df2);
         return routine;
+    }
+    if ((df1 + df2) / 2.0 > kShortSeries) {
+        auto outcomes = std::make_shared<SeriesOutcomes>();
+        const auto plain = routine.probability;
+        routine.probability = [=](float f) {
+            if (f < 1E-06f)
+                return plain(f);
+            const float x = fSeriesX(f, df1, df2);
+            return fProbFromSeries(seriesAt(*outcomes, x, df1, df2, kSinglePi), f, df1, df2);
+        };
+        routine.probeAhead = [=](float f, float next) {
+            if (f < 1E-06f || !(next >= 1E-06f) || !std::isfinite(next))
+                return plain(f);
+            const float x = fSeriesX(f, df1, df2);
+            const float nextX = fSeriesX(next, df1, df2);
+            return fProbFromSeries(seriesAtWithNext(*outcomes, x, nextX, df1, df2, kSinglePi), f,
+                                   df1, df2);
+        };
     }
     const double roundingError = fSeriesRoundingError(df1, df2);
     routine.lowerBound = [=](float f) {
