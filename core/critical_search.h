@@ -13,7 +13,7 @@ struct CriticalValue {
 // A pass that probes more points than this cannot reach its target. The longest first passes of
 // accepted input: chi-square with 100,000 degrees of freedom at .0001 (about 101,700 probes),
 // F with 1 and 2 degrees of freedom at .0001 (about 10,000), t with 1 degree of freedom at .0001
-// (about 5,800). A later pass needs about ten.
+// (about 6,400). A later pass needs about ten.
 inline constexpr long maxProbesPerPass = 250000;
 
 // Grid search for the value at which a falling probability reaches the target. Each pass raises
