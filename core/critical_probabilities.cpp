@@ -16,8 +16,10 @@
 #include "series_mends.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace quillon {
@@ -41,15 +43,34 @@ const FSeriesOutcome& seriesAt(SeriesOutcomes& outcomes, float x, double df1, do
     return entry->second;
 }
 
-// The series' outcomes at two stored x, run together where neither is kept yet; the first one.
-const FSeriesOutcome& seriesAtWithNext(SeriesOutcomes& outcomes, float x, float nextX, double df1,
-                                       double df2, double pi) {
-    if (nextX != x && !outcomes.contains(x) && !outcomes.contains(nextX)) {
-        const auto both = runFSeriesPair(x, nextX, df1, df2, pi);
-        outcomes.emplace(nextX, both[1]);
-        return outcomes.emplace(x, both[0]).first->second;
+// The series' outcome at the stored x of the first of the values; where it is not kept yet, those
+// at the next values too, all run at once (values whose x is kept already, or repeats one, or that
+// the series would not answer, are left out).
+template <typename StoredX>
+const FSeriesOutcome& seriesAhead(SeriesOutcomes& outcomes, float value, float step,
+                                  const StoredX& storedX, double df1, double df2, double pi) {
+    const std::optional<float> first = storedX(value);
+    if (const auto kept = outcomes.find(*first); kept != outcomes.end())
+        return kept->second;
+    std::array<float, kSeriesLanes> xs;
+    xs.fill(*first);
+    std::size_t count = 1;
+    float next = value;
+    for (std::size_t ahead = 1; ahead < kSeriesLanes; ++ahead) {
+        next = next + step;
+        const std::optional<float> x = storedX(next);
+        if (x && !outcomes.contains(*x) &&
+            std::find(xs.begin(), xs.begin() + count, *x) == xs.begin() + count) {
+            xs[count] = *x;
+            count = count + 1;
+        }
     }
-    return seriesAt(outcomes, x, df1, df2, pi);
+    if (count == 1)
+        return seriesAt(outcomes, *first, df1, df2, pi);
+    const auto run = runFSeriesLanes(xs, df1, df2, pi);
+    for (std::size_t lane = 1; lane < count; ++lane)
+        outcomes.emplace(xs[lane], run[lane]);
+    return outcomes.emplace(*first, run[0]).first->second;
 }
 
 // The approximation at f is above the target; an approximation that fails is not.
@@ -105,14 +126,17 @@ GuidedProbability guidedTProb(double df) {
             const float x = fSeriesX(f, 1.0, n);
             return tProbFromSeries(seriesAt(*outcomes, x, 1.0, n, kDoublePi), t, n);
         };
-        routine.probeAhead = [=](float t, float next) {
-            const float f = single(double{t} * double{t});
-            if (f <= 0.0f || std::fabs(t) < 1E-03f || !(std::fabs(next) >= 1E-03f) ||
-                !(std::fabs(next) < 1E18f))
+        // The stored x of a t the series answers.
+        const auto storedX = [n](float t) -> std::optional<float> {
+            if (!(std::fabs(t) >= 1E-03f && std::fabs(t) < 1E18f))
+                return std::nullopt;
+            return fSeriesX(single(double{t} * double{t}), 1.0, n);
+        };
+        routine.probeAhead = [=](float t, float step) {
+            if (!storedX(t))
                 return plain(t);
-            const float x = fSeriesX(f, 1.0, n);
-            const float nextX = fSeriesX(single(double{next} * double{next}), 1.0, n);
-            return tProbFromSeries(seriesAtWithNext(*outcomes, x, nextX, 1.0, n, kDoublePi), t, n);
+            return tProbFromSeries(seriesAhead(*outcomes, t, step, storedX, 1.0, n, kDoublePi), t,
+                                   n);
         };
     }
     const double roundingError = fSeriesRoundingError(1.0, n);
@@ -149,12 +173,16 @@ GuidedProbability guidedFProb(double df1, double df2) {
             const float x = fSeriesX(f, df1, df2);
             return fProbFromSeries(seriesAt(*outcomes, x, df1, df2, kSinglePi), f, df1, df2);
         };
-        routine.probeAhead = [=](float f, float next) {
-            if (f < 1E-06f || !(next >= 1E-06f) || !std::isfinite(next))
+        // The stored x of a ratio the series answers.
+        const auto storedX = [df1, df2](float f) -> std::optional<float> {
+            if (!(f >= 1E-06f && std::isfinite(f)))
+                return std::nullopt;
+            return fSeriesX(f, df1, df2);
+        };
+        routine.probeAhead = [=](float f, float step) {
+            if (!storedX(f))
                 return plain(f);
-            const float x = fSeriesX(f, df1, df2);
-            const float nextX = fSeriesX(next, df1, df2);
-            return fProbFromSeries(seriesAtWithNext(*outcomes, x, nextX, df1, df2, kSinglePi), f,
+            return fProbFromSeries(seriesAhead(*outcomes, f, step, storedX, df1, df2, kSinglePi), f,
                                    df1, df2);
         };
     }

@@ -110,7 +110,7 @@ long pointsShownAbove(const GuidedProbability& routine, float target, PassPoints
 Pass runGuidedPass(const GuidedProbability& routine, float target, float start, float step) {
     std::function<float(float)> probe = routine.probability;
     if (routine.probeAhead)
-        probe = [&](float value) { return routine.probeAhead(value, value + step); };
+        probe = [&](float value) { return routine.probeAhead(value, step); };
     if (!routine.lowerBound)
         return runPass(probe, target, start, step);
     PassPoints points(start, step);

@@ -50,15 +50,16 @@ struct GuidedProbability {
     // A cheap condition that every point passed over must meet as well. Empty: none.
     std::function<bool(float value, float target)> passable;
     // The probability at value, as `probability` gives it; where it must be computed afresh, what
-    // the probability at next needs is computed alongside, for little more. Empty: none.
-    std::function<float(float value, float next)> probeAhead;
+    // the probabilities at the next few points of the pass (value plus step, repeatedly) need is
+    // computed alongside, for little more. Empty: none.
+    std::function<float(float value, float step)> probeAhead;
 };
 
 // The same search, answering exactly what criticalValueSearch answers for routine.probability
 // (the same point, its probability, the same errors), with fewer probes: each pass first leaps
 // over the points whose lower bound shows them above the target (by doubling and halving a count
 // of grid points, which are still reached by repeated additions of the step), then walks on from
-// the last of them as criticalValueSearch does, each probe looking one point ahead.
+// the last of them as criticalValueSearch does, each probe looking a few points ahead.
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep);
 

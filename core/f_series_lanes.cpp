@@ -1,7 +1,9 @@
-// The exact F series on two stored x at once. Every step is the step of fSeriesOfX, made for both
-// x in turn: the degrees of freedom fix b, c, u, w and the step counts for both, and the two chains
-// of s1 and s2, each waiting on its own last rounding, overlap in the processor. An error of one
-// x (an overflow of s1 or s2, a store beyond the single range) fails that one alone.
+// The exact F series on several stored x at once. Every step is the step of fSeriesOfX, made for
+// each x in turn: the degrees of freedom fix b, c, u, w and the step counts for all, and the chains
+// of s1 and s2, each waiting on its own last rounding, overlap in the processor. A sum that is 0
+// for every x stays 0 through the steps (its factors are finite and positive), so its step is left
+// out. An error of one x (an overflow of s1 or s2, a store beyond the single range) fails that
+// one alone.
 #include "f_series.h"
 
 #include "arithmetic.h"
@@ -14,7 +16,7 @@ namespace quillon {
 
 namespace {
 
-constexpr int kLanes = 2;
+constexpr int kLanes = static_cast<int>(kSeriesLanes);
 
 // Stores a value as single; one the single cannot hold marks its x failed, as single() raises.
 float store(double value, bool& failed) {
@@ -26,14 +28,20 @@ float store(double value, bool& failed) {
 
 } // namespace
 
-std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, double df2,
-                                             double pi) {
-    // Beyond the pass counter, or with an x of 1, the series is not run for either.
-    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees || x1 == 1.0f || x2 == 1.0f)
-        return {runFSeries(x1, df1, df2, pi), runFSeries(x2, df1, df2, pi)};
+std::array<FSeriesOutcome, kSeriesLanes> runFSeriesLanes(const std::array<float, kSeriesLanes>& x,
+                                                         double df1, double df2, double pi) {
+    std::array<FSeriesOutcome, kSeriesLanes> allFailed;
+    allFailed.fill(FSeriesOutcome{true, 0.0f});
+    // Beyond the pass counter, or with an x of 1, the series is not run.
+    const bool anyOne = std::find(x.begin(), x.end(), 1.0f) != x.end();
+    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees || anyOne) {
+        std::array<FSeriesOutcome, kSeriesLanes> outcomes;
+        for (std::size_t lane = 0; lane < kSeriesLanes; ++lane)
+            outcomes[lane] = runFSeries(x[lane], df1, df2, pi);
+        return outcomes;
+    }
 
-    const float x[kLanes] = {x1, x2};
-    bool failed[kLanes] = {false, false};
+    bool failed[kLanes] = {};
     float a = 0.0f;
     float b = 0.0f;
     float c = 0.0f;
@@ -44,7 +52,7 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
         c = single(double{a} + double{b} - 1.0);
         w = single(divide(2.0, pi));
     } catch (const ArithmeticError&) {
-        return {FSeriesOutcome{true, 0.0f}, FSeriesOutcome{true, 0.0f}};
+        return allFailed;
     }
     const float twoOverPi = w;
     w = 1.0f;
@@ -55,7 +63,7 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
     float p[kLanes];
     float z[kLanes];
     for (int lane = 0; lane < kLanes; ++lane) {
-        y[lane] = store(1.0 - double{x[lane]}, failed[lane]);
+        y[lane] = store(1.0 - double{x[static_cast<std::size_t>(lane)]}, failed[lane]);
         if (y[lane] < 1E-36f)
             y[lane] = 1E-36f;
         t[lane] = 0.0f;
@@ -67,14 +75,20 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
     float u = 1.0f;
     float h = b;
 
+    // Which sums a pass must step: s1 stays 0 where it is 0 for every x and u is 0, s2 where it is
+    // 0 for every x.
+    bool stepS1 = true;
+    bool stepS2 = true;
     const auto descend = [&] {
         b = static_cast<float>(double{b} - 1.0);
         c = static_cast<float>(double{c} - 1.0);
         for (int lane = 0; lane < kLanes; ++lane) {
-            s1[lane] = static_cast<float>(double{s1[lane]} * double{t[lane]} + double{u});
+            if (stepS1)
+                s1[lane] = static_cast<float>(double{s1[lane]} * double{t[lane]} + double{u});
             t[lane] = static_cast<float>(double{y[lane]} * double{c} / double{b});
-            s2[lane] = static_cast<float>((double{y[lane]} / double{b} + double{t[lane]}) *
-                                          double{s2[lane]});
+            if (stepS2)
+                s2[lane] = static_cast<float>((double{y[lane]} / double{b} + double{t[lane]}) *
+                                              double{s2[lane]});
         }
     };
     // An overflow leaves s1 or s2 infinite or NaN through every later step.
@@ -89,6 +103,8 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
     };
     // Steps first to last, looking every so often whether both x have failed already.
     const auto descendFrom = [&](int first, int last) {
+        stepS1 = u != 0.0f || std::any_of(s1, s1 + kLanes, [](float s) { return s != 0.0f; });
+        stepS2 = std::any_of(s2, s2 + kLanes, [](float s) { return s != 0.0f; });
         constexpr int kStepsBetweenLooks = 256;
         for (int block = first; block <= last; block += kStepsBetweenLooks) {
             const int blockLast = std::min(last, block + kStepsBetweenLooks - 1);
@@ -99,16 +115,14 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
         }
         return checkSums();
     };
-    const std::array<FSeriesOutcome, 2> bothFailed = {FSeriesOutcome{true, 0.0f},
-                                                      FSeriesOutcome{true, 0.0f}};
 
     for (int pass = 1; pass <= 2; ++pass) {
         if (wholePart(h) > 32767.0)
-            return bothFailed;
+            return allFailed;
         const int last = static_cast<int>(wholePart(h));
         if (wholePart(h) != h) {
             if (descendFrom(1, last))
-                return bothFailed;
+                return allFailed;
             for (int lane = 0; lane < kLanes; ++lane) {
                 bool& laneFailed = failed[lane];
                 s1[lane] = store(double{w} * double{s1[lane]}, laneFailed);
@@ -121,12 +135,13 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
             w = twoOverPi;
         } else {
             if (descendFrom(2, last))
-                return bothFailed;
+                return allFailed;
             for (int lane = 0; lane < kLanes; ++lane) {
                 bool& laneFailed = failed[lane];
                 s1[lane] = store(double{s1[lane]} * double{t[lane]} + double{u}, laneFailed);
                 z[lane] = -1.0f;
-                s2[lane] = store(double{x[lane]} * double{s2[lane]}, laneFailed);
+                s2[lane] =
+                    store(double{x[static_cast<std::size_t>(lane)]} * double{s2[lane]}, laneFailed);
             }
             u = 0.0f;
             c = -1.0f;
@@ -137,7 +152,7 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
             for (int lane = 0; lane < kLanes; ++lane) {
                 s2[lane] = s1[lane];
                 s1[lane] = 0.0f;
-                y[lane] = x[lane];
+                y[lane] = x[static_cast<std::size_t>(lane)];
             }
             h = a;
         }
@@ -147,7 +162,7 @@ std::array<FSeriesOutcome, 2> runFSeriesPair(float x1, float x2, double df1, dou
     }
 
     const bool oddDenominator = std::fmod(roundHalfEven(df2), 2.0) != 0.0;
-    std::array<FSeriesOutcome, 2> outcomes;
+    std::array<FSeriesOutcome, kSeriesLanes> outcomes;
     for (int lane = 0; lane < kLanes; ++lane) {
         bool laneFailed = failed[lane];
         float laneU = u;
