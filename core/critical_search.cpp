@@ -4,6 +4,10 @@
 
 #include "core/arithmetic.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace quillon {
 
 namespace {
@@ -15,12 +19,13 @@ struct Pass {
     bool stalled;      // adding the step no longer changed the value
 };
 
-// One pass: from start upward by step while the probability is above the target.
-Pass runPass(const std::function<float(float)>& probability, float target, float start,
-             float step) {
+// One pass: from start upward by step while the probability is above the target. A pass that
+// continues a walk whose first `probesBefore` points were passed over counts them too.
+Pass runPass(const std::function<float(float)>& probability, float target, float start, float step,
+             long probesBefore = 0) {
     float value = start;
     float p = probability(value);
-    long probes = 1;
+    long probes = probesBefore + 1;
     while (p > target) {
         const float next = value + step;
         if (next == value)
@@ -34,12 +39,95 @@ Pass runPass(const std::function<float(float)>& probability, float target, float
     return {value, p, probes, false};
 }
 
-} // namespace
+// The points of one pass as the walk reaches them, made on demand: from start by repeated
+// additions of the step, up to the first that adding the step no longer changes and never more
+// than a pass may probe.
+class PassPoints {
+public:
+    PassPoints(float start, float step) : step_(step), points_{start} {}
 
-CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
-                                  float start, float firstStep) {
+    // The point at index, or the last point there is when the pass ends before it.
+    long reach(long index) {
+        while (static_cast<long>(points_.size()) <= index && !ended_) {
+            const float last = points_.back();
+            const float next = last + step_;
+            if (next == last || static_cast<long>(points_.size()) == maxProbesPerPass)
+                ended_ = true;
+            else
+                points_.push_back(next);
+        }
+        return std::min(index, static_cast<long>(points_.size()) - 1);
+    }
+
+    float operator[](long index) const { return points_[static_cast<std::size_t>(index)]; }
+
+private:
+    float step_;
+    std::vector<float> points_;
+    bool ended_ = false;
+};
+
+// True when the lower bound shows the probability at value above the target: it reaches the
+// single just above the target. A bound that cannot be formed shows nothing.
+bool boundIsAbove(const GuidedProbability& routine, float value, float target) {
+    const double above = std::nextafter(target, 2.0f);
+    try {
+        return routine.lowerBound(value) >= above;
+    } catch (const ArithmeticError&) {
+        return false;
+    }
+}
+
+// The count of leading points of a pass that the bound shows above the target, found by doubling
+// and then halving: the bound never rises, so every point before one it shows above the target is
+// above it too.
+long pointsShownAbove(const GuidedProbability& routine, float target, PassPoints& points) {
+    if (!boundIsAbove(routine, points[0], target))
+        return 0;
+    long low = 0; // shown above
+    long leap = 1;
+    for (;;) {
+        const long index = points.reach(low + leap);
+        if (index == low)
+            return low + 1; // the last point of the pass, and all before it
+        if (!boundIsAbove(routine, points[index], target)) {
+            long high = index; // not shown above
+            while (high - low > 1) {
+                const long middle = low + (high - low) / 2;
+                if (boundIsAbove(routine, points[middle], target))
+                    low = middle;
+                else
+                    high = middle;
+            }
+            return high;
+        }
+        low = index;
+        leap = leap * 2;
+    }
+}
+
+// A pass that leaps over the leading points shown above the target and passable, then walks on.
+Pass runGuidedPass(const GuidedProbability& routine, float target, float start, float step) {
+    std::function<float(float)> probe = routine.probability;
+    if (routine.probeAhead)
+        probe = [&](float value) { return routine.probeAhead(value, step); };
+    if (!routine.lowerBound)
+        return runPass(probe, target, start, step);
+    PassPoints points(start, step);
+    const long shown = pointsShownAbove(routine, target, points);
+    long passed = 0;
+    while (passed < shown && (!routine.passable || routine.passable(points[passed], target)))
+        passed = passed + 1;
+    // Every point of the pass shown above: the walk resumes at the last, where it ends the pass.
+    const long resume = points.reach(passed);
+    return runPass(probe, target, points[resume], step, resume);
+}
+
+// The passes of the search, each run by runOnePass(start, step).
+template <typename RunPass>
+CriticalValue searchByPasses(const RunPass& runOnePass, float start, float firstStep) {
     float step = firstStep;
-    const Pass first = runPass(probability, target, start, step);
+    const Pass first = runOnePass(start, step);
     // A first pass that stalls has no coarser grid to fall back on.
     if (first.stalled)
         throw ArithmeticError(ArithmeticFault::Overflow);
@@ -51,7 +139,7 @@ CriticalValue criticalValueSearch(const std::function<float(float)>& probability
     float passStart = found.value - step;
     step = step / 10.0f;
     while (step >= 0.00005f) {
-        const Pass pass = runPass(probability, target, passStart, step);
+        const Pass pass = runOnePass(passStart, step);
         // The finer grid cannot be walked at this magnitude; keep the coarser grid's point.
         if (pass.stalled)
             return found;
@@ -60,6 +148,24 @@ CriticalValue criticalValueSearch(const std::function<float(float)>& probability
         step = step / 10.0f;
     }
     return found;
+}
+
+} // namespace
+
+CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
+                                  float start, float firstStep) {
+    const auto walk = [&](float passStart, float step) {
+        return runPass(probability, target, passStart, step);
+    };
+    return searchByPasses(walk, start, firstStep);
+}
+
+CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
+                                      float firstStep) {
+    const auto leapThenWalk = [&](float passStart, float step) {
+        return runGuidedPass(routine, target, passStart, step);
+    };
+    return searchByPasses(leapThenWalk, start, firstStep);
 }
 
 } // namespace quillon

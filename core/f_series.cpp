@@ -15,11 +15,35 @@
 
 namespace quillon {
 
+float fSeriesX(float f, double df1, double df2) {
+    return single(divide(df1 * f, df2 + df1 * f));
+}
+
+double fSeriesRoundingError(double df1, double df2) {
+    return (df1 + df2) / 2.0 * 0x1p-24;
+}
+
+FSeriesOutcome runFSeries(float x, double df1, double df2, double pi) {
+    // Beyond the pass counter the series fails whatever x is.
+    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees)
+        return {true, 0.0f};
+    if (x == 1.0f)
+        return {false, 0.0f};
+    try {
+        return {false, fSeriesOfX(x, df1, df2, pi)};
+    } catch (const ArithmeticError&) {
+        return {true, 0.0f};
+    }
+}
+
 float fSeries(float f, double df1, double df2, double pi) {
+    return fSeriesOfX(fSeriesX(f, df1, df2), df1, df2, pi);
+}
+
+float fSeriesOfX(float x, double df1, double df2, double pi) {
     const float a = single(df1 / 2.0);
     float b = single(df2 / 2.0);
     float c = single(double{a} + double{b} - 1.0);
-    const float x = single(divide(df1 * f, df2 + df1 * f));
     float y = single(1.0 - double{x});
     if (y < 1E-36f)
         y = 1E-36f;
@@ -33,20 +57,27 @@ float fSeries(float f, double df1, double df2, double pi) {
     float z = 0.0f;
     float h = b;
 
-    // One step down the half-degrees of freedom of the current pass.
+    // One step down the half-degrees of freedom of the current pass. Each assignment is stored as
+    // a single; b never reaches 0 here, so the divisions cannot fault. An overflow or invalid
+    // operation leaves s1 or s2 infinite or NaN, and stays so in every later step: it is raised
+    // at once, as a checked store would.
     const auto descend = [&] {
-        s1 = single(double{s1} * double{t} + double{u});
-        b = single(double{b} - 1.0);
-        c = single(double{c} - 1.0);
-        t = single(divide(double{y} * double{c}, b));
-        s2 = single((divide(y, b) + double{t}) * double{s2});
+        s1 = static_cast<float>(double{s1} * double{t} + double{u});
+        b = static_cast<float>(double{b} - 1.0);
+        c = static_cast<float>(double{c} - 1.0);
+        t = static_cast<float>(double{y} * double{c} / double{b});
+        s2 = static_cast<float>((double{y} / double{b} + double{t}) * double{s2});
+        if (!std::isfinite(s1) || !std::isfinite(s2))
+            throw ArithmeticError(ArithmeticFault::Overflow);
     };
 
     for (int pass = 1; pass <= 2; ++pass) {
+        // The pass counts its steps with a 16-bit counter that runs up to Int(h): more than 32767
+        // half-degrees of freedom (a df above 65535) overflow it before the first step.
+        const std::int16_t last = toInt16(wholePart(h));
         if (wholePart(h) != h) {
             // h is a half: an odd degree of freedom.
-            const std::int16_t steps = toInt16(wholePart(h));
-            for (int step = 1; step <= steps; ++step)
+            for (int step = 1; step <= last; ++step)
                 descend();
             s1 = single(double{w} * double{s1});
             s2 = single(double{w} * double{s2});
@@ -55,9 +86,8 @@ float fSeries(float f, double df1, double df2, double pi) {
             c = -0.5f;
             w = single(divide(2.0, pi));
         } else {
-            // h is whole: an even degree of freedom.
-            const std::int16_t steps = toInt16(double{h} - 1.0);
-            for (int step = 1; step <= steps; ++step)
+            // h is whole: an even degree of freedom, h - 1 steps.
+            for (int step = 2; step <= last; ++step)
                 descend();
             s1 = single(double{s1} * double{t} + double{u});
             u = 0.0f;

@@ -1,28 +1,18 @@
 // Two-tailed probability of Student's t, from the F series: t squared with n degrees of freedom is
 // an F-ratio with 1 and n. Degrees of freedom above 999 count as 999. The true value (the
 // incomplete beta function) answers where the series cannot serve: degrees of freedom that are
-// not whole, and |t| below 1E-3, where single-precision cancellation swamps the odd-degree terms.
+// not whole; |t| below 1E-3, where single-precision cancellation swamps the odd-degree terms; and
+// series results below the rounding error the series accumulates, which are noise (exactly 0 for
+// 1 degree of freedom above t = 5792.6).
 #include "core/distributions.h"
 
 #include "core/arithmetic.h"
 #include "core/f_series.h"
-#include "core/true_distributions.h"
+#include "core/series_mends.h"
 
 #include <cmath>
 
 namespace quillon {
-
-namespace {
-
-// P(|T| >= |t|) = I_w(n/2, 1/2) with w = n / (n + t^2).
-float trueTProb(float t, float n) {
-    const double tSquared = double{t} * double{t};
-    const double w = double{n} / (double{n} + tSquared);
-    const double complement = tSquared / (double{n} + tSquared);
-    return single(regularizedBeta(double{n} / 2.0, 0.5, w, complement));
-}
-
-} // namespace
 
 float tProb(float t, double df) {
     if (!(df > 0.0))
@@ -34,12 +24,9 @@ float tProb(float t, double df) {
     if (f <= 0.0f)
         return 1.0f;
     if (!isWhole(n) || std::fabs(t) < 1E-03f)
-        return trueTProb(t, n);
-    try {
-        return fSeries(f, 1.0, n, kDoublePi);
-    } catch (const ArithmeticError&) {
-        return fNormalApproximation(f, 1.0, n);
-    }
+        return single(trueTTail(t, n));
+    const FSeriesOutcome series = runFSeries(fSeriesX(f, 1.0, n), 1.0, n, kDoublePi);
+    return tProbFromSeries(series, t, n);
 }
 
 } // namespace quillon

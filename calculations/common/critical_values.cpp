@@ -1,5 +1,6 @@
 #include "calculations/common/critical_values.h"
 
+#include "core/critical_probabilities.h"
 #include "core/critical_search.h"
 #include "core/distributions.h"
 
@@ -19,9 +20,8 @@ float gridCriticalZ(float alpha) {
 }
 
 float gridCriticalT(float alpha, float df) {
-    const auto probability = [df](float t) { return tProb(t, df); };
     const float firstStep = df < 3.0f ? 5.0f : 1.0f;
-    return criticalValueSearch(probability, alpha, 0.0001f, firstStep).value;
+    return fastCriticalValueSearch(guidedTProb(df), alpha, 0.0001f, firstStep).value;
 }
 
 } // namespace quillon

@@ -2,6 +2,8 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_probabilities.h"
+#include "core/critical_search.h"
 #include "core/distributions.h"
 
 namespace quillon {
@@ -27,8 +29,7 @@ Outcome criticalF(InputTexts inputs) {
     if (const auto refusal = firstRefusal(
             {{1, !isAcceptedProbability(inputs[0], target)}, {2, df1 < 1.0}, {3, df2 < 2.0}}))
         return *refusal;
-    const CriticalValue found =
-        searchFromZero([df1, df2](float f) { return fProb(f, df1, df2); }, target);
+    const CriticalValue found = fastCriticalValueSearch(guidedFProb(df1, df2), target, 0.0f, 1.0f);
     return answer("F value = " + measurementText(found.value),
                   "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" +
                       measurementText(found.value) + ", p=" + probabilityText(found.probability));

@@ -2,6 +2,8 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_probabilities.h"
+#include "core/critical_search.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -26,7 +28,7 @@ Outcome criticalT(InputTexts inputs) {
     if (const auto refusal =
             firstRefusal({{1, !isAcceptedProbability(inputs[0], target)}, {2, df < 1.0}}))
         return *refusal;
-    const CriticalValue found = searchFromZero([df](float t) { return tProb(t, df); }, target);
+    const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
     return answer("t value = " + measurementText(found.value),
                   "t(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));

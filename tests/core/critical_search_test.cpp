@@ -1,14 +1,18 @@
 #include "core/critical_search.h"
 
 #include "core/arithmetic.h"
+#include "core/critical_probabilities.h"
 #include "core/distributions.h"
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace quillon {
@@ -334,6 +338,142 @@ TEST(CriticalSearchWithDistributions, UnreachableTargetsAndInvalidDegreesOfFreed
         } catch (const ArithmeticError& error) {
             EXPECT_EQ(error.fault(), c.fault) << c.name;
         }
+    }
+}
+
+// The fast search against the walk it stands in for.
+
+struct SearchAnswer {
+    bool failed = false;
+    ArithmeticFault fault = ArithmeticFault::Overflow;
+    std::uint32_t value = 0; // the bits of the singles: any difference counts
+    std::uint32_t probability = 0;
+    bool operator==(const SearchAnswer&) const = default;
+};
+
+SearchAnswer answerOf(const std::function<CriticalValue()>& search) {
+    try {
+        const CriticalValue found = search();
+        return {false, ArithmeticFault::Overflow, std::bit_cast<std::uint32_t>(found.value),
+                std::bit_cast<std::uint32_t>(found.probability)};
+    } catch (const ArithmeticError& error) {
+        return {true, error.fault(), 0, 0};
+    }
+}
+
+// count targets from .0001 to .9999, evenly spaced in their logarithm, and the round ones.
+std::vector<float> targetsFromTheLowest(int count) {
+    std::vector<float> targets{0.0001f, 0.001f, 0.01f, 0.05f, 0.1f, 0.5f, 0.9f, 0.9999f};
+    const double low = std::log(1e-4);
+    const double high = std::log(0.9999);
+    for (int i = 0; i < count; ++i)
+        targets.push_back(static_cast<float>(std::exp(low + (high - low) * i / (count - 1))));
+    return targets;
+}
+
+struct WindowSearch {
+    std::string name;
+    GuidedProbability routine;
+    std::function<float(float)> probability; // the routine itself, as the walk takes it
+    float start;
+    float firstStep;
+    int targetCount;
+};
+
+void expectTheWalksPoints(const std::vector<WindowSearch>& searches) {
+    for (const auto& search : searches)
+        for (const float target : targetsFromTheLowest(search.targetCount)) {
+            const SearchAnswer walked = answerOf([&] {
+                return criticalValueSearch(search.probability, target, search.start,
+                                           search.firstStep);
+            });
+            const SearchAnswer fast = answerOf([&] {
+                return fastCriticalValueSearch(search.routine, target, search.start,
+                                               search.firstStep);
+            });
+            EXPECT_EQ(fast, walked) << search.name << " at " << target;
+        }
+}
+
+WindowSearch tSearch(double df, float start, float firstStep, int targetCount) {
+    return {"t, " + std::to_string(df) + " df from " + std::to_string(start),
+            guidedTProb(df),
+            [df](float t) { return tProb(t, df); },
+            start,
+            firstStep,
+            targetCount};
+}
+
+WindowSearch fSearch(double df1, double df2, int targetCount) {
+    return {"F, " + std::to_string(df1) + " and " + std::to_string(df2),
+            guidedFProb(df1, df2),
+            [df1, df2](float f) { return fProb(f, df1, df2); },
+            0.0f,
+            1.0f,
+            targetCount};
+}
+
+// Critical t as Distr2b searches it: from 0 by 1.
+TEST(FastCriticalSearch, CriticalTFromZeroFindsThePointTheWalkFinds) {
+    std::vector<WindowSearch> searches;
+    for (const double df : {1.0, 2.0, 3.0, 4.0, 5.0, 7.0, 10.0, 15.0, 30.0, 60.0, 120.0, 500.0,
+                            999.0, 1000.0, 5000.0, 1.0001, 1.5, 2.5, 27.3})
+        searches.push_back(tSearch(df, 0.0f, 1.0f, 60));
+    expectTheWalksPoints(searches);
+}
+
+// Critical t as the confidence intervals search it: from .0001, by 5 below 3 degrees of freedom.
+// Below 1 degree of freedom the small targets lie beyond the search's reach: the same error.
+TEST(FastCriticalSearch, CriticalTFromATenThousandthFindsThePointTheWalkFinds) {
+    std::vector<WindowSearch> searches;
+    for (const double df : {0.3, 0.5, 0.9, 1.0, 1.5, 2.0, 2.5, 2.9, 3.0, 4.0, 10.0, 99.0, 999.0})
+        searches.push_back(tSearch(df, 0.0001f, df < 3.0 ? 5.0f : 1.0f, 40));
+    expectTheWalksPoints(searches);
+}
+
+// Critical F as Distr3b searches it, over degrees of freedom where the series is cheap, where its
+// results near the target are noise (the true tail answers there), where the series fails for
+// small ratios, and beyond the pass counter, where the approximation alone answers. The walk
+// costs up to a second for the largest; those take fewer targets.
+TEST(FastCriticalSearch, CriticalFFindsThePointTheWalkFinds) {
+    std::vector<WindowSearch> searches;
+    const double small[][2] = {{1, 2},   {1, 3},   {2, 2},    {3, 2},   {1, 30}, {3, 10},
+                               {4, 7},   {10, 2},  {10, 10},  {30, 40}, {60, 3}, {120, 1000},
+                               {2.5, 2}, {1, 2.5}, {7.5, 12}, {100, 2}, {333, 5}};
+    for (const auto& pair : small)
+        searches.push_back(fSearch(pair[0], pair[1], 30));
+    const double middle[][2] = {{1000, 2},  {3000, 2}, {3355, 3},   {5000, 4},
+                                {5000, 10}, {2, 5000}, {1000, 1000}};
+    for (const auto& pair : middle)
+        searches.push_back(fSearch(pair[0], pair[1], 6));
+    const double large[][2] = {{20000, 2}, {65535, 2},  {65535, 3}, {2, 65535},
+                               {65536, 2}, {100000, 3}, {2, 70000}, {100000, 100000}};
+    for (const auto& pair : large)
+        searches.push_back(fSearch(pair[0], pair[1], 0));
+    expectTheWalksPoints(searches);
+}
+
+// The point of the fast search: the long first passes are leapt over.
+TEST(FastCriticalSearch, LeapsOverTheLongFirstPasses) {
+    struct Case {
+        WindowSearch search;
+        float target;
+        long mostProbes;
+    };
+    const Case cases[] = {
+        {fSearch(65535, 2, 0), 0.0001f, 200},        {fSearch(5000, 4, 0), 0.0001f, 100},
+        {fSearch(100000, 3, 0), 0.0001f, 100},       {fSearch(1000.5, 2, 0), 0.0001f, 100},
+        {tSearch(1.5, 0.0f, 1.0f, 0), 0.0001f, 100},
+    };
+    for (const auto& c : cases) {
+        long probes = 0;
+        GuidedProbability counted = c.search.routine;
+        counted.probability = [&](float value) {
+            probes = probes + 1;
+            return c.search.routine.probability(value);
+        };
+        (void)fastCriticalValueSearch(counted, c.target, c.search.start, c.search.firstStep);
+        EXPECT_LE(probes, c.mostProbes) << c.search.name;
     }
 }
 

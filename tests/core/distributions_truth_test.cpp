@@ -179,7 +179,7 @@ TEST(DistributionTruth, NonWholeDegreesOfFreedomTakeTheTrueValue) {
     for (const double df : {0.3, 1.5, 2.5, 3.7, 27.3, 101.5, 998.5})
         for (const double t : geometricRange(1e-4, 100.0, 1.2)) {
             const float value = static_cast<float>(t);
-            // TProb holds its degrees of freedom as a single.
+            // tProb holds its degrees of freedom as a single.
             const double n = static_cast<float>(df);
             expectTrueSingle(tProb(value, df), trueTwoTailedT(value, n), "t", t, df);
         }
@@ -255,6 +255,74 @@ TEST(DistributionTruth, RegularizedUpperGammaAgreesToDoublePrecision) {
             EXPECT_NEAR(regularizedUpperGamma(a, x), truth, 1e-12 * truth + 1e-15)
                 << "a " << a << " x " << x;
         }
+}
+
+// The series' results that are noise: below the rounding error it accumulates, where the true
+// tail is small. Exactly 0 past the point where the steps collapse (t with 1 degree of freedom
+// above 5792.6; F with 2 in the denominator once x rounds to 1), a small positive value where
+// x keeps only its last unit (F(5000, 2) from 6711 to 13421, where the true tail falls from .00015
+// to .000075) or where the true tail lies below the series' cancellation (F(5000, 10) at 1000).
+TEST(DistributionMends, SeriesNoiseGivesWayToTheTrueTail) {
+    struct Case {
+        const char* name;
+        float value;
+        double df1, df2;
+        double pi;
+    };
+    const Case cases[] = {
+        {"t 5800, 1 df", 5800.0f * 5800.0f, 1, 1, kDoublePi},
+        {"t 6366.198, 1 df", 6366.198f * 6366.198f, 1, 1, kDoublePi},
+        {"F 5000, 20000 and 2", 5000.0f, 20000, 2, kSinglePi},
+        {"F 9999.5, 65535 and 2", 9999.5f, 65535, 2, kSinglePi},
+        {"F 10000, 5000 and 2", 10000.0f, 5000, 2, kSinglePi},
+        {"F 1000, 5000 and 10", 1000.0f, 5000, 10, kSinglePi},
+        {"F 300, 5000 and 4", 300.0f, 5000, 4, kSinglePi},
+        {"F 10, 30 and 40", 10.0f, 30, 40, kSinglePi},
+    };
+    for (const auto& c : cases) {
+        const float series = fSeries(c.value, c.df1, c.df2, c.pi);
+        EXPECT_LT(series, fSeriesRoundingError(c.df1, c.df2)) << c.name;
+        const bool isT = c.pi == kDoublePi;
+        const float got = isT ? tProb(std::sqrt(c.value), c.df2) : fProb(c.value, c.df1, c.df2);
+        const double truth = trueUpperF(c.value, c.df1, c.df2);
+        EXPECT_GT(got, 0.0f) << c.name;
+        EXPECT_NEAR(got, truth, 1e-6 * truth) << c.name;
+    }
+}
+
+// Every other result of the series is kept bit for bit; where the series fails the approximation
+// answers as before.
+TEST(DistributionMends, SeriesResultsAboveTheirRoundingErrorStayAsTheyAre) {
+    const double dfs[] = {1, 2, 3, 4, 7, 10, 31, 100, 999, 1000, 5000, 20001, 65534, 65535};
+    for (const double df1 : dfs)
+        for (const double df2 : {1.0, 2.0, 3.0, 4.0, 9.0, 30.0, 999.0, 65535.0})
+            for (const double f : geometricRange(1e-6, 3e4, 2.3)) {
+                const float value = static_cast<float>(f);
+                const float got = fProb(value, df1, df2);
+                float series = 0.0f;
+                try {
+                    series = fSeries(value, df1, df2, kSinglePi);
+                } catch (const ArithmeticError&) {
+                    EXPECT_EQ(got, fNormalApproximation(value, df1, df2))
+                        << "F " << f << " df " << df1 << ", " << df2;
+                    continue;
+                }
+                if (series >= fSeriesRoundingError(df1, df2)) {
+                    EXPECT_EQ(got, series) << "F " << f << " df " << df1 << ", " << df2;
+                }
+            }
+}
+
+// Where the stored x is 1 the routines give the true tail without running the series; the series
+// would only have given a result below its rounding error there.
+TEST(DistributionMends, AStoredXOfOneLeavesTheSeriesBelowItsRoundingError) {
+    for (const double df1 : {1.0, 2.0, 3.0, 50.0, 999.0, 4096.0, 30001.0, 65534.0, 65535.0})
+        for (const double df2 : {1.0, 2.0, 3.0, 8.0, 101.0, 5000.0, 65535.0})
+            for (const double pi : {kSinglePi, kDoublePi}) {
+                const float series = fSeriesOfX(1.0f, df1, df2, pi);
+                EXPECT_LT(series, fSeriesRoundingError(df1, df2)) << df1 << ", " << df2;
+                EXPECT_GE(series, 0.0f) << df1 << ", " << df2;
+            }
 }
 
 } // namespace

@@ -47,8 +47,8 @@ void replaceClipboardText(std::string_view text) {
 
 std::optional<Outcome> calculateOrReport(QWidget* parent,
                                          const std::function<Outcome()>& calculation) {
-    // The longest searches (critical F with a large numerator and a denominator of 2) take up to
-    // a second; the busy cursor tells the user the press was taken.
+    // Every calculation answers within milliseconds; the busy cursor only marks that the press
+    // was taken should a slow machine stretch one.
     BusyCursor busy;
     try {
         return calculation();

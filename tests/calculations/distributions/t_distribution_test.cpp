@@ -41,16 +41,16 @@ TEST(TDistribution, criticalT) {
                    });
 }
 
-// With one degree of freedom at .0001 the answer lies past 2048, where a step of .0001 no longer
-// moves a single: the search must end on the coarser grid instead of running for ever. (Where it
-// ends is the t routine's business: in single precision its probability for 1 df falls to 0 once
-// t squared reaches 2^25, near 5792.6, short of the true 6366.2.)
-TEST(TDistribution, criticalTEndsWhereTheFinestStepNoLongerMoves) {
-    const std::vector<std::string> inputs = {".0001", "1"};
-    const Outcome outcome = criticalT(inputs);
-    ASSERT_TRUE(std::holds_alternative<Answer>(outcome)) << describeOutcome(outcome);
-    EXPECT_GT(answeredNumber(outcome), 2048.0);
-    EXPECT_LT(answeredNumber(outcome), 6367.0);
+// With one degree of freedom the series' probability falls to 0 once t squared reaches 2^25, near
+// 5792.6; the true tail answers there, and the search goes on to the true 6366.198. Past 2048 a
+// step of .0001 no longer moves a single: the search ends on the .001 grid. At .001 the series
+// still answers, its x rounded to a single: .8 short of the true 636.619.
+TEST(TDistribution, criticalTWithOneDegreeOfFreedom) {
+    expectOutcomes(criticalT,
+                   {
+                       {{".0001", "1"}, answer("t value = 6366.198", "t(1)=6366.198, p=.0001")},
+                       {{".001", "1"}, answer("t value = 635.822", "t(1)=635.822, p=.0010")},
+                   });
 }
 
 TEST(TDistribution, tRangeProbability) {
