@@ -94,7 +94,9 @@ inline WindowRegistry standInWindows() {
         {"Means6", "Compare three or more means"},
         {"Correl", "Linear regression"},
     };
-    for (const auto& [name, title] : sheets) {
+    for (const auto& sheetNames : sheets) {
+        const char* name = sheetNames.first;
+        const char* title = sheetNames.second;
         registry.add(name, {[name, title](QWidget* owner) -> QDialog* {
                          auto* sheet = new QDialog(owner);
                          sheet->setObjectName(QString::fromLatin1(name));
