@@ -5,8 +5,8 @@
 // by eta^2 / 2 = x0 (u - log(1 + u)) + y0 (v - log(1 + v)), u = x/x0 - 1, v = y/y0 - 1,
 //     I_x(a, b) = erfc(-eta sqrt(r/2)) / 2 - exp(-r eta^2 / 2) / sqrt(2 pi r) (c0(eta) + O(1/r))
 // with c0 = sqrt(x0 y0) / (x - x0) - 1 / eta, whose limit at eta = 0 is (x0 - y0) / (3 sqrt(x0 y0))
-// (Temme, J. Comput. Appl. Math. 41 (1992); DLMF 8.18). The omitted terms fall as
-// min(a, b)^(-3/2): 2E-9 relative at 1E5, uniformly in max(a, b) and x.
+// (Temme's uniform expansion, DLMF 8.18). The omitted terms fall as
+// min(a, b)^(-3/2): at most 5E-9 relative at 1E5, uniformly in max(a, b) and x.
 //
 // One parameter large: as b grows with a fixed, b x tends to a gamma variable; taking
 // lambda = -(b + (a - 1)/2) log(1 - x) in its place, I_x(a, b) = P(a, lambda) within a relative

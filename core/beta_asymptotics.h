@@ -6,7 +6,7 @@
 namespace quillon {
 
 // I_x(a, b) below the mean (x <= a / (a + b)) for a, b >= 1E5, by the uniform asymptotic
-// expansion of Temme (1992) in the first two of its terms; relative error below 5E-9 there.
+// expansion of Temme in the first two of its terms; relative error at most 5E-9 there.
 double betaLowerTailForLargeParameters(double a, double b, double x, double y);
 
 // I_x(a, b) with one parameter far larger than the other, by the incomplete gamma function it
