@@ -98,9 +98,13 @@ double power(double base, double exponent) {
     return result;
 }
 
-double wholePart(double value) { return std::floor(value); }
+double wholePart(double value) {
+    return std::floor(value);
+}
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::int16_t toInt16(double value) {
     if (std::isnan(value))
@@ -111,6 +115,8 @@ std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-bool isWhole(double value) { return std::isfinite(value) && std::floor(value) == value; }
+bool isWhole(double value) {
+    return std::isfinite(value) && std::floor(value) == value;
+}
 
 } // namespace quillon

@@ -1,5 +1,6 @@
 // The arithmetic discipline of every calculation: named quantities are stored as IEEE singles,
-// intermediates are formed in double (or extended), and arithmetic faults are errors, never inf or NaN.
+// intermediates are formed in double (or extended), and arithmetic faults are errors, never inf or
+// NaN.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,8 @@
 namespace quillon {
 
 enum class ArithmeticFault {
-    Overflow,         // a finite value rounds beyond the single range, or a 16-bit counter overflows
-    DivisionByZero,   // a divisor of exactly 0
+    Overflow,       // a finite value rounds beyond the single range, or a 16-bit counter overflows
+    DivisionByZero, // a divisor of exactly 0
     InvalidOperation, // NaN, the root or logarithm of a negative number, 0 to a negative power
 };
 
@@ -27,7 +28,8 @@ private:
 std::string faultName(ArithmeticFault fault);
 
 // Stores a value as single; a finite value beyond the single range raises Overflow, NaN raises
-// InvalidOperation. An infinite argument (which only an earlier unchecked step can make) is Overflow.
+// InvalidOperation. An infinite argument (which only an earlier unchecked step can make) is
+// Overflow.
 float single(double value);
 float single(long double value);
 

@@ -52,9 +52,9 @@ std::string plainForm(double value);
 std::string trimmedPlainForm(float value);
 std::string trimmedPlainForm(double value);
 
-// format(value, pattern): the value is first written with 7 (single) or 15 (double) significant digits,
-// then that decimal text is rounded half away from zero to the pattern's decimals (2.675 as a
-// single with ".##" gives 2.68). The pattern holds digit placeholders "0" and "#", at most one
+// format(value, pattern): the value is first written with 7 (single) or 15 (double) significant
+// digits, then that decimal text is rounded half away from zero to the pattern's decimals (2.675 as
+// a single with ".##" gives 2.68). The pattern holds digit placeholders "0" and "#", at most one
 // point (a second one is a literal) and literal characters, copied where they stand.
 // - Integer part: digits fill the placeholders before the point from the right; the leftmost one
 //   takes every digit left over, so all integer digits are written (2.5E+10 with "#########0.##0"

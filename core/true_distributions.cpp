@@ -1,12 +1,22 @@
-// Regularized incomplete beta and gamma functions by the modified Lentz evaluation of their
-// continued fractions (Abramowitz and Stegun 26.5.8 for the beta function, 6.5.31 for the upper
-// gamma function) and the power series of the lower gamma function (A&S 6.5.29) below x = a + 1.
-// Both stay far inside a single's rounding: the beta function for parameters up to about 1E9 (its
-// fraction, taken at 1 - x close to 1, loses the digits of a small x further out: about 1E-5 at
-// 1E12), the gamma function for the parameters up to 15 it serves.
+// Regularized incomplete beta and gamma functions for every parameter a window can pass.
+//
+// The beta function takes the tail that its method gives directly and the other as the
+// complement, so that no small probability is formed as 1 minus a number close to 1:
+// - both parameters at least 1E5: the uniform asymptotic expansion (beta_asymptotics), the tail
+//   below the mean;
+// - one parameter far larger than the other: the incomplete gamma function it tends to;
+// - otherwise the continued fraction A&S 26.5.8 by the modified Lentz evaluation, on the side of
+//   (a + 1) / (a + b + 2) where it converges fast. It runs in extended precision, with x close to 1
+//   formed from 1 - x: there its value hangs on the last digits of x (a relative 1E-16 of x moves
+//   it by about 3E-17 max(a, b) / sqrt(min(a, b))).
+// Every result lies within 0 to 1; a result that strays further than rounding from that range is
+// an error (InvalidOperation), never an answer.
 #include "core/true_distributions.h"
 
 #include "core/arithmetic.h"
+#include "core/beta_asymptotics.h"
+#include "core/gamma_tails.h"
+#include "core/stirling_terms.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,69 +25,46 @@ namespace quillon {
 
 namespace {
 
-// Relative change at which a series or continued fraction counts as converged.
-constexpr double kConverged = 1e-15;
+// Both parameters from here on take the asymptotic expansion.
+constexpr double kExpansionParameter = 1e5;
+// Relative change at which the continued fraction counts as converged.
+constexpr long double kConverged = 1e-17L;
 // Stands in for a zero denominator in the Lentz evaluation.
-constexpr double kTiny = 1e-300;
-// The fractions take a few hundred steps for parameters up to 1E6 and some 400,000 near the
-// middle of parameters of 1E15; one that has not converged by this bound is an error, not a hang.
+constexpr long double kTiny = 1e-300L;
+// The fraction takes a few thousand steps for the parameters it serves (up to about 1E12 against
+// 1E5); one that has not converged by this bound is an error, not a hang.
 constexpr int kMaxSteps = 1000000;
-// Below this both log Gamma and the powers of x stay small enough to be combined directly.
-constexpr double kLargeParameter = 10.0;
-constexpr double kPi = 3.14159265358979323846;
+// How far rounding may carry a probability beyond 0 or 1 before it counts as a fault.
+constexpr double kRoundingSlack = 1e-9;
 
-double awayFromZero(double value) {
+long double awayFromZero(long double value) {
     return std::fabs(value) < kTiny ? kTiny : value;
 }
 
 // The continued fraction of I_x(a, b) without its leading factor x^a (1-x)^b / (a B(a, b));
 // converges fast for x < (a + 1) / (a + b + 2).
-double betaFraction(double a, double b, double x) {
-    double c = 1.0;
-    double d = 1.0 / awayFromZero(1.0 - (a + b) * x / (a + 1.0));
-    double fraction = d;
+long double betaFraction(long double a, long double b, long double x) {
+    long double c = 1.0L;
+    long double d = 1.0L / awayFromZero(1.0L - (a + b) * x / (a + 1.0L));
+    long double fraction = d;
     for (int m = 1; m <= kMaxSteps; ++m) {
-        const double twoM = 2.0 * m;
-        const double evenTerm = m * (b - m) * x / ((a - 1.0 + twoM) * (a + twoM));
-        d = 1.0 / awayFromZero(1.0 + evenTerm * d);
-        c = awayFromZero(1.0 + evenTerm / c);
+        const long double twoM = 2.0L * m;
+        const long double evenTerm = m * (b - m) * x / ((a - 1.0L + twoM) * (a + twoM));
+        d = 1.0L / awayFromZero(1.0L + evenTerm * d);
+        c = awayFromZero(1.0L + evenTerm / c);
         fraction *= d * c;
-        const double oddTerm = -(a + m) * (a + b + m) * x / ((a + twoM) * (a + 1.0 + twoM));
-        d = 1.0 / awayFromZero(1.0 + oddTerm * d);
-        c = awayFromZero(1.0 + oddTerm / c);
-        const double change = d * c;
+        const long double oddTerm = -(a + m) * (a + b + m) * x / ((a + twoM) * (a + 1.0L + twoM));
+        d = 1.0L / awayFromZero(1.0L + oddTerm * d);
+        c = awayFromZero(1.0L + oddTerm / c);
+        const long double change = d * c;
         fraction *= change;
-        if (std::fabs(change - 1.0) < kConverged)
+        if (std::fabs(change - 1.0L) < kConverged)
             return fraction;
     }
     throw ArithmeticError(ArithmeticFault::Overflow);
 }
 
-// delta(a) = log Gamma(a) - ((a - 1/2) log a - a + log sqrt(2 pi)), the remainder of Stirling's
-// series (A&S 6.1.41), for a >= 10; the first omitted term is below 1E-12.
-double stirlingRemainder(double a) {
-    const double aSquared = a * a;
-    return (1.0 / 12.0 -
-            (1.0 / 360.0 - (1.0 / 1260.0 - 1.0 / (1680.0 * aSquared)) / aSquared) / aSquared) /
-           a;
-}
-
-// t - log(1 + t) for t > -1, by its power series near 0 where the difference cancels.
-double logRemainder(double t) {
-    if (std::fabs(t) > 0.25)
-        return t - std::log1p(t);
-    double sum = 0.0;
-    double power = t;
-    for (int k = 2; k <= 40; ++k) {
-        power *= -t;
-        sum += power / k;
-    }
-    return -sum;
-}
-
-// log(x^a (1-x)^b / B(a, b)). Large parameters make log Gamma and a log x huge and their
-// difference small, so the parts are arranged to cancel before they are formed (the method of
-// DiDonato and Morris, ACM TOMS 708).
+// log(x^a (1-x)^b / B(a, b)), arranged so that large parameters cancel before they are formed.
 double logBetaFront(double a, double b, double x, double y) {
     // The logarithm of a value close to 1 comes from its complement.
     const double logX = x < 0.5 ? std::log(x) : std::log1p(-y);
@@ -94,66 +81,71 @@ double logBetaFront(double a, double b, double x, double y) {
                                (large - 0.5) * std::log1p(-small / (small + large));
         return a * logX + b * logY - logBeta;
     }
-    // Around the mode x0 = a / (a + b): a log(x/x0) + b log(y/y0) = -a r(x/x0 - 1) - b r(y/y0 - 1)
-    // with r(t) = t - log(1 + t), and x0^a y0^b / B(a, b) from Stirling's series.
+    // Around the mean x0 = a / (a + b): a log(x/x0) + b log(y/y0) = -a r(x/x0 - 1) - b r(y/y0 - 1)
+    // with r(t) = t - log(1 + t), and x0^a y0^b / B(a, b) from Stirling's series. The departure
+    // x (a + b) - a = b - y (a + b) comes from the smaller of x and y.
     const double total = a + b;
-    const double xDeparture = (x * total - a) / a;
-    const double yDeparture = (y * total - b) / b;
-    return 0.5 * std::log(a * b / (2.0 * kPi * total)) - a * logRemainder(xDeparture) -
-           b * logRemainder(yDeparture) - stirlingRemainder(a) - stirlingRemainder(b) +
-           stirlingRemainder(total);
+    const double departure = x <= 0.5 ? x * total - a : b - y * total;
+    return 0.5 * std::log(a * b / (2.0 * kPi * total)) -
+           a * logRatioRemainder(x * total / a, departure / a) -
+           b * logRatioRemainder(y * total / b, -departure / b) - stirlingRemainder(a) -
+           stirlingRemainder(b) + stirlingRemainder(total);
+}
+
+// I_x(a, b) by the continued fraction, for x below (a + 1) / (a + b + 2).
+double betaLowerTailByFraction(double a, double b, double x, double y) {
+    const long double front = std::exp(static_cast<long double>(logBetaFront(a, b, x, y)));
+    const long double exactX = x <= 0.5 ? static_cast<long double>(x) : 1.0L - y;
+    return static_cast<double>(front * betaFraction(a, b, exactX) / a);
+}
+
+// Whether x lies below (a + 1) / (a + b + 2), judged from the smaller of x and y.
+bool belowFractionSwitch(double a, double b, double x, double y) {
+    if (x <= 0.5)
+        return x * (a + b + 2.0) < a + 1.0;
+    return y * (a + b + 2.0) > b + 1.0;
+}
+
+// Whether x lies below the mean a / (a + b), judged from the smaller of x and y.
+bool belowMean(double a, double b, double x, double y) {
+    if (x <= 0.5)
+        return x < 1.0 / (1.0 + b / a);
+    return y > 1.0 / (1.0 + a / b);
+}
+
+double probabilityOrFault(double value) {
+    if (!(value >= -kRoundingSlack && value <= 1.0 + kRoundingSlack))
+        throw ArithmeticError(ArithmeticFault::InvalidOperation);
+    return std::clamp(value, 0.0, 1.0);
 }
 
 } // namespace
 
 double regularizedBeta(double a, double b, double x, double y) {
-    if (!(a > 0.0) || !(b > 0.0) || !(x >= 0.0) || !(y >= 0.0) || !(x <= 1.0) || !(y <= 1.0))
+    if (!(a > 0.0) || !(b > 0.0) || std::isinf(a) || std::isinf(b) || !(x >= 0.0) || !(y >= 0.0) ||
+        !(x <= 1.0) || !(y <= 1.0))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     if (x == 0.0)
         return 0.0;
     if (y == 0.0)
         return 1.0;
-    const double front = std::exp(logBetaFront(a, b, x, y));
+    if (std::min(a, b) >= kExpansionParameter) {
+        if (belowMean(a, b, x, y))
+            return probabilityOrFault(betaLowerTailForLargeParameters(a, b, x, y));
+        return probabilityOrFault(1.0 - betaLowerTailForLargeParameters(b, a, y, x));
+    }
+    if (betaGammaLimitHolds(a, b))
+        return probabilityOrFault(betaByGammaLimit(a, b, x, y));
     // I_x(a, b) = 1 - I_(1-x)(b, a): evaluate the fraction on the side where it converges fast.
-    if (x < (a + 1.0) / (a + b + 2.0))
-        return front * betaFraction(a, b, x) / a;
-    return 1.0 - front * betaFraction(b, a, y) / b;
+    if (belowFractionSwitch(a, b, x, y))
+        return probabilityOrFault(betaLowerTailByFraction(a, b, x, y));
+    return probabilityOrFault(1.0 - betaLowerTailByFraction(b, a, y, x));
 }
 
 double regularizedUpperGamma(double a, double x) {
-    if (!(a > 0.0) || !(x >= 0.0) || std::isinf(x))
+    if (std::isinf(x))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
-    if (x == 0.0)
-        return 1.0;
-    const double front = std::exp(a * std::log(x) - x - std::lgamma(a));
-    if (x < a + 1.0) {
-        // P(a, x) = front * (1/a + x/(a(a+1)) + x^2/(a(a+1)(a+2)) + ...)
-        double term = 1.0 / a;
-        double sum = term;
-        for (int n = 1; n <= kMaxSteps; ++n) {
-            term *= x / (a + n);
-            sum += term;
-            if (std::fabs(term) < std::fabs(sum) * kConverged)
-                return 1.0 - front * sum;
-        }
-        throw ArithmeticError(ArithmeticFault::Overflow);
-    }
-    // Q(a, x) = front * 1/(x+1-a- 1(1-a)/(x+3-a- 2(2-a)/(x+5-a- ...)))
-    double denominator = x + 1.0 - a;
-    double c = 1.0 / kTiny;
-    double d = 1.0 / awayFromZero(denominator);
-    double fraction = d;
-    for (int n = 1; n <= kMaxSteps; ++n) {
-        const double numerator = -n * (n - a);
-        denominator += 2.0;
-        d = 1.0 / awayFromZero(numerator * d + denominator);
-        c = awayFromZero(denominator + numerator / c);
-        const double change = d * c;
-        fraction *= change;
-        if (std::fabs(change - 1.0) < kConverged)
-            return front * fraction;
-    }
-    throw ArithmeticError(ArithmeticFault::Overflow);
+    return gammaTails(a, x).upper;
 }
 
 } // namespace quillon
