@@ -773,6 +773,15 @@ private slots:
         QVERIFY(sheet()->selectedRanges().isEmpty());
         key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard(), QString("14"));
+
+        // On the grid itself the keys choose no range; Ctrl+C copies the box's cell there too.
+        editor().focusGrid();
+        QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QString(QChar(1)));
+        QApplication::sendEvent(sheet(), &selectAll); // with the control character X11 gives
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(sheet()->selectedRanges().isEmpty());
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString("14"));
         QCOMPARE(recorded_->beeps + recorded_->errors.size(), 0);
     }
 
