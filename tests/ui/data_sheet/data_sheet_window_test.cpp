@@ -644,6 +644,9 @@ private slots:
             {"(1, 1)=1", "(3, 1)=3", "(3, 2)=4"}, "");
         row("from the middle of Counts1", "Counts1", {}, {5, 25}, "a\tb\n",
             {"(5, 25)=a", "(5, 26)=b"}, "");
+        row("3 x 2 at row 99 of Means1", "Means1", {}, {99, 1}, "1\t2\n3\t4\n5\t6\n",
+            {"(99, 1)=1", "(99, 2)=2", "(100, 1)=3", "(100, 2)=4"},
+            "2 values were left out: the data sheet ends at row 100.");
         row("beyond the last column", "Means6", {}, {1, 2}, "a\tb\tc\n", {"(1, 2)=a", "(1, 3)=b"},
             "1 value was left out: the data sheet ends at column N.");
         row("beyond column Z", "Counts1", {}, {1, 25}, "a\tb\tc\td\n", {"(1, 25)=a", "(1, 26)=b"},
