@@ -85,7 +85,7 @@ class DataSheetWindowTest : public QObject {
     }
     void calculate() { window_->findChild<QPushButton*>("Command1")->click(); }
     QString answer() { return window_->findChild<QLabel*>("Answer")->text(); }
-    QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     // Every data cell that holds text, by its position.
     QMap<QString, QString> filledCells() {
         QMap<QString, QString> cells;
@@ -630,20 +630,13 @@ private slots:
             QTest::newRow(name) << window << before << from << QString::fromUtf8(clipboard) << after
                                 << QString::fromUtf8(message);
         };
-        row("tabs and CR LF", "Means1", {}, {1, 1}, "1\t2\r\n3\t4\r\n",
-            {"(1, 1)=1", "(1, 2)=2", "(2, 1)=3", "(2, 2)=4"}, "");
+        row("tabs and CR LF, texts as pasted", "Means1", {}, {1, 1}, "1\t 2 \r\nx3\t4\r\n",
+            {"(1, 1)=1", "(1, 2)= 2 ", "(2, 1)=x3", "(2, 2)=4"}, "");
         row("a trailing line break adds no row", "Means0", {"(3, 1)=kept"}, {1, 1}, "5\n6\n",
             {"(1, 1)=5", "(2, 1)=6", "(3, 1)=kept"}, "");
-        row("lone CR", "Means0", {}, {4, 1}, "7\r8", {"(4, 1)=7", "(5, 1)=8"}, "");
-        row("commas keep the text as pasted", "Means1", {}, {2, 1}, " 7 , x\n",
-            {"(2, 1)= 7 ", "(2, 2)= x"}, "");
-        row("runs of blanks", "Means6", {}, {1, 1}, "10 2 10\n12   2  10\n",
-            {"(1, 1)=10", "(1, 2)=2", "(1, 3)=10", "(2, 1)=12", "(2, 2)=2", "(2, 3)=10"}, "");
         row("a short or empty line empties its cells", "Means1",
             {"(1, 2)=old", "(2, 1)=old", "(2, 2)=old", "(3, 2)=old"}, {1, 1}, "1\n\n3\t4\n",
             {"(1, 1)=1", "(3, 1)=3", "(3, 2)=4"}, "");
-        row("from the middle of Counts1", "Counts1", {}, {5, 25}, "a\tb\n",
-            {"(5, 25)=a", "(5, 26)=b"}, "");
         row("3 x 2 at row 99 of Means1", "Means1", {}, {99, 1}, "1\t2\n3\t4\n5\t6\n",
             {"(99, 1)=1", "(99, 2)=2", "(100, 1)=3", "(100, 2)=4"},
             "2 values were left out: the data sheet ends at row 100.");
@@ -798,37 +791,26 @@ private slots:
         calculate();
         const QString summary = clipboard();
         auto* grid = window_->findChild<QTableView*>("Grid1");
+        // The table's texts down to the last pair's row, 15; the empty rows after it go.
         const QAbstractItemModel* table = grid->model();
-        const auto readBack = [] {
-            return splitCellBlock(QGuiApplication::clipboard()->text().toStdString());
-        };
-        const auto checkTable = [table](const CellBlock& block) {
-            QCOMPARE(int(block.size()), 16); // down to the last pair's row, 15
-            for (int r = 0; r < table->rowCount(); ++r) {
-                const std::size_t row = static_cast<std::size_t>(r);
-                if (row >= block.size()) {
-                    for (int c = 0; c < 6; ++c) {
-                        QVERIFY(table->index(r, c).data().toString().isEmpty());
-                    }
-                    continue;
-                }
-                QCOMPARE(int(block[row].size()), 6);
-                for (int c = 0; c < 6; ++c) {
-                    QCOMPARE(QString::fromStdString(block[row][static_cast<std::size_t>(c)]),
-                             table->index(r, c).data().toString());
-                }
+        QCOMPARE(table->rowCount(), 19);
+        CellBlock texts(16);
+        for (std::size_t r = 0; r < texts.size(); ++r) {
+            for (int c = 0; c < 6; ++c) {
+                texts[r].push_back(table->index(int(r), c).data().toString().toStdString());
             }
-        };
+        }
+        const auto readBack = [] { return splitCellBlock(clipboard().toStdString()); };
         grid->setFocus();
         key(Qt::Key_C, Qt::ControlModifier);
         QVERIFY(clipboard() != summary);
         QVERIFY(clipboard().startsWith("Source of\t\tSum of\tMean\t\t\nVariation\tDF\t"));
         QVERIFY(clipboard().contains("\nBetween\t 2\t80.0\t40.0\t10.000\t"));
-        checkTable(readBack());
+        QVERIFY(readBack() == texts);
 
         QGuiApplication::clipboard()->setText(summary);
         QVERIFY(chooseFromContextMenu(grid->viewport(), "Copy table"));
-        checkTable(readBack());
+        QVERIFY(readBack() == texts);
     }
 
     void each_window_opens_from_the_menu_data() {
