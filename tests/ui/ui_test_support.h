@@ -7,8 +7,11 @@
 #include "ui/common/text_conversion.h"
 #include "ui/main_window/window_registry.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -48,6 +51,28 @@ public:
 private:
     QTimer timer_;
 };
+
+// Opens a widget's context menu as a right click at its centre would, and chooses the entry
+// whose text (without its access key and shortcut) is given; false when there is no such entry.
+inline bool chooseFromContextMenu(QWidget* widget, const QString& entry) {
+    const QPoint centre = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return false;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == entry &&
+            action->isEnabled()) {
+            menu->close();
+            action->trigger();
+            return true;
+        }
+    }
+    menu->close();
+    return false;
+}
 
 // The calculation behind every stand-in window; tests set what it does.
 struct StandIn {

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 #include <optional>
@@ -54,7 +55,58 @@ QLabel* CalculationWindow::buildAnswerLabel(const QRect& twips) {
     answer_->setGeometry(fromTwips(twips));
     answer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     answer_->setWordWrap(true);
+    // Selectable with the mouse, yet never the focus: the keys go on where they went, and Ctrl+C
+    // reaches the answer through the window (see eventFilter).
+    answer_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    answer_->setFocusPolicy(Qt::NoFocus);
+    answer_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(answer_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        auto* menu = new QMenu(answer_);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(QStringLiteral("Copy"), this, &CalculationWindow::copyAnswer)
+            ->setEnabled(!answer_->text().isEmpty());
+        menu->popup(answer_->mapToGlobal(at));
+    });
     return answer_;
+}
+
+void CalculationWindow::copyAnswer() {
+    if (answer_ == nullptr) {
+        return;
+    }
+    QString text = answer_->hasSelectedText() ? answer_->selectedText() : answer_->text();
+    // A selection spanning lines gives paragraph separators.
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    replaceClipboardText(toStdString(text));
+}
+
+void CalculationWindow::showEvent(QShowEvent* event) {
+    // Every control that can hold the focus first offers Ctrl+C to the answer's selection.
+    if (!copyKeysWatched_ && answer_ != nullptr) {
+        copyKeysWatched_ = true;
+        for (QWidget* control : findChildren<QWidget*>()) {
+            if (control->focusPolicy() != Qt::NoFocus) {
+                control->installEventFilter(this);
+            }
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && answer_ != nullptr && answer_->hasSelectedText()) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        // The answer's selection is the one to copy until the user types elsewhere.
+        if (press->matches(QKeySequence::Copy)) {
+            copyAnswer();
+            return true;
+        }
+        if (!press->text().isEmpty() && press->text().front().isPrint()) {
+            answer_->setSelection(0, 0);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CalculationWindow::runCalculation(const std::function<Outcome()>& calculation) {

@@ -28,8 +28,11 @@ protected:
     // The four buttons, in tab order, at their rectangles in twips; Calculate is the default.
     std::array<QPushButton*, 4> buildButtons(const std::array<QRect, 4>& twips);
     QFrame* buildRule(const QString& name, const QRect& twips);
-    // The Answer label, top-left aligned and wrapping.
+    // The Answer label, top-left aligned and wrapping; its text can be selected with the mouse
+    // and copied with Ctrl+C or its menu's "Copy".
     QLabel* buildAnswerLabel(const QRect& twips);
+    // The answer's selected text, or all of it, onto the clipboard.
+    void copyAnswer();
     QLabel* answerLabel() const { return answer_; }
 
     // Runs the calculation; an arithmetic fault is reported and leaves everything as it was.
@@ -44,9 +47,12 @@ protected:
     virtual int helpTopic() const = 0;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* answer_ = nullptr;
+    bool copyKeysWatched_ = false;
 };
 
 } // namespace quillon

@@ -1,17 +1,26 @@
 #include "ui/data_sheet/data_sheet_editor.h"
 
+#include "calculations/common/cell_block.h"
 #include "core/number_text.h"
 #include "ui/calculator/send_key_string.h"
 #include "ui/common/alerts.h"
+#include "ui/common/outcome_effects.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
 #include "ui/data_sheet/row_number_header.h"
 #include "ui/data_sheet/sheet_cell_delegate.h"
+#include "ui/data_sheet/sheet_clipboard.h"
 #include "ui/data_sheet/sheet_corner.h"
+#include "ui/data_sheet/sheet_grid.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,6 +28,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 
 namespace quillon {
 
@@ -32,6 +43,9 @@ constexpr int kRowHeight = 300; // twips
 class CellBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
+
+    // Pastes a block of cells; false when the clipboard holds plain text for the box.
+    std::function<bool()> pasteBlock;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -48,6 +62,24 @@ protected:
         outline.setJoinStyle(Qt::MiterJoin);
         painter.setPen(outline);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    // The menu's "Paste" pastes a block like Ctrl+V. The standard menu names its entries by
+    // their (translated) captions only.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) {
+                continue;
+            }
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this, [this] {
+                if (!pasteBlock || !pasteBlock()) {
+                    paste();
+                }
+            });
+        }
+        menu->popup(event->globalPos());
     }
 };
 
@@ -70,7 +102,9 @@ DataSheetEditor::DataSheetEditor(QWidget* window, const SheetShape& shape)
     : window_(window), shape_(shape) {
     buildSheet();
 
-    floater_ = new CellBox(sheet_->viewport());
+    auto* box = new CellBox(sheet_->viewport());
+    box->pasteBlock = [this] { return pasteBlock(); };
+    floater_ = box;
     floater_->setObjectName(QStringLiteral("Floater"));
     floater_->setFrame(false);
     floater_->installEventFilter(this);
@@ -82,6 +116,7 @@ DataSheetEditor::DataSheetEditor(QWidget* window, const SheetShape& shape)
     connect(timer_, &QTimer::timeout, this, [this] { floater_->setFocus(); });
 
     connect(sheet_, &QTableWidget::cellClicked, this, &DataSheetEditor::sheetClicked);
+    connect(sheet_, &SheetGrid::rangeChosen, this, &DataSheetEditor::rangeChosen);
     connect(sheet_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DataSheetEditor::sheetScrolled);
     connect(sheet_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -93,7 +128,7 @@ DataSheetEditor::DataSheetEditor(QWidget* window, const SheetShape& shape)
 }
 
 void DataSheetEditor::buildSheet() {
-    sheet_ = new QTableWidget(DataSheet::kRows, shape_.columns, window_);
+    sheet_ = new SheetGrid(DataSheet::kRows, shape_.columns, window_);
     sheet_->setObjectName(QStringLiteral("Sheet1"));
     sheet_->setVerticalHeader(new RowNumberHeader(sheet_));
     sheet_->setItemDelegate(new SheetCellDelegate(sheet_));
@@ -106,7 +141,6 @@ void DataSheetEditor::buildSheet() {
         sheet_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
     sheet_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sheet_->setSelectionMode(QAbstractItemView::NoSelection);
     sheet_->setTabKeyNavigation(false);
     sheet_->setWordWrap(false);
     sheet_->installEventFilter(this);
@@ -220,6 +254,8 @@ void DataSheetEditor::editCell(Focus focus) {
         sheet_->scrollTo(index);
     }
     remembered_ = {index.row() + 1, index.column() + 1};
+    // A range chosen with the mouse lasts until the box moves on.
+    sheet_->clearSelection();
     placeBox();
     floater_->setText(cellText(remembered_));
     floater_->show();
@@ -254,8 +290,68 @@ void DataSheetEditor::focusGrid() {
 }
 
 void DataSheetEditor::sheetClicked() {
+    // A Shift+click that ends a range is the range's business.
+    if (sheet_->holdsRange()) {
+        return;
+    }
     saveCell();
     editCell();
+}
+
+void DataSheetEditor::rangeChosen() {
+    // The box goes to the range's top-left cell, where a paste would start; the range stays
+    // selected for copying.
+    const QTableWidgetSelectionRange range = sheet_->range();
+    saveCell();
+    sheet_->setCurrentCell(range.topRow(), range.leftColumn());
+    editCell();
+    sheet_->setRangeSelected(range, true);
+}
+
+void DataSheetEditor::copyCells() {
+    saveCell();
+    if (!sheet_->holdsRange()) {
+        replaceClipboardText(toStdString(cellText(remembered_)));
+        return;
+    }
+    const QTableWidgetSelectionRange range = sheet_->range();
+    std::vector<QStringList> rows;
+    for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
+        QStringList cells;
+        for (int column = range.leftColumn(); column <= range.rightColumn(); ++column) {
+            cells << cellText({row + 1, column + 1});
+        }
+        rows.push_back(cells);
+    }
+    replaceClipboardText(toStdString(tabSeparatedLines(rows)));
+}
+
+bool DataSheetEditor::pasteBlock() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!holdsCellBlock(text)) {
+        return false;
+    }
+    saveCell();
+    const CellBlock block = squaredCellBlock(splitCellBlock(toStdString(text)));
+    const CellPosition origin = remembered_;
+    const PlacedBlock placed = placeCellBlock(block, origin, DataSheet::kRows, shape_.columns);
+    for (const PlacedCell& cell : placed.cells) {
+        storeText(cell.cell, toQString(cell.text));
+    }
+    sheet_->setCurrentCell(origin.row - 1, origin.column - 1);
+    editCell();
+    if (placed.leftOut > 0) {
+        // Which end of the sheet the values passed: each limit in turn, the other lifted.
+        constexpr int kNoLimit = std::numeric_limits<int>::max();
+        const bool pastLastRow =
+            placeCellBlock(block, origin, DataSheet::kRows, kNoLimit).leftOut > 0;
+        const bool pastLastColumn =
+            placeCellBlock(block, origin, kNoLimit, shape_.columns).leftOut > 0;
+        const QString lastColumn = sheet_->horizontalHeaderItem(shape_.columns - 1)->text();
+        alerts().showError(window_,
+                           leftOutMessage(placed.leftOut, pastLastRow, pastLastColumn, lastColumn));
+    }
+    return true;
 }
 
 void DataSheetEditor::sheetScrolled() {
@@ -289,6 +385,13 @@ void DataSheetEditor::act(PendingKey key) {
 }
 
 bool DataSheetEditor::floaterKeyPress(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        return pasteBlock();
+    }
+    if (event->matches(QKeySequence::Copy) && !floater_->hasSelectedText()) {
+        copyCells();
+        return true;
+    }
     const int key = event->key();
     if (key == Qt::Key_Down) {
         navigate(moveDown(remembered_));
@@ -328,6 +431,10 @@ bool DataSheetEditor::floaterKeyRelease(QKeyEvent* event) {
 }
 
 bool DataSheetEditor::sheetKeyPress(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyCells();
+        return true;
+    }
     if (isEnter(event->key())) {
         if (shape_.keys.enterOnGridActsAsTab) {
             sendKeyString(u"{Tab}", sheet_);

@@ -6,6 +6,7 @@
 
 #include "calculations/common/data_sheet.h"
 #include "ui/data_sheet/data_sheet_layout.h"
+#include "ui/data_sheet/sheet_grid.h"
 #include "ui/data_sheet/sheet_moves.h"
 
 #include <QObject>
@@ -17,7 +18,6 @@
 
 class QKeyEvent;
 class QLineEdit;
-class QTableWidget;
 class QTimer;
 class QWidget;
 
@@ -34,7 +34,7 @@ public:
     // puts the box over cell (1, 1); Timer1 gives it the focus once the window is showing.
     DataSheetEditor(QWidget* window, const SheetShape& shape);
 
-    QTableWidget* sheet() const { return sheet_; }
+    SheetGrid* sheet() const { return sheet_; }
     QLineEdit* floater() const { return floater_; }
     QTimer* timer() const { return timer_; }
 
@@ -63,6 +63,12 @@ public:
     // Every data cell's text, as the calculations read them.
     DataSheet contents() const;
 
+    // The range chosen with the mouse, or else the box's cell, onto the clipboard.
+    void copyCells();
+    // A block of cells on the clipboard laid onto the grid from the box's cell; the box ends over
+    // that cell. False, and nothing done, when the clipboard holds plain text for the box.
+    bool pasteBlock();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -84,11 +90,12 @@ private:
     void act(PendingKey key);
     void navigate(const SheetMove& move);
     void sheetClicked();
+    void rangeChosen();
     void sheetScrolled();
 
     QWidget* window_;
     const SheetShape& shape_;
-    QTableWidget* sheet_ = nullptr;
+    SheetGrid* sheet_ = nullptr;
     QLineEdit* floater_ = nullptr;
     QTimer* timer_ = nullptr;
     SheetCorner* corner_ = nullptr;

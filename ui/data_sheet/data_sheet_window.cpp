@@ -3,6 +3,7 @@
 #include "calculations/correlation/correlate.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
+#include "ui/data_sheet/answer_grid.h"
 #include "ui/data_sheet/answer_table_model.h"
 #include "ui/data_sheet/data_sheet_geometry.h"
 #include "ui/main_window/window_registry.h"
@@ -139,7 +140,7 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
         return;
     }
     answerTable_ = new AnswerTableModel(kAnswerColumns, kPostHocHeadingRow, this);
-    answerGrid_ = new QTableView(this);
+    answerGrid_ = new AnswerGrid(this);
     answerGrid_->setObjectName(QStringLiteral("Grid1"));
     answerGrid_->setModel(answerTable_);
     answerGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);

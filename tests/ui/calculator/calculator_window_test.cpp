@@ -364,6 +364,52 @@ private slots:
                  QString("Critical chi-square for a given probability"));
         closeHelpViewer();
     }
+    void the_answer_is_selected_with_the_mouse_and_copied_without_taking_the_focus() {
+        StandIn::behaviour = [](InputTexts) -> Outcome {
+            return Answer{"First line\r\n\r\nSecond line", std::string("summary")};
+        };
+        open("Distr2b");
+        type(1, ".05");
+        command(1)->click();
+        type(2, "3");
+        auto* label = window_->findChild<QLabel*>("Answer");
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        const QPoint end(label->width() - 2, label->height() - 2);
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(label, end);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, end);
+        QVERIFY(label->hasSelectedText());
+        QCOMPARE(QApplication::focusWidget(), input(2));
+
+        QTest::keyClick(input(2), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("First line\n\nSecond line"));
+        QCOMPARE(input(2)->text(), QString("3"));
+        QGuiApplication::clipboard()->setText("before");
+        QVERIFY(chooseFromContextMenu(label, "Copy"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("First line\n\nSecond line"));
+
+        // Typing ends the selection; the keys then act as they always do in a box.
+        QCOMPARE(recorded_->beeps, 0);
+        QTest::keyClicks(input(2), "4");
+        QVERIFY(!label->hasSelectedText());
+        QGuiApplication::clipboard()->setText("before");
+        QTest::keyClick(input(2), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(recorded_->beeps, 1); // the box takes digits only
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
+        QTest::keyClick(input(2), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), command(1));
+    }
+
+    void the_answer_menu_copies_the_whole_answer_when_nothing_is_selected() {
+        StandIn::behaviour = [](InputTexts) -> Outcome {
+            return Answer{"z = 1.960\r\np = .0500", std::nullopt};
+        };
+        open("Distr1a");
+        type(1, "1");
+        command(1)->click();
+        QVERIFY(chooseFromContextMenu(window_->findChild<QLabel*>("Answer"), "Copy"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("z = 1.960\np = .0500"));
+    }
 };
 
 QTEST_MAIN(CalculatorWindowTest)

@@ -1,5 +1,6 @@
-// The data sheet windows: the grid editor's cursor, keys and limits, "Clear", and one calculation
-// of each window through its widgets.
+// The data sheet windows: the grid editor's cursor, keys and limits, "Clear", pasting and copying
+// blocks of cells, and one calculation of each window through its widgets.
+#include "calculations/common/cell_block.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/data_sheet/answer_table_model.h"
 #include "ui/data_sheet/data_sheet_window.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quillon;
@@ -83,7 +85,7 @@ class DataSheetWindowTest : public QObject {
     }
     void calculate() { window_->findChild<QPushButton*>("Command1")->click(); }
     QString answer() { return window_->findChild<QLabel*>("Answer")->text(); }
-    QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     // Every data cell that holds text, by its position.
     QMap<QString, QString> filledCells() {
         QMap<QString, QString> cells;
@@ -611,6 +613,204 @@ private slots:
         QCOMPARE(recorded_->beeps, 1);
         QCOMPARE(answer(), QString());
         QCOMPARE(editor().remembered(), (CellPosition{2, 1}));
+    }
+
+    // A block on the clipboard pasted with Ctrl+V from a cell. Cells are "(row, column)=text";
+    // those given before are in the grid before the paste.
+    void a_pasted_block_fills_the_grid_from_the_box_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<CellPosition>("from");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* window, QStringList before,
+                            CellPosition from, const char* clipboard, QStringList after,
+                            const char* message) {
+            QTest::newRow(name) << window << before << from << QString::fromUtf8(clipboard) << after
+                                << QString::fromUtf8(message);
+        };
+        row("tabs and CR LF, texts as pasted", "Means1", {}, {1, 1}, "1\t 2 \r\nx3\t4\r\n",
+            {"(1, 1)=1", "(1, 2)= 2 ", "(2, 1)=x3", "(2, 2)=4"}, "");
+        row("a trailing line break adds no row", "Means0", {"(3, 1)=kept"}, {1, 1}, "5\n6\n",
+            {"(1, 1)=5", "(2, 1)=6", "(3, 1)=kept"}, "");
+        row("a short or empty line empties its cells", "Means1",
+            {"(1, 2)=old", "(2, 1)=old", "(2, 2)=old", "(3, 2)=old"}, {1, 1}, "1\n\n3\t4\n",
+            {"(1, 1)=1", "(3, 1)=3", "(3, 2)=4"}, "");
+        row("3 x 2 at row 99 of Means1", "Means1", {}, {99, 1}, "1\t2\n3\t4\n5\t6\n",
+            {"(99, 1)=1", "(99, 2)=2", "(100, 1)=3", "(100, 2)=4"},
+            "2 values were left out: the data sheet ends at row 100.");
+        row("beyond the last column", "Means6", {}, {1, 2}, "a\tb\tc\n", {"(1, 2)=a", "(1, 3)=b"},
+            "1 value was left out: the data sheet ends at column N.");
+        row("beyond column Z", "Counts1", {}, {1, 25}, "a\tb\tc\td\n", {"(1, 25)=a", "(1, 26)=b"},
+            "2 values were left out: the data sheet ends at column Z.");
+        row("beyond both ends", "Means6", {}, {100, 3}, "1\t2\n3\t4\n", {"(100, 3)=1"},
+            "3 values were left out: the data sheet ends at row 100 and at column N.");
+        row("empty cells beyond are not counted", "Means0", {}, {100, 1}, "1\n\n\n", {"(100, 1)=1"},
+            "");
+    }
+    void a_pasted_block_fills_the_grid_from_the_box() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, before);
+        QFETCH(CellPosition, from);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, after);
+        QFETCH(QString, message);
+        open(window);
+        for (const QString& cell : before) {
+            const auto parts = QRegularExpression(R"(\((\d+), (\d+)\)=(.*))").match(cell);
+            editor().setCellText({parts.captured(1).toInt(), parts.captured(2).toInt()},
+                                 parts.captured(3));
+        }
+        editor().moveTo(from);
+        QGuiApplication::clipboard()->setText(clipboard);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QStringList filled;
+        const QMap<QString, QString> cells = filledCells();
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            filled << cell.key() + "=" + cell.value();
+        }
+        std::sort(after.begin(), after.end());
+        QCOMPARE(filled, after);
+        QCOMPARE(recorded_->errors, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(editor().remembered(), from);
+        QCOMPARE(floater()->text(), editor().cellText(from));
+        QCOMPARE(QApplication::focusWidget(), floater());
+        QVERIFY(boxIsInView());
+    }
+
+    void a_column_of_80_values_pasted_in_means0_answers_as_typed() {
+        QStringList values;
+        for (int i = 1; i <= 80; ++i) {
+            values << QString::number((i * 37 % 101) / 4.0);
+        }
+        open("Means0");
+        editor().moveTo({1, 1});
+        typeRow(values, Qt::Key_Return, Qt::Key_Return);
+        window_->findChild<QLineEdit*>("Population")->setText("500");
+        calculate();
+        const QString typed = answer();
+        QVERIFY(typed.contains("N = 80"));
+
+        window_->findChild<QPushButton*>("Command2")->click();
+        window_->findChild<QLineEdit*>("Population")->setText("500");
+        QGuiApplication::clipboard()->setText(values.join("\r\n") + "\r\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor().cellText({80, 1}), values.last());
+        QVERIFY(editor().cellText({81, 1}).isEmpty());
+        calculate();
+        QCOMPARE(answer(), typed);
+    }
+
+    void a_single_value_pastes_into_the_box_only() {
+        open("Means1");
+        editor().setCellText({2, 1}, "kept");
+        editor().moveTo({1, 1});
+        QTest::keyClicks(floater(), "12");
+        QGuiApplication::clipboard()->setText("3.5");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(floater()->text(), QString("123.5"));
+        key(Qt::Key_Home);
+        key(Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(floater()->text(), QString("3.5123.5"));
+        QVERIFY(chooseFromContextMenu(floater(), "Paste"));
+        QCOMPARE(floater()->text(), QString("3.53.5123.5"));
+        editor().saveCell();
+        QCOMPARE(filledCells(),
+                 (QMap<QString, QString>{{"(1, 1)", "3.53.5123.5"}, {"(2, 1)", "kept"}}));
+        QCOMPARE(editor().remembered(), (CellPosition{1, 1}));
+    }
+
+    void shift_insert_and_the_menu_paste_a_block_too() {
+        open("Means1");
+        editor().moveTo({1, 1});
+        QGuiApplication::clipboard()->setText("1\t2\n");
+        key(Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(editor().cellText({1, 2}), QString("2"));
+        editor().moveTo({5, 1});
+        QGuiApplication::clipboard()->setText("3\n4");
+        QVERIFY(chooseFromContextMenu(floater(), "Paste"));
+        QCOMPARE(editor().cellText({6, 1}), QString("4"));
+        QCOMPARE(editor().remembered(), (CellPosition{5, 1}));
+        QCOMPARE(floater()->text(), QString("3"));
+    }
+
+    void ctrl_c_copies_the_cell_or_the_range_chosen_with_the_mouse() {
+        open("Means6");
+        const QStringList texts{"10", "2", "10", "12", " 2", "", "14", "2", "10"};
+        for (int i = 0; i < texts.size(); ++i) {
+            editor().setCellText({i / 3 + 1, i % 3 + 1}, texts[i]);
+        }
+        editor().moveTo({2, 2});
+        QTest::keyClicks(floater(), "5"); // copied as typed, before it is saved
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString(" 25"));
+
+        // A drag from (3, 3) up to (2, 1): the box goes to the range's top-left cell.
+        QTest::mousePress(sheet()->viewport(), Qt::LeftButton, {}, cellRect({3, 3}).center());
+        QTest::mouseMove(sheet()->viewport(), cellRect({2, 2}).center());
+        QTest::mouseMove(sheet()->viewport(), cellRect({2, 1}).center());
+        QTest::mouseRelease(sheet()->viewport(), Qt::LeftButton, {}, cellRect({2, 1}).center());
+        QCOMPARE(editor().remembered(), (CellPosition{2, 1}));
+        QCOMPARE(QApplication::focusWidget(), floater());
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString("12\t 25\t\n14\t2\t10\n"));
+
+        // Text selected in the box is the box's to copy.
+        floater()->selectAll();
+        QTest::keyClicks(floater(), "9");
+        floater()->setSelection(0, 1);
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString("9"));
+
+        // The arrow keys move the box as before, and the range goes with the move.
+        key(Qt::Key_Down);
+        QCOMPARE(editor().remembered(), (CellPosition{3, 1}));
+        QVERIFY(sheet()->selectedRanges().isEmpty());
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString("14"));
+
+        // On the grid itself the keys choose no range; Ctrl+C copies the box's cell there too.
+        editor().focusGrid();
+        QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QString(QChar(1)));
+        QApplication::sendEvent(sheet(), &selectAll); // with the control character X11 gives
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(sheet()->selectedRanges().isEmpty());
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QString("14"));
+        QCOMPARE(recorded_->beeps + recorded_->errors.size(), 0);
+    }
+
+    void grid1_copies_the_whole_table_as_tab_separated_lines() {
+        open("Means6");
+        for (int row = 1; row <= 3; ++row) {
+            editor().setCellText({row, 1}, QString::number(8 + 2 * row));
+            editor().setCellText({row, 2}, "2");
+            editor().setCellText({row, 3}, "10");
+        }
+        calculate();
+        const QString summary = clipboard();
+        auto* grid = window_->findChild<QTableView*>("Grid1");
+        // The table's texts down to the last pair's row, 15; the empty rows after it go.
+        const QAbstractItemModel* table = grid->model();
+        QCOMPARE(table->rowCount(), 19);
+        CellBlock texts(16);
+        for (std::size_t r = 0; r < texts.size(); ++r) {
+            for (int c = 0; c < 6; ++c) {
+                texts[r].push_back(table->index(int(r), c).data().toString().toStdString());
+            }
+        }
+        const auto readBack = [] { return splitCellBlock(clipboard().toStdString()); };
+        grid->setFocus();
+        key(Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(clipboard() != summary);
+        QVERIFY(clipboard().startsWith("Source of\t\tSum of\tMean\t\t\nVariation\tDF\t"));
+        QVERIFY(clipboard().contains("\nBetween\t 2\t80.0\t40.0\t10.000\t"));
+        QVERIFY(readBack() == texts);
+
+        QGuiApplication::clipboard()->setText(summary);
+        QVERIFY(chooseFromContextMenu(grid->viewport(), "Copy table"));
+        QVERIFY(readBack() == texts);
     }
 
     void each_window_opens_from_the_menu_data() {
