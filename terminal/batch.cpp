@@ -1,6 +1,7 @@
 #include "terminal/batch.h"
 
 #include "calculations/common/cell_block.h"
+#include "terminal/box_text.h"
 #include "terminal/evaluation.h"
 #include "terminal/exit_status.h"
 #include "terminal/input_text.h"
@@ -18,7 +19,11 @@ bool blank(std::string_view line) {
 }
 
 // The outcome of one row: its evaluation, or why its values cannot fill the boxes.
-Evaluation evaluateRow(const QuestionInputs& inputs, const std::vector<std::string>& values) {
+// Empty cells after the last box (a trailing comma, a wider range exported) are no values.
+Evaluation evaluateRow(const QuestionInputs& inputs, std::vector<std::string> values) {
+    while (values.size() > static_cast<std::size_t>(inputs.inputCount) &&
+           trimBlanks(values.back()).empty())
+        values.pop_back();
     if (const auto problem = valueCountProblem(inputs, values.size()))
         return Evaluation{.kind = Evaluation::Kind::Failed, .reason = *problem};
     return evaluateBoxes(inputs, values);

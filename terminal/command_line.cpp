@@ -168,9 +168,10 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
                  kProgram);
     app.set_version_flag("-v,--version", std::string("quillon-calc ") + QUILLON_VERSION);
     app.require_subcommand(0, 1);
-    app.footer("Run 'quillon-calc NAME --help' for a calculation's values and options.\n"
-               "Exit status: 0 answered, 1 no clipboard summary, 2 refused, 3 cannot be "
-               "calculated,\n64 usage, 65 input not usable, 66 file not readable.");
+    app.footer(
+        "Run 'quillon-calc NAME --help' for a calculation's values and options.\n"
+        "Exit status: 0 answered, 1 no clipboard summary, 2 refused, 3 cannot be "
+        "calculated,\n64 usage, 65 input not usable, 66 file not readable, 74 output not written.");
 
     CLI::App* list = app.add_subcommand("list", "List every calculation with its inputs");
     list->add_flag("--json", request.json, "One JSON object per calculation");

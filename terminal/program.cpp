@@ -169,9 +169,7 @@ int runBoxes(const CatalogueEntry& calculation, const QuestionInputs& inputs,
                     {.json = request.json, .skipFirstLine = request.header});
 }
 
-} // namespace
-
-int runQuillonCalc(const std::vector<std::string>& arguments, Streams streams) {
+int runRequest(const std::vector<std::string>& arguments, Streams& streams) {
     const Parsed parsed = parseCommandLine(arguments, streams.out, streams.err);
     if (!parsed.request)
         return parsed.status;
@@ -184,6 +182,19 @@ int runQuillonCalc(const std::vector<std::string>& arguments, Streams streams) {
     if (const auto* asked = std::get_if<QuestionInputs>(&calculation.inputs))
         return runBoxes(calculation, *asked, request, streams);
     return runSheet(calculation, std::get<SheetInputs>(calculation.inputs), request, streams);
+}
+
+} // namespace
+
+int runQuillonCalc(const std::vector<std::string>& arguments, Streams streams) {
+    const int status = runRequest(arguments, streams);
+    // An answer that did not reach its reader (a full disk, a closed pipe) is no answer.
+    streams.out.flush();
+    if (!streams.out) {
+        streams.err << kPrefix << "cannot write the output\n";
+        return kExitOutputError;
+    }
+    return status;
 }
 
 } // namespace quillon::terminal

@@ -42,6 +42,8 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
                                   : nlohmann::ordered_json(nullptr);
         if (answer.beep)
             object["beep"] = true;
+        if (answer.yatesSwitchedOn)
+            object["yatesSwitchedOn"] = true;
         break;
     }
     case Evaluation::Kind::Refused: {

@@ -41,6 +41,13 @@ TEST(Batch, AllAnsweredIsStatusZero) {
     EXPECT_EQ(run.out, "t(10)=2.228, p=.0500\nt(5)=4.032, p=.0100\nt(1)=12.706, p=.0500\n");
 }
 
+TEST(Batch, EmptyCellsAfterTheLastBoxAreNoValues) {
+    const CalcRun run = runCalc({"t-critical", "--batch"}, ".05,10,,\n.05,10,3\n,10\n");
+    EXPECT_EQ(run.out, "t(10)=2.228, p=.0500\n"
+                       "error: 2 values needed, one per box (an empty box is \"\"), but 3 given\n"
+                       "refused: box 1 (Enter the two-tailed probability:)\n");
+}
+
 TEST(Batch, AnswerOnOneLineWhereTheWindowSetsNoSummary) {
     const CalcRun run = runCalc({"z-probability", "--batch"}, "1.96\n");
     EXPECT_EQ(run.status, 0);

@@ -173,6 +173,23 @@ TEST(CommandLine, OptionsOfTheDataSheets) {
               runCalc({"describe-sample"}, sample).out);
 }
 
+TEST(CommandLine, OutputThatCannotBeWrittenIsAnError) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(runQuillonCalc({"t-critical", ".05", "10"}, {.in = in, .out = out, .err = err}), 74);
+    EXPECT_EQ(err.str(), "quillon-calc: cannot write the output\n");
+}
+
+TEST(CommandLine, TheYatesCorrectionSwitchedOnShowsInJson) {
+    const auto object =
+        nlohmann::json::parse(runCalc({"chi-square-test", "--json"}, "12,5\n4,11\n").out);
+    EXPECT_EQ(object["inputs"]["yates"], false);
+    EXPECT_EQ(object["yatesSwitchedOn"], true);
+    EXPECT_EQ(object["answer"][0], "Corrected chi-square statistic = 4.518");
+}
+
 TEST(CommandLine, AnalysisOfVarianceTableAlignedAndTabSeparated) {
     const std::string groups = "10,2,10\n12,2,10\n14,2,10\n";
     const CalcRun aligned = runCalc({"anova"}, groups);
