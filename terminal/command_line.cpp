@@ -7,7 +7,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
 #include <map>
 #include <ostream>
 
@@ -30,7 +29,7 @@ std::string valuesFooter(const QuestionInputs& inputs) {
         text += "  " + std::to_string(box) + ". " + boxQuestion(inputs, box) + "\n";
     }
     text += "With --batch, each line of standard input (or --file) holds one calculation's "
-            "values,\nseparated by tabs or commas.";
+            "values,\nseparated by tabs, commas or blanks.";
     return text;
 }
 

@@ -23,6 +23,7 @@ TEST(GridInput, CellsLandWhereTheWindowWouldHoldThem) {
         {"CR LF and no last break", "1,2\r\n3,4", 2, false, {{"1", "2"}, {"3", "4"}}},
         {"an empty line is an empty row", "1\n\n3\n", 1, false, {{"1"}, {""}, {"3"}}},
         {"the heading line skipped", "x,y\n1,2\n", 2, true, {{"1", "2"}, {"", ""}}},
+        {"quoted as exported", "\"x\",\"y\"\n\"1\",\"2\"\n", 2, true, {{"1", "2"}}},
         {"empty cells beyond the sheet are no loss", "1,2,,\n", 2, false, {{"1", "2"}}},
     };
     for (const GridCase& row : cases) {
