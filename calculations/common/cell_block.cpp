@@ -1,5 +1,8 @@
 #include "calculations/common/cell_block.h"
 
+#include <optional>
+#include <utility>
+
 namespace quillon {
 
 namespace {
@@ -21,16 +24,48 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+// The quoted cell whose opening quote is just before start: its text, with "" standing for one
+// quote, and the position after its closing quote; nothing when the line never closes it.
+std::optional<std::pair<std::string, std::size_t>> readQuoted(std::string_view line,
+                                                              std::size_t start) {
+    std::string text;
+    for (std::size_t i = start; i < line.size(); ++i) {
+        if (line[i] != '"') {
+            text += line[i];
+            continue;
+        }
+        if (i + 1 < line.size() && line[i + 1] == '"') {
+            text += '"';
+            ++i;
+            continue;
+        }
+        return std::pair{std::move(text), i + 1};
+    }
+    return std::nullopt;
+}
+
+// A cell that opens with a double quote runs to its closing quote, separators included, as
+// spreadsheets quote a cell in a file they export ("1,5" with a decimal comma). Text after the
+// closing quote, up to the separator, stays part of the cell.
 std::vector<std::string> splitAt(std::string_view line, char separator) {
     std::vector<std::string> cells;
     std::size_t start = 0;
-    for (std::size_t at = line.find(separator); at != std::string_view::npos;
-         at = line.find(separator, start)) {
-        cells.emplace_back(line.substr(start, at - start));
+    for (;;) {
+        std::string cell;
+        if (start < line.size() && line[start] == '"') {
+            if (auto quoted = readQuoted(line, start + 1)) {
+                cell = std::move(quoted->first);
+                start = quoted->second;
+            }
+        }
+        const std::size_t at = line.find(separator, start);
+        if (at == std::string_view::npos) {
+            cells.push_back(cell + std::string(line.substr(start)));
+            return cells;
+        }
+        cells.push_back(cell + std::string(line.substr(start, at - start)));
         start = at + 1;
     }
-    cells.emplace_back(line.substr(start));
-    return cells;
 }
 
 std::vector<std::string> splitAtBlanks(std::string_view line) {

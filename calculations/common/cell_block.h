@@ -15,7 +15,9 @@ using CellBlock = std::vector<std::vector<std::string>>;
 
 // Lines end at CR LF, LF or CR; one line break at the very end adds no row, and an empty line is
 // an empty row. Cells split by tabs or commas keep their text exactly, blanks included, and two
-// separators in a row leave an empty cell between them; cells split by blanks hold no blanks.
+// separators in a row leave an empty cell between them; a cell that opens with a double quote is
+// read to its closing quote, separators inside included, "" standing for one quote, and without
+// its quotes. Cells split by blanks hold no blanks.
 CellBlock splitCellBlock(std::string_view text);
 
 // A block laid onto a grid of 1..maxRows rows and 1..maxColumns columns from its top-left cell.

@@ -39,6 +39,12 @@ if readelf -S "$work/root/usr/bin/quillon" | grep -q -e '\.debug_info' -e '\.sym
 fi
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/quillon" --version)
 grep -q '^Quillon Version ' <<<"$version" || { echo "FAILED: --version said: $version"; exit 1; }
+if readelf -S "$work/root/usr/bin/quillon-calc" | grep -q -e '\.debug_info' -e '\.symtab'; then
+    echo "FAILED: quillon-calc is not stripped"
+    exit 1
+fi
+answer=$("$work/root/usr/bin/quillon-calc" t-critical .05 10)
+[ "$answer" = "t value = 2.228" ] || { echo "FAILED: quillon-calc answered: $answer"; exit 1; }
 
 # The metadata, its desktop entry and icon, as a software centre finds them in the installed tree.
 if ! appstreamcli validate-tree --no-net --no-color "$work/root" >"$work/tree.log" 2>&1; then

@@ -30,6 +30,14 @@ TEST(CellBlock, SplitsLinesAndCellsAsSpreadsheetsWriteThem) {
         {"one value", "42", {{"42"}}},
         {"nothing", "", {}},
         {"a lone break", "\n", {{}}},
+        {"quoted cells as exported",
+         "\"1,5\",\"2\"\n\"x\"\"y\",3\n",
+         {{"1,5", "2"}, {"x\"y", "3"}}},
+        {"a quoted tab cell", "\"a\tb\"\t2\n", {{"a\tb", "2"}}},
+        {"an empty quoted cell and a last empty cell", "\"\",1,\n", {{"", "1", ""}}},
+        {"text after the closing quote", "\"1\"2,3\n", {{"12", "3"}}},
+        {"a quote never closed is text", "\"1,2\n", {{"\"1", "2"}}},
+        {"a quote inside a cell is text", "1\"2,3\n", {{"1\"2", "3"}}},
     };
     for (const SplitCase& row : cases) {
         SCOPED_TRACE(row.name);

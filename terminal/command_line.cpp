@@ -1,0 +1,230 @@
+#include "terminal/command_line.h"
+
+#include "calculations/correlation/correlate.h"
+#include "terminal/box_text.h"
+#include "terminal/evaluation.h"
+#include "terminal/exit_status.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <ostream>
+
+namespace quillon::terminal {
+
+namespace {
+
+constexpr const char* kProgram = "quillon-calc";
+
+const char* const kUsage =
+    "usage: quillon-calc list [--json]\n"
+    "       quillon-calc NAME VALUE...            a calculator with boxes, one value per box\n"
+    "       quillon-calc NAME --batch [--json]    one calculation per input line\n"
+    "       quillon-calc NAME [--file PATH]       a data sheet, its rows read from standard input\n"
+    "NAME is a readable name (t-critical) or a window name (Distr2b); see 'quillon-calc list'.\n";
+
+std::string valuesFooter(const QuestionInputs& inputs) {
+    std::string text = "Values, one per box in this order (an empty box is \"\"):\n";
+    for (int box = 1; box <= inputs.inputCount; ++box) {
+        text += "  " + std::to_string(box) + ". " + boxQuestion(inputs, box) + "\n";
+    }
+    text += "With --batch, each line of standard input (or --file) holds one calculation's "
+            "values,\nseparated by tabs, commas or blanks.";
+    return text;
+}
+
+std::string sheetFooter(const SheetInputs& inputs) {
+    std::string text = "The data sheet (\"" + std::string(inputs.instruction) +
+                       "\") is read from standard input or --file:\n"
+                       "one row per line, cells separated by tabs, commas or blanks; at most " +
+                       std::to_string(DataSheet::kRows) + " rows of " +
+                       std::to_string(inputs.columns) +
+                       (inputs.columns == 1 ? " column" : " columns");
+    if (inputs.columns <= 3) {
+        text += " (";
+        for (int column = 1; column <= inputs.columns; ++column)
+            text += (column > 1 ? ", " : "") + inputs.headings[static_cast<std::size_t>(column)];
+        text += ")";
+    }
+    text += ".";
+    return text;
+}
+
+// Box texts of the population size: what the window's box takes.
+const CLI::Validator kBoxText(
+    [](std::string& text) {
+        const auto problem = boxTextProblem(trimBlanks(text));
+        return problem ? *problem : std::string();
+    },
+    "NUMBER");
+
+void addCalculation(CLI::App& app, const CatalogueEntry& entry, Request& request,
+                    std::map<CLI::App*, const CatalogueEntry*>& entries) {
+    CLI::App* sub = app.add_subcommand(std::string(entry.name), std::string(entry.title));
+    sub->alias(std::string(entry.window));
+    sub->ignore_case();
+    entries[sub] = &entry;
+    sub->add_flag("--json", request.json, "Print the result as one JSON object");
+    sub->add_option("--file", request.file, "Read the input lines from this file")
+        ->type_name("PATH");
+    sub->add_flag("--header", request.header, "Skip the first input line (column headings)");
+
+    if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
+        sub->add_option("values", request.values, "The box texts, in question order")
+            ->type_name("VALUE");
+        auto* batch = sub->add_flag("--batch", request.batch,
+                                    "One calculation per input line; one output line each");
+        sub->add_flag("--clipboard", request.clipboard,
+                      "Print the clipboard summary instead of the answer")
+            ->excludes(batch)
+            ->excludes("--json");
+        sub->footer(valuesFooter(*asked));
+        return;
+    }
+    const auto& sheet = std::get<SheetInputs>(entry.inputs);
+    sub->add_flag("--clipboard", request.clipboard,
+                  "Print the clipboard summary instead of the answer")
+        ->excludes("--json");
+    switch (sheet.extra) {
+    case SheetExtra::PopulationSize:
+        sub->add_option("--population", request.population, "The population size")
+            ->check(kBoxText)
+            ->type_name("N");
+        break;
+    case SheetExtra::YatesCorrection:
+        sub->add_flag("--yates", request.yates, "Apply Yates' correction");
+        break;
+    case SheetExtra::CorrelationMethod: {
+        const std::map<std::string, CorrelationMethod> methods = {
+            {"pearson", CorrelationMethod::Pearson},
+            {"spearman", CorrelationMethod::Spearman},
+            {"regression", CorrelationMethod::Regression}};
+        sub->add_option("--method", request.method, "pearson, spearman or regression (the default)")
+            ->transform(CLI::CheckedTransformer(methods, CLI::ignore_case))
+            ->type_name("METHOD");
+        break;
+    }
+    case SheetExtra::None:
+        break;
+    }
+    if (sheet.answer == AnswerArea::Table)
+        sub->add_flag("--tsv", request.tsv, "Print the table as tab-separated rows");
+    sub->footer(sheetFooter(sheet));
+}
+
+// The first argument that is not an option, if the command line has one.
+std::optional<std::string> firstWord(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument.empty() || argument.front() != '-')
+            return argument;
+    }
+    return std::nullopt;
+}
+
+// CLI11 takes "-.5" for an option; a value that starts so stands in the parse as a placeholder that
+// no option or name can be, and is put back after.
+constexpr char kStandIn = '\x1f';
+
+bool startsLikeOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-' && argument[1] == '.';
+}
+
+std::vector<std::string> withStandIns(const std::vector<std::string>& arguments,
+                                      std::vector<std::string>& originals) {
+    std::vector<std::string> replaced;
+    for (const std::string& argument : arguments) {
+        if (startsLikeOption(argument)) {
+            replaced.push_back(kStandIn + std::to_string(originals.size()));
+            originals.push_back(argument);
+        } else {
+            replaced.push_back(argument);
+        }
+    }
+    return replaced;
+}
+
+void restoreStandIns(std::vector<std::string>& values, const std::vector<std::string>& originals) {
+    for (std::string& value : values) {
+        if (!value.empty() && value.front() == kStandIn)
+            value = originals.at(std::stoul(value.substr(1)));
+    }
+}
+
+int usageError(std::ostream& err, const std::string& message, const std::string& hint) {
+    err << kProgram << ": " << message << "\n" << kUsage << hint << "\n";
+    return kExitUsage;
+}
+
+} // namespace
+
+Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+    Request request;
+    CLI::App app("Quillon's twenty-eight statistical calculations from a terminal, with the "
+                 "answers and clipboard summaries of the windows.",
+                 kProgram);
+    app.set_version_flag("-v,--version", std::string("quillon-calc ") + QUILLON_VERSION);
+    app.require_subcommand(0, 1);
+    app.footer(
+        "Run 'quillon-calc NAME --help' for a calculation's values and options.\n"
+        "Exit status: 0 answered, 1 no clipboard summary, 2 refused, 3 cannot be "
+        "calculated,\n64 usage, 65 input not usable, 66 file not readable, 74 output not written.");
+
+    CLI::App* list = app.add_subcommand("list", "List every calculation with its inputs");
+    list->add_flag("--json", request.json, "One JSON object per calculation");
+    std::map<CLI::App*, const CatalogueEntry*> entries;
+    for (const CatalogueEntry& entry : catalogue())
+        addCalculation(app, entry, request, entries);
+
+    std::vector<std::string> originals;
+    const std::vector<std::string> replaced = withStandIns(arguments, originals);
+    std::vector<std::string> reversed(replaced.rbegin(), replaced.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+            return Parsed{.status = app.exit(error, out, err)};
+        const std::vector<CLI::App*> chosen = app.get_subcommands();
+        if (chosen.empty()) {
+            const auto word = firstWord(arguments);
+            if (word && dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr)
+                return Parsed{.status = usageError(err, "no calculation is named \"" + *word + "\"",
+                                                   "'quillon-calc list' names them all.")};
+        }
+        const std::string name = chosen.empty() ? "" : chosen.front()->get_name() + " ";
+        return Parsed{.status =
+                          usageError(err, error.what(), "Try 'quillon-calc " + name + "--help'.")};
+    }
+
+    restoreStandIns(request.values, originals);
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (chosen.empty())
+        return Parsed{.status = usageError(err, "a calculation's name or 'list' is needed",
+                                           "Try 'quillon-calc --help'.")};
+    if (chosen.front() == list) {
+        request.list = true;
+        return Parsed{.request = request};
+    }
+    request.calculation = entries.at(chosen.front());
+    const std::string hint =
+        "Try 'quillon-calc " + std::string(request.calculation->name) + " --help'.";
+    if (const auto* asked = std::get_if<QuestionInputs>(&request.calculation->inputs)) {
+        if (request.batch && !request.values.empty())
+            return Parsed{.status =
+                              usageError(err,
+                                         "--batch reads its values from the input lines, not the "
+                                         "command line",
+                                         hint)};
+        if (!request.batch && (request.file || request.header))
+            return Parsed{.status = usageError(err, "--file and --header go with --batch", hint)};
+        if (const auto problem = valueCountProblem(*asked, request.values.size());
+            problem && !request.batch)
+            return Parsed{.status = usageError(err, *problem, hint)};
+    }
+    request.population = std::string(trimBlanks(request.population));
+    return Parsed{.request = request};
+}
+
+} // namespace quillon::terminal

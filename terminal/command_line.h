@@ -1,0 +1,39 @@
+// The command line of quillon-calc: `list`, or a calculation's readable or window name with its
+// values and options. Parsed with CLI11; each calculation is a subcommand with its own --help.
+#pragma once
+
+#include "calculations/catalogue.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon::terminal {
+
+struct Request {
+    bool list = false;
+    const CatalogueEntry* calculation = nullptr; // when not list
+    std::vector<std::string> values;
+    bool clipboard = false;
+    bool batch = false;
+    bool json = false;
+    bool header = false;
+    std::optional<std::string> file;
+    std::string population;
+    bool yates = false;
+    CorrelationMethod method = CorrelationMethod::Regression;
+    bool tsv = false;
+};
+
+// What parsing came to: a request to carry out, or an exit status with everything printed.
+struct Parsed {
+    std::optional<Request> request;
+    int status = 0;
+};
+
+// arguments: without the program's name. Help and version go to out, usage errors to err.
+Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err);
+
+} // namespace quillon::terminal

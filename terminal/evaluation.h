@@ -1,0 +1,46 @@
+// One calculation run as its window runs it: the texts in, and what the terminal reports out: the
+// answer, the refusal (which box or cell, or the window's message) or the arithmetic error.
+#pragma once
+
+#include "calculations/catalogue.h"
+#include "core/arithmetic.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon::terminal {
+
+struct Evaluation {
+    enum class Kind { Answered, Refused, Failed };
+    Kind kind = Kind::Answered;
+    Answer answer;                    // Answered
+    std::optional<int> box;           // Refused: the box at fault, 1..6
+    std::string question;             // its question
+    std::optional<CellPosition> cell; // Refused: the data sheet cell at fault
+    std::string heading;              // its column's heading
+    std::string reason; // Refused: the window's message, or why a box cannot hold its text;
+                        // Failed: the arithmetic error's message
+};
+
+// "Division by zero: the values entered cannot be calculated.", as the windows say it.
+std::string arithmeticErrorText(ArithmeticFault fault);
+
+// The question of box 1..inputCount; the boxes of a 2 x 2 table are named by their place in it.
+std::string boxQuestion(const QuestionInputs& inputs, int box);
+
+// Why the values cannot fill the boxes one each, or nothing when they can.
+std::optional<std::string> valueCountProblem(const QuestionInputs& inputs, std::size_t count);
+
+// The values fill the boxes in question order; there must be one per box.
+Evaluation evaluateBoxes(const QuestionInputs& inputs, const std::vector<std::string>& values);
+
+// headings: the data sheet's heading row as the window shows it for these options.
+Evaluation evaluateSheet(const SheetInputs& inputs, const std::vector<std::string>& headings,
+                         const DataSheetInput& input);
+
+// "box 2 (Enter the degrees of freedom:)", "the data, row 3 column 2 (SD)" or the window's
+// message, with the reason a box could not hold its text.
+std::string refusalText(const Evaluation& evaluation);
+
+} // namespace quillon::terminal

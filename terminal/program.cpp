@@ -1,0 +1,200 @@
+#include "terminal/program.h"
+
+#include "calculations/correlation/correlate.h"
+#include "terminal/batch.h"
+#include "terminal/command_line.h"
+#include "terminal/evaluation.h"
+#include "terminal/exit_status.h"
+#include "terminal/grid_input.h"
+#include "terminal/input_text.h"
+#include "terminal/listing.h"
+#include "terminal/report.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+namespace quillon::terminal {
+
+namespace {
+
+constexpr const char* kPrefix = "quillon-calc: ";
+
+// Standard input, or the file that --file names.
+class InputSource {
+public:
+    InputSource(const Request& request, std::istream& standardInput) {
+        if (!request.file) {
+            stream_ = &standardInput;
+            name_ = "standard input";
+            return;
+        }
+        const std::string& path = *request.file;
+        name_ = path;
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error)) {
+            problem_ = InputProblem{kExitNoInput, "cannot read " + path + ": it is a folder"};
+            return;
+        }
+        file_.open(path, std::ios::binary);
+        if (!file_) {
+            problem_ =
+                InputProblem{kExitNoInput, "cannot open " + path + ": " + std::strerror(errno)};
+            return;
+        }
+        stream_ = &file_;
+    }
+
+    std::istream& stream() { return *stream_; }
+    const std::string& name() const { return name_; }
+    const std::optional<InputProblem>& problem() const { return problem_; }
+
+private:
+    std::ifstream file_;
+    std::istream* stream_ = nullptr;
+    std::string name_;
+    std::optional<InputProblem> problem_;
+};
+
+int report(std::ostream& err, const InputProblem& problem) {
+    err << kPrefix << problem.message << '\n';
+    return problem.status;
+}
+
+// Prints a single calculation's result and gives its exit status.
+int printResult(const CatalogueEntry& calculation, const nlohmann::ordered_json& inputs,
+                const Evaluation& evaluation, const Request& request, Streams& streams) {
+    if (request.json)
+        streams.out << jsonLine(evaluationJson(calculation, inputs, evaluation)) << '\n';
+    switch (evaluation.kind) {
+    case Evaluation::Kind::Refused:
+        if (!request.json)
+            streams.err << kPrefix << "refused: " << refusalText(evaluation) << '\n';
+        return kExitRefused;
+    case Evaluation::Kind::Failed:
+        if (!request.json)
+            streams.err << kPrefix << evaluation.reason << '\n';
+        return kExitArithmetic;
+    case Evaluation::Kind::Answered:
+        break;
+    }
+    if (request.json)
+        return kExitAnswered;
+    const Answer& answer = evaluation.answer;
+    if (request.clipboard) {
+        if (!answer.clipboard) {
+            streams.err << kPrefix << calculation.name
+                        << " sets no clipboard summary for this answer; its window leaves the "
+                           "clipboard as it was\n";
+            return kExitNoClipboard;
+        }
+        for (const std::string& line : answerOutput(Answer{.text = *answer.clipboard}, false))
+            streams.out << line << '\n';
+        return kExitAnswered;
+    }
+    for (const std::string& line : answerOutput(answer, request.tsv))
+        streams.out << line << '\n';
+    return kExitAnswered;
+}
+
+// The data sheet's heading row as the window shows it with these options.
+std::vector<std::string> sheetHeadings(const SheetInputs& sheet, const Request& request) {
+    std::vector<std::string> headings = sheet.headings;
+    if (sheet.extra == SheetExtra::CorrelationMethod) {
+        const CorrelationPresentation presentation = correlationPresentation(request.method);
+        headings = {headings.front(), std::string(presentation.firstHeading),
+                    std::string(presentation.secondHeading)};
+    }
+    return headings;
+}
+
+nlohmann::ordered_json sheetInputsJson(const SheetInputs& sheet, const Request& request,
+                                       const CellBlock& rows) {
+    nlohmann::ordered_json inputs = {{"rows", rows}};
+    switch (sheet.extra) {
+    case SheetExtra::PopulationSize:
+        inputs["population"] = request.population;
+        break;
+    case SheetExtra::YatesCorrection:
+        inputs["yates"] = request.yates;
+        break;
+    case SheetExtra::CorrelationMethod: {
+        constexpr const char* kMethods[] = {"pearson", "spearman", "regression"};
+        inputs["method"] = kMethods[static_cast<int>(request.method)];
+        break;
+    }
+    case SheetExtra::None:
+        break;
+    }
+    return inputs;
+}
+
+int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const Request& request,
+             Streams& streams) {
+    InputSource source(request, streams.in);
+    if (source.problem())
+        return report(streams.err, *source.problem());
+    if (!request.file && streams.inputIsTerminal)
+        streams.err << kPrefix << "type the rows of the data sheet, then Ctrl-D\n";
+    const WholeText whole = readWholeText(source.stream(), source.name());
+    if (whole.problem)
+        return report(streams.err, *whole.problem);
+    const GridInput grid = readGrid(whole.text, sheet.columns, request.header);
+    if (grid.problem)
+        return report(streams.err, *grid.problem);
+
+    DataSheetInput input{.sheet = grid.sheet,
+                         .population = request.population,
+                         .useYates = request.yates,
+                         .correlationMethod = request.method};
+    const Evaluation evaluation = evaluateSheet(sheet, sheetHeadings(sheet, request), input);
+    return printResult(calculation, sheetInputsJson(sheet, request, grid.rows), evaluation, request,
+                       streams);
+}
+
+int runBoxes(const CatalogueEntry& calculation, const QuestionInputs& inputs,
+             const Request& request, Streams& streams) {
+    if (!request.batch)
+        return printResult(calculation, request.values, evaluateBoxes(inputs, request.values),
+                           request, streams);
+    InputSource source(request, streams.in);
+    if (source.problem())
+        return report(streams.err, *source.problem());
+    if (!request.file && streams.inputIsTerminal)
+        streams.err << kPrefix << "type one calculation's values per line, then Ctrl-D\n";
+    return runBatch(calculation, inputs, source.stream(), source.name(), streams.out, streams.err,
+                    {.json = request.json, .skipFirstLine = request.header});
+}
+
+int runRequest(const std::vector<std::string>& arguments, Streams& streams) {
+    const Parsed parsed = parseCommandLine(arguments, streams.out, streams.err);
+    if (!parsed.request)
+        return parsed.status;
+    const Request& request = *parsed.request;
+    if (request.list) {
+        printCatalogue(streams.out, request.json);
+        return kExitAnswered;
+    }
+    const CatalogueEntry& calculation = *request.calculation;
+    if (const auto* asked = std::get_if<QuestionInputs>(&calculation.inputs))
+        return runBoxes(calculation, *asked, request, streams);
+    return runSheet(calculation, std::get<SheetInputs>(calculation.inputs), request, streams);
+}
+
+} // namespace
+
+int runQuillonCalc(const std::vector<std::string>& arguments, Streams streams) {
+    const int status = runRequest(arguments, streams);
+    // An answer that did not reach its reader (a full disk, a closed pipe) is no answer.
+    streams.out.flush();
+    if (!streams.out) {
+        streams.err << kPrefix << "cannot write the output\n";
+        return kExitOutputError;
+    }
+    return status;
+}
+
+} // namespace quillon::terminal

@@ -1,0 +1,34 @@
+// How one calculation's result is printed: the answer as the window shows it, the one line of a
+// batch row, or a JSON object.
+#pragma once
+
+#include "calculations/catalogue.h"
+#include "terminal/evaluation.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon::terminal {
+
+// The answer's lines: its text, or the analysis of variance table aligned (tab-separated with
+// tsv).
+std::vector<std::string> answerOutput(const Answer& answer, bool tsv);
+
+// A batch row's line: the clipboard summary, or the answer on one line where the window sets
+// none, or "refused: ..." or "error: ...".
+std::string batchLine(const Evaluation& evaluation);
+
+// {"name", "window", "inputs", then "answer" and "clipboard" (null where the window sets none),
+// or "refusal" {"box", "question", "message"} / {"row", "column", "heading"}, or "error"}.
+// A batch row's object starts with its line number.
+nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
+                                      nlohmann::ordered_json inputs, const Evaluation& evaluation,
+                                      std::optional<long> line = std::nullopt);
+
+// One line of JSON; text that is not valid UTF-8 is written with replacement characters.
+std::string jsonLine(const nlohmann::ordered_json& object);
+
+} // namespace quillon::terminal
