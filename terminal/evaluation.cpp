@@ -2,6 +2,8 @@
 
 #include "terminal/box_text.h"
 
+#include "calculations/common/arithmetic_error_text.h"
+
 #include <array>
 
 namespace quillon::terminal {
@@ -35,13 +37,6 @@ template <typename Calculate> Evaluation run(Calculate calculate) {
 }
 
 } // namespace
-
-std::string arithmeticErrorText(ArithmeticFault fault) {
-    std::string name = faultName(fault);
-    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name + ": the values entered cannot be calculated.";
-}
 
 std::string boxQuestion(const QuestionInputs& inputs, int box) {
     if (inputs.layout == CalculatorLayout::FourfoldTable) {

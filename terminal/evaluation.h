@@ -23,9 +23,6 @@ struct Evaluation {
                         // Failed: the arithmetic error's message
 };
 
-// "Division by zero: the values entered cannot be calculated.", as the windows say it.
-std::string arithmeticErrorText(ArithmeticFault fault);
-
 // The question of box 1..inputCount; the boxes of a 2 x 2 table are named by their place in it.
 std::string boxQuestion(const QuestionInputs& inputs, int box);
 

@@ -4,7 +4,8 @@
 // all of them and by the gallery that saves their pictures.
 #pragma once
 
-#include "ui/common/arithmetic_error_text.h"
+#include "calculations/common/arithmetic_error_text.h"
+#include "ui/common/text_conversion.h"
 #include "ui/data_sheet/data_sheet_window.h"
 #include "ui/help/help_viewer.h"
 #include "ui/main_window/main_window.h"
@@ -125,7 +126,8 @@ inline void visitOtherWindows(MainWindow& main,
     }
     // The message box of an arithmetic error, built as the program builds it.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
-                    arithmeticErrorText(ArithmeticFault::InvalidOperation), QMessageBox::Ok, &main);
+                    toQString(arithmeticErrorText(ArithmeticFault::InvalidOperation)),
+                    QMessageBox::Ok, &main);
     box.show();
     static_cast<void>(QTest::qWaitForWindowExposed(&box));
     visit(QStringLiteral("Error"), &box);

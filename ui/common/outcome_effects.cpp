@@ -1,7 +1,7 @@
 #include "ui/common/outcome_effects.h"
 
+#include "calculations/common/arithmetic_error_text.h"
 #include "ui/common/alerts.h"
-#include "ui/common/arithmetic_error_text.h"
 #include "ui/common/text_conversion.h"
 
 #include <QClipboard>
@@ -54,7 +54,7 @@ std::optional<Outcome> calculateOrReport(QWidget* parent,
         return calculation();
     } catch (const ArithmeticError& error) {
         busy.restore();
-        alerts().showError(parent, arithmeticErrorText(error.fault()));
+        alerts().showError(parent, toQString(arithmeticErrorText(error.fault())));
         return std::nullopt;
     }
 }

@@ -3,11 +3,11 @@
 
 #include "core/arithmetic.h"
 
-#include <QString>
+#include <string>
 
 namespace quillon {
 
 // For example "Division by zero: the values entered cannot be calculated."
-QString arithmeticErrorText(ArithmeticFault fault);
+std::string arithmeticErrorText(ArithmeticFault fault);
 
 } // namespace quillon
