@@ -2,6 +2,7 @@
 
 #include "ui/calculator/send_key_string.h"
 #include "ui/common/alerts.h"
+#include "ui/common/menu_chord.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -82,6 +83,9 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* press = static_cast<QKeyEvent*>(event);
+    if (isUnclaimedMenuChord(*press)) {
+        return true;
+    }
     const auto typed = typedCharacter(press->key(), press->modifiers(), press->text());
     if (!typed) {
         return false;

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "ui/calculator/send_key_string.h"
 #include "ui/common/alerts.h"
+#include "ui/common/menu_chord.h"
 #include "ui/common/outcome_effects.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
@@ -385,6 +386,9 @@ void DataSheetEditor::act(PendingKey key) {
 }
 
 bool DataSheetEditor::floaterKeyPress(QKeyEvent* event) {
+    if (isUnclaimedMenuChord(*event)) {
+        return true;
+    }
     if (event->matches(QKeySequence::Paste)) {
         return pasteBlock();
     }

@@ -105,6 +105,19 @@ private slots:
         QCOMPARE(recorded.beeps, 4);
     }
 
+    void alt_chords_are_not_typing() {
+        RecordingAlerts recorded;
+        AlertsOverride alerts(recorded);
+        QLineEdit box;
+        NumericKeyFilter filter;
+        box.installEventFilter(&filter);
+        QTest::keyClick(&box, Qt::Key_1);
+        QTest::keyClick(&box, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(&box, Qt::Key_5, Qt::AltModifier);
+        QCOMPARE(box.text(), QString("1"));
+        QCOMPARE(recorded.beeps, 0);
+    }
+
     void clipboard_chords_are_refused_but_pasting_text_is_not_filtered() {
         RecordingAlerts recorded;
         AlertsOverride alerts(recorded);

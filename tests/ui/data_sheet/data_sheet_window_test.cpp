@@ -155,6 +155,13 @@ private slots:
         }
     }
 
+    void alt_chords_do_not_type_into_a_cell() {
+        open("Means1");
+        QTest::keyClicks(floater(), "10");
+        QTest::keyClick(floater(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(floater()->text(), QString("10"));
+    }
+
     void typing_then_clicking_another_cell_keeps_the_text() {
         open("Means1");
         QTest::keyClicks(floater(), "12.5");
