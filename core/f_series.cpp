@@ -40,14 +40,14 @@ float fSeries(float f, double df1, double df2, double pi) {
     return fSeriesOfX(fSeriesX(f, df1, df2), df1, df2, pi);
 }
 
-float fSeriesOfX(float x, double df1, double df2, double pi) {
-    const float a = single(df1 / 2.0);
-    float b = single(df2 / 2.0);
-    float c = single(double{a} + double{b} - 1.0);
-    float y = single(1.0 - double{x});
-    if (y < 1E-36f)
-        y = 1E-36f;
+namespace {
 
+// The quantities of the series as it walks, each stored as a single.
+struct SeriesSums {
+    float b;
+    float c;
+    float y;
+    float h;
     float t = 0.0f;
     float u = 1.0f;
     float s1 = 0.0f;
@@ -55,63 +55,87 @@ float fSeriesOfX(float x, double df1, double df2, double pi) {
     float p = 1.0f;
     float w = 1.0f;
     float z = 0.0f;
-    float h = b;
+};
 
-    // One step down the half-degrees of freedom of the current pass. Each assignment is stored as
-    // a single; b never reaches 0 here, so the divisions cannot fault. An overflow or invalid
-    // operation leaves s1 or s2 infinite or NaN, and stays so in every later step: it is raised
-    // at once, as a checked store would.
-    const auto descend = [&] {
-        s1 = static_cast<float>(double{s1} * double{t} + double{u});
-        b = static_cast<float>(double{b} - 1.0);
-        c = static_cast<float>(double{c} - 1.0);
-        t = static_cast<float>(double{y} * double{c} / double{b});
-        s2 = static_cast<float>((double{y} / double{b} + double{t}) * double{s2});
-        if (!std::isfinite(s1) || !std::isfinite(s2))
-            throw ArithmeticError(ArithmeticFault::Overflow);
-    };
+// One step down the half-degrees of freedom of the current pass. Each assignment is stored as a
+// single; b never reaches 0 here, so the divisions cannot fault. An overflow or invalid operation
+// leaves s1 or s2 infinite or NaN, and stays so in every later step: it is raised at once, as a
+// checked store would.
+void descend(SeriesSums& s) {
+    s.s1 = static_cast<float>(double{s.s1} * double{s.t} + double{s.u});
+    s.b = static_cast<float>(double{s.b} - 1.0);
+    s.c = static_cast<float>(double{s.c} - 1.0);
+    s.t = static_cast<float>(double{s.y} * double{s.c} / double{s.b});
+    s.s2 = static_cast<float>((double{s.y} / double{s.b} + double{s.t}) * double{s.s2});
+    if (!std::isfinite(s.s1) || !std::isfinite(s.s2))
+        throw ArithmeticError(ArithmeticFault::Overflow);
+}
+
+// A pass over an odd degree of freedom (h a half): h - 1/2 steps, then the factors 2/pi and
+// sqrt(y) for the next pass and the arctangent argument Z.
+void oddPass(SeriesSums& s, std::int16_t last, double pi) {
+    for (int step = 1; step <= last; ++step)
+        descend(s);
+    s.s1 = single(double{s.w} * double{s.s1});
+    s.s2 = single(double{s.w} * double{s.s2});
+    s.p = single(squareRoot(s.y) * double{s.p});
+    s.z = single(divide(double{s.p} - squareRoot(s.y), s.y));
+    s.c = -0.5f;
+    s.w = single(divide(2.0, pi));
+}
+
+// A pass over an even degree of freedom (h whole): h - 1 steps, then one more term of s1, and U
+// cleared.
+void evenPass(SeriesSums& s, std::int16_t last, float x) {
+    for (int step = 2; step <= last; ++step)
+        descend(s);
+    s.s1 = single(double{s.s1} * double{s.t} + double{s.u});
+    s.u = 0.0f;
+    s.z = -1.0f;
+    s.c = -1.0f;
+    s.s2 = single(double{x} * double{s.s2});
+}
+
+// The numerator's pass starts from the denominator's sums.
+void turnToNumerator(SeriesSums& s, float a, float x) {
+    s.b = a;
+    s.c = single(double{a} + double{s.c});
+    s.s2 = s.s1;
+    s.s1 = 0.0f;
+    s.h = a;
+    s.y = x;
+}
+
+} // namespace
+
+float fSeriesOfX(float x, double df1, double df2, double pi) {
+    const float a = single(df1 / 2.0);
+    SeriesSums s{.b = single(df2 / 2.0), .c = 0.0f, .y = 0.0f, .h = 0.0f};
+    s.c = single(double{a} + double{s.b} - 1.0);
+    s.y = single(1.0 - double{x});
+    if (s.y < 1E-36f)
+        s.y = 1E-36f;
+    s.h = s.b;
 
     for (int pass = 1; pass <= 2; ++pass) {
-        // The pass counts its steps with a 16-bit counter that runs up to Int(h): more than 32767
-        // half-degrees of freedom (a df above 65535) overflow it before the first step.
-        const std::int16_t last = toInt16(wholePart(h));
-        if (wholePart(h) != h) {
-            // h is a half: an odd degree of freedom.
-            for (int step = 1; step <= last; ++step)
-                descend();
-            s1 = single(double{w} * double{s1});
-            s2 = single(double{w} * double{s2});
-            p = single(squareRoot(y) * double{p});
-            z = single(divide(double{p} - squareRoot(y), y));
-            c = -0.5f;
-            w = single(divide(2.0, pi));
-        } else {
-            // h is whole: an even degree of freedom, h - 1 steps.
-            for (int step = 2; step <= last; ++step)
-                descend();
-            s1 = single(double{s1} * double{t} + double{u});
-            u = 0.0f;
-            z = -1.0f;
-            c = -1.0f;
-            s2 = single(double{x} * double{s2});
-        }
-        if (pass == 1) {
-            // The numerator's pass starts from the denominator's sums.
-            b = a;
-            c = single(double{a} + double{c});
-            s2 = s1;
-            s1 = 0.0f;
-            h = a;
-            y = x;
-        }
-        if (y < 1E-36f)
-            y = 1E-36f;
+        // The pass counts its steps with a 16-bit counter that runs up to the whole part of h:
+        // more than 32767 half-degrees of freedom (a df above 65535) overflow it before the
+        // first step.
+        const std::int16_t last = toInt16(wholePart(s.h));
+        if (wholePart(s.h) != s.h)
+            oddPass(s, last, pi);
+        else
+            evenPass(s, last, x);
+        if (pass == 1)
+            turnToNumerator(s, a, x);
+        if (s.y < 1E-36f)
+            s.y = 1E-36f;
     }
 
     const bool oddDenominator = std::fmod(roundHalfEven(df2), 2.0) != 0.0;
     if (oddDenominator)
-        u = single(4.0 / pi * std::atan(double{z}));
-    float probability = single(1.0 - ((double{s2} - double{s1}) * double{p} - double{u}));
+        s.u = single(4.0 / pi * std::atan(double{s.z}));
+    float probability = single(1.0 - ((double{s.s2} - double{s.s1}) * double{s.p} - double{s.u}));
     if (probability < 0.0f)
         probability = 0.0f;
     if (probability > 1.0f)

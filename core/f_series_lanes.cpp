@@ -81,6 +81,173 @@ void descendFour(int count, float& b, float& c, float u, bool stepS1, bool stepS
 }
 #endif
 
+// The walk of the series for kLanes stored x: the quantities the degrees of freedom fix for all,
+// and each x's own.
+class LaneSeries {
+public:
+    LaneSeries(const std::array<float, kSeriesLanes>& x, float a, float b, float c, float twoOverPi)
+        : x_(x), a_(a), b_(b), c_(c), h_(b), twoOverPi_(twoOverPi) {
+        for (int lane = 0; lane < kLanes; ++lane) {
+            y_[lane] = store(1.0 - double{xOf(lane)}, failed_[lane]);
+            if (y_[lane] < 1E-36f)
+                y_[lane] = 1E-36f;
+            p_[lane] = 1.0f;
+        }
+    }
+
+    // Both passes, the denominator's and then the numerator's; false once every x has failed.
+    bool walk() {
+        for (int pass = 1; pass <= 2; ++pass) {
+            if (wholePart(h_) > 32767.0)
+                return false;
+            const int last = static_cast<int>(wholePart(h_));
+            if (wholePart(h_) != h_) {
+                if (descendFrom(1, last))
+                    return false;
+                endOddPass();
+            } else {
+                if (descendFrom(2, last))
+                    return false;
+                endEvenPass();
+            }
+            if (pass == 1)
+                turnToNumerator();
+            for (int lane = 0; lane < kLanes; ++lane)
+                if (y_[lane] < 1E-36f)
+                    y_[lane] = 1E-36f;
+        }
+        return true;
+    }
+
+    std::array<FSeriesOutcome, kSeriesLanes> outcomes(double df2, double pi) const {
+        const bool oddDenominator = std::fmod(roundHalfEven(df2), 2.0) != 0.0;
+        std::array<FSeriesOutcome, kSeriesLanes> result;
+        for (int lane = 0; lane < kLanes; ++lane) {
+            bool laneFailed = failed_[lane];
+            float laneU = u_;
+            if (oddDenominator)
+                laneU = store(4.0 / pi * std::atan(double{z_[lane]}), laneFailed);
+            float probability = store(
+                1.0 - ((double{s2_[lane]} - double{s1_[lane]}) * double{p_[lane]} - double{laneU}),
+                laneFailed);
+            if (probability < 0.0f)
+                probability = 0.0f;
+            if (probability > 1.0f)
+                probability = 1.0f;
+            result[static_cast<std::size_t>(lane)] =
+                laneFailed ? FSeriesOutcome{true, 0.0f} : FSeriesOutcome{false, probability};
+        }
+        return result;
+    }
+
+private:
+    float xOf(int lane) const { return x_[static_cast<std::size_t>(lane)]; }
+
+    // An overflow leaves s1 or s2 infinite or NaN through every later step.
+    bool checkSums() {
+        bool everyLaneFailed = true;
+        for (int lane = 0; lane < kLanes; ++lane) {
+            if (!std::isfinite(s1_[lane]) || !std::isfinite(s2_[lane]))
+                failed_[lane] = true;
+            everyLaneFailed = everyLaneFailed && failed_[lane];
+        }
+        return everyLaneFailed;
+    }
+
+#if !defined(__SSE2__)
+    void descend() {
+        b_ = static_cast<float>(double{b_} - 1.0);
+        c_ = static_cast<float>(double{c_} - 1.0);
+        for (int lane = 0; lane < kLanes; ++lane) {
+            if (stepS1_)
+                s1_[lane] = static_cast<float>(double{s1_[lane]} * double{t_[lane]} + double{u_});
+            t_[lane] = static_cast<float>(double{y_[lane]} * double{c_} / double{b_});
+            if (stepS2_)
+                s2_[lane] = static_cast<float>((double{y_[lane]} / double{b_} + double{t_[lane]}) *
+                                               double{s2_[lane]});
+        }
+    }
+#endif
+
+    // Steps first to last, looking every so often whether every x has failed already; true when
+    // it has. A pass steps s1 only where it is not 0 for every x or u is not 0, s2 only where it
+    // is not 0 for every x.
+    bool descendFrom(int first, int last) {
+        stepS1_ = u_ != 0.0f || std::any_of(s1_, s1_ + kLanes, [](float s) { return s != 0.0f; });
+        stepS2_ = std::any_of(s2_, s2_ + kLanes, [](float s) { return s != 0.0f; });
+        constexpr int kStepsBetweenLooks = 256;
+        for (int block = first; block <= last; block += kStepsBetweenLooks) {
+            const int blockLast = std::min(last, block + kStepsBetweenLooks - 1);
+#if defined(__SSE2__)
+            static_assert(kSeriesLanes == 4);
+            descendFour(blockLast - block + 1, b_, c_, u_, stepS1_, stepS2_, y_, t_, s1_, s2_);
+#else
+            for (int step = block; step <= blockLast; ++step)
+                descend();
+#endif
+            if (checkSums())
+                return true;
+        }
+        return checkSums();
+    }
+
+    // An odd degree of freedom leaves the factors 2/pi and sqrt(y) and the arctangent argument Z.
+    void endOddPass() {
+        for (int lane = 0; lane < kLanes; ++lane) {
+            bool& laneFailed = failed_[lane];
+            s1_[lane] = store(double{w_} * double{s1_[lane]}, laneFailed);
+            s2_[lane] = store(double{w_} * double{s2_[lane]}, laneFailed);
+            const double rootY = std::sqrt(double{y_[lane]});
+            p_[lane] = store(rootY * double{p_[lane]}, laneFailed);
+            z_[lane] = store((double{p_[lane]} - rootY) / double{y_[lane]}, laneFailed);
+        }
+        c_ = -0.5f;
+        w_ = twoOverPi_;
+    }
+
+    // An even degree of freedom adds one more term of s1 and clears U.
+    void endEvenPass() {
+        for (int lane = 0; lane < kLanes; ++lane) {
+            bool& laneFailed = failed_[lane];
+            s1_[lane] = store(double{s1_[lane]} * double{t_[lane]} + double{u_}, laneFailed);
+            z_[lane] = -1.0f;
+            s2_[lane] = store(double{xOf(lane)} * double{s2_[lane]}, laneFailed);
+        }
+        u_ = 0.0f;
+        c_ = -1.0f;
+    }
+
+    // The numerator's pass starts from the denominator's sums.
+    void turnToNumerator() {
+        b_ = a_;
+        c_ = static_cast<float>(double{a_} + double{c_});
+        for (int lane = 0; lane < kLanes; ++lane) {
+            s2_[lane] = s1_[lane];
+            s1_[lane] = 0.0f;
+            y_[lane] = xOf(lane);
+        }
+        h_ = a_;
+    }
+
+    const std::array<float, kSeriesLanes>& x_;
+    const float a_;
+    float b_;
+    float c_;
+    float h_;
+    float u_ = 1.0f;
+    float w_ = 1.0f;
+    const float twoOverPi_;
+    bool stepS1_ = true;
+    bool stepS2_ = true;
+    bool failed_[kLanes] = {};
+    float y_[kLanes] = {};
+    float t_[kLanes] = {};
+    float s1_[kLanes] = {};
+    float s2_[kLanes] = {};
+    float p_[kLanes] = {};
+    float z_[kLanes] = {};
+};
+
 } // namespace
 
 std::array<FSeriesOutcome, kSeriesLanes> runFSeriesLanes(const std::array<float, kSeriesLanes>& x,
@@ -96,151 +263,22 @@ std::array<FSeriesOutcome, kSeriesLanes> runFSeriesLanes(const std::array<float,
         return outcomes;
     }
 
-    bool failed[kLanes] = {};
     float a = 0.0f;
     float b = 0.0f;
     float c = 0.0f;
-    float w = 1.0f;
+    float twoOverPi = 0.0f;
     try {
         a = single(df1 / 2.0);
         b = single(df2 / 2.0);
         c = single(double{a} + double{b} - 1.0);
-        w = single(divide(2.0, pi));
+        twoOverPi = single(divide(2.0, pi));
     } catch (const ArithmeticError&) {
         return allFailed;
     }
-    const float twoOverPi = w;
-    w = 1.0f;
-    float y[kLanes];
-    float t[kLanes];
-    float s1[kLanes];
-    float s2[kLanes];
-    float p[kLanes];
-    float z[kLanes];
-    for (int lane = 0; lane < kLanes; ++lane) {
-        y[lane] = store(1.0 - double{x[static_cast<std::size_t>(lane)]}, failed[lane]);
-        if (y[lane] < 1E-36f)
-            y[lane] = 1E-36f;
-        t[lane] = 0.0f;
-        s1[lane] = 0.0f;
-        s2[lane] = 0.0f;
-        p[lane] = 1.0f;
-        z[lane] = 0.0f;
-    }
-    float u = 1.0f;
-    float h = b;
-
-    // Which sums a pass must step: s1 stays 0 where it is 0 for every x and u is 0, s2 where it is
-    // 0 for every x.
-    bool stepS1 = true;
-    bool stepS2 = true;
-#if !defined(__SSE2__)
-    const auto descend = [&] {
-        b = static_cast<float>(double{b} - 1.0);
-        c = static_cast<float>(double{c} - 1.0);
-        for (int lane = 0; lane < kLanes; ++lane) {
-            if (stepS1)
-                s1[lane] = static_cast<float>(double{s1[lane]} * double{t[lane]} + double{u});
-            t[lane] = static_cast<float>(double{y[lane]} * double{c} / double{b});
-            if (stepS2)
-                s2[lane] = static_cast<float>((double{y[lane]} / double{b} + double{t[lane]}) *
-                                              double{s2[lane]});
-        }
-    };
-#endif
-    // An overflow leaves s1 or s2 infinite or NaN through every later step.
-    const auto checkSums = [&] {
-        bool everyLaneFailed = true;
-        for (int lane = 0; lane < kLanes; ++lane) {
-            if (!std::isfinite(s1[lane]) || !std::isfinite(s2[lane]))
-                failed[lane] = true;
-            everyLaneFailed = everyLaneFailed && failed[lane];
-        }
-        return everyLaneFailed;
-    };
-    // Steps first to last, looking every so often whether both x have failed already.
-    const auto descendFrom = [&](int first, int last) {
-        stepS1 = u != 0.0f || std::any_of(s1, s1 + kLanes, [](float s) { return s != 0.0f; });
-        stepS2 = std::any_of(s2, s2 + kLanes, [](float s) { return s != 0.0f; });
-        constexpr int kStepsBetweenLooks = 256;
-        for (int block = first; block <= last; block += kStepsBetweenLooks) {
-            const int blockLast = std::min(last, block + kStepsBetweenLooks - 1);
-#if defined(__SSE2__)
-            static_assert(kSeriesLanes == 4);
-            descendFour(blockLast - block + 1, b, c, u, stepS1, stepS2, y, t, s1, s2);
-#else
-            for (int step = block; step <= blockLast; ++step)
-                descend();
-#endif
-            if (checkSums())
-                return true;
-        }
-        return checkSums();
-    };
-
-    for (int pass = 1; pass <= 2; ++pass) {
-        if (wholePart(h) > 32767.0)
-            return allFailed;
-        const int last = static_cast<int>(wholePart(h));
-        if (wholePart(h) != h) {
-            if (descendFrom(1, last))
-                return allFailed;
-            for (int lane = 0; lane < kLanes; ++lane) {
-                bool& laneFailed = failed[lane];
-                s1[lane] = store(double{w} * double{s1[lane]}, laneFailed);
-                s2[lane] = store(double{w} * double{s2[lane]}, laneFailed);
-                const double rootY = std::sqrt(double{y[lane]});
-                p[lane] = store(rootY * double{p[lane]}, laneFailed);
-                z[lane] = store((double{p[lane]} - rootY) / double{y[lane]}, laneFailed);
-            }
-            c = -0.5f;
-            w = twoOverPi;
-        } else {
-            if (descendFrom(2, last))
-                return allFailed;
-            for (int lane = 0; lane < kLanes; ++lane) {
-                bool& laneFailed = failed[lane];
-                s1[lane] = store(double{s1[lane]} * double{t[lane]} + double{u}, laneFailed);
-                z[lane] = -1.0f;
-                s2[lane] =
-                    store(double{x[static_cast<std::size_t>(lane)]} * double{s2[lane]}, laneFailed);
-            }
-            u = 0.0f;
-            c = -1.0f;
-        }
-        if (pass == 1) {
-            b = a;
-            c = static_cast<float>(double{a} + double{c});
-            for (int lane = 0; lane < kLanes; ++lane) {
-                s2[lane] = s1[lane];
-                s1[lane] = 0.0f;
-                y[lane] = x[static_cast<std::size_t>(lane)];
-            }
-            h = a;
-        }
-        for (int lane = 0; lane < kLanes; ++lane)
-            if (y[lane] < 1E-36f)
-                y[lane] = 1E-36f;
-    }
-
-    const bool oddDenominator = std::fmod(roundHalfEven(df2), 2.0) != 0.0;
-    std::array<FSeriesOutcome, kSeriesLanes> outcomes;
-    for (int lane = 0; lane < kLanes; ++lane) {
-        bool laneFailed = failed[lane];
-        float laneU = u;
-        if (oddDenominator)
-            laneU = store(4.0 / pi * std::atan(double{z[lane]}), laneFailed);
-        float probability =
-            store(1.0 - ((double{s2[lane]} - double{s1[lane]}) * double{p[lane]} - double{laneU}),
-                  laneFailed);
-        if (probability < 0.0f)
-            probability = 0.0f;
-        if (probability > 1.0f)
-            probability = 1.0f;
-        outcomes[static_cast<std::size_t>(lane)] =
-            laneFailed ? FSeriesOutcome{true, 0.0f} : FSeriesOutcome{false, probability};
-    }
-    return outcomes;
+    LaneSeries series(x, a, b, c, twoOverPi);
+    if (!series.walk())
+        return allFailed;
+    return series.outcomes(df2, pi);
 }
 
 } // namespace quillon
