@@ -157,6 +157,38 @@ int usageError(std::ostream& err, const std::string& message, const std::string&
     return kExitUsage;
 }
 
+// The exit status of a command line CLI11 could not read: its own help and version answer, an
+// unknown first word is not a calculation, anything else is a usage error with a hint.
+int parseErrorStatus(CLI::App& app, const CLI::ParseError& error,
+                     const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+        return app.exit(error, out, err);
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (chosen.empty()) {
+        const auto word = firstWord(arguments);
+        if (word && dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr)
+            return usageError(err, "no calculation is named \"" + *word + "\"",
+                              "'quillon-calc list' names them all.");
+    }
+    const std::string name = chosen.empty() ? "" : chosen.front()->get_name() + " ";
+    return usageError(err, error.what(), "Try 'quillon-calc " + name + "--help'.");
+}
+
+// What is wrong with the values or options given to a calculator with boxes, if anything.
+std::optional<std::string> boxesProblem(const Request& request) {
+    const auto* asked = std::get_if<QuestionInputs>(&request.calculation->inputs);
+    if (asked == nullptr)
+        return std::nullopt;
+    if (request.batch && !request.values.empty())
+        return "--batch reads its values from the input lines, not the command line";
+    if (!request.batch && (request.file || request.header))
+        return "--file and --header go with --batch";
+    if (request.batch)
+        return std::nullopt;
+    return valueCountProblem(*asked, request.values.size());
+}
+
 } // namespace
 
 Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
@@ -184,18 +216,7 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
     try {
         app.parse(reversed);
     } catch (const CLI::ParseError& error) {
-        if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
-            return Parsed{.status = app.exit(error, out, err)};
-        const std::vector<CLI::App*> chosen = app.get_subcommands();
-        if (chosen.empty()) {
-            const auto word = firstWord(arguments);
-            if (word && dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr)
-                return Parsed{.status = usageError(err, "no calculation is named \"" + *word + "\"",
-                                                   "'quillon-calc list' names them all.")};
-        }
-        const std::string name = chosen.empty() ? "" : chosen.front()->get_name() + " ";
-        return Parsed{.status =
-                          usageError(err, error.what(), "Try 'quillon-calc " + name + "--help'.")};
+        return Parsed{.status = parseErrorStatus(app, error, arguments, out, err)};
     }
 
     restoreStandIns(request.values, originals);
@@ -208,20 +229,10 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
         return Parsed{.request = request};
     }
     request.calculation = entries.at(chosen.front());
-    const std::string hint =
-        "Try 'quillon-calc " + std::string(request.calculation->name) + " --help'.";
-    if (const auto* asked = std::get_if<QuestionInputs>(&request.calculation->inputs)) {
-        if (request.batch && !request.values.empty())
-            return Parsed{.status =
-                              usageError(err,
-                                         "--batch reads its values from the input lines, not the "
-                                         "command line",
-                                         hint)};
-        if (!request.batch && (request.file || request.header))
-            return Parsed{.status = usageError(err, "--file and --header go with --batch", hint)};
-        if (const auto problem = valueCountProblem(*asked, request.values.size());
-            problem && !request.batch)
-            return Parsed{.status = usageError(err, *problem, hint)};
+    if (const auto problem = boxesProblem(request)) {
+        const std::string hint =
+            "Try 'quillon-calc " + std::string(request.calculation->name) + " --help'.";
+        return Parsed{.status = usageError(err, *problem, hint)};
     }
     request.population = std::string(trimBlanks(request.population));
     return Parsed{.request = request};
