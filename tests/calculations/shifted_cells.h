@@ -5,7 +5,6 @@
 #include "tests/calculations/data_sheet_cases.h"
 
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 
 namespace quillon {
@@ -33,7 +32,7 @@ inline std::string shiftedText(const std::string& text, long long shift) {
 }
 
 // Columns are numbered from 1.
-inline CellRows shiftedColumns(CellRows rows, long long shift, std::initializer_list<int> columns) {
+inline CellRows shiftedColumns(CellRows rows, long long shift, const std::vector<int>& columns) {
     for (std::vector<std::string>& row : rows)
         for (const int column : columns)
             if (static_cast<std::size_t>(column) <= row.size())

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -175,7 +174,7 @@ std::string withoutIntercept(const Outcome& outcome) {
 TEST(Correlate, StatisticsDoNotDependOnTheLevelOfTheData) {
     const std::pair<const char*, CellRows> sets[] = {
         {"r = .8", kPoint8}, {"falling", kFalling}, {"twenty pairs", twentyPairs()}};
-    const std::pair<const char*, std::initializer_list<int>> columns[] = {
+    const std::pair<const char*, std::vector<int>> columns[] = {
         {"x", {1}}, {"y", {2}}, {"x and y", {1, 2}}};
     for (const auto& [name, rows] : sets) {
         const Outcome pearsonAnswer = correlate(pearson(rows));

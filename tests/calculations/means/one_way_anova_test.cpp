@@ -3,11 +3,13 @@
 #include "calculations/means/one_way_anova.h"
 
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/shifted_cells.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -107,6 +109,63 @@ TEST(OneWayAnova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->table[3][2], ".0");
     EXPECT_EQ(result->table[3][5], "1.0000");
+}
+
+Table tableOf(const Outcome& outcome) {
+    return std::get<Answer>(outcome).table;
+}
+
+// The whole table stays as it is when a constant is added to every mean. (The clipboard's F has
+// seven digits, more than raw sums keep for the unshifted two groups: 3.339138 where sums in double
+// give 3.339131.)
+TEST(OneWayAnova, AnswersDoNotDependOnTheLevelOfTheMeans) {
+    const std::pair<const char*, CellRows> sets[] = {
+        {"F = 10", kThreeGroups},
+        {"two groups", kTwoGroups},
+        {"fractional sizes", {{"1", "1", "2.5"}, {"2", "1", "2.5"}, {"3", "1", "2.5"}}},
+        {"four groups",
+         {{"3.25", "1.2", "8"}, {"3.75", "0.9", "12"}, {"2.5", "1.5", "9"}, {"4.5", "1.1", "11"}}},
+    };
+    for (const auto& [name, rows] : sets) {
+        const Outcome unshifted = oneWayAnova(sheetOf(rows));
+        for (const long long shift : kShifts) {
+            SCOPED_TRACE(std::string(name) + " + " + std::to_string(shift));
+            EXPECT_EQ(tableOf(oneWayAnova(sheetOf(shiftedColumns(rows, shift, {1})))),
+                      tableOf(unshifted));
+        }
+    }
+}
+
+// Equal means at any level put nothing between the groups; a wide gap between groups with small
+// SDs keeps the spread within them.
+TEST(OneWayAnova, LargeMeansKeepTheSpreadWithinTheGroups) {
+    expectSheetOutcomes(
+        oneWayAnova,
+        {
+            {"equal means of 1000.3",
+             sheetOf({{"1000.3", "1", "50"}, {"1000.3", "1", "50"}, {"1000.3", "1", "50"}}),
+             analysed(anovaTable({"Between", " 2", ".0", ".0", ".000", "1.0000"},
+                                 {"Within", " 147", "147.0", "1.0", "", ""},
+                                 {"Total", " 149", "147.0", "", "", ""},
+                                 {{" 1", " 2", "0.000", " 98", "1.0000", ""},
+                                  {" 1", " 3", "0.000", " 98", "1.0000", ""},
+                                  {" 2", " 3", "0.000", " 98", "1.0000", ""}}),
+                      "F(2,147)=0, p=1.0000", {3, 3})},
+            {"equal means of a million", sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}),
+             analysed(anovaTable({"Between", " 1", ".0", ".0", ".000", "1.0000"},
+                                 {"Within", " 18", "18.0", "1.0", "", ""},
+                                 {"Total", " 19", "18.0", "", "", ""},
+                                 {{" 1", " 2", "0.000", " 18", "1.0000", ""}}),
+                      "F(1,18)=0, p=1.0000", {2, 3})},
+            {"a gap of 1000 against SDs of .01",
+             sheetOf({{"0", ".01", "10"}, {"1000", ".01", "10"}}),
+             analysed(
+                 anovaTable({"Between", " 1", "5000000.0", "5000000.0", "50000000000.000", ".0000"},
+                            {"Within", " 18", ".0", ".0", "", ""},
+                            {"Total", " 19", "5000000.0", "", "", ""},
+                            {{" 1", " 2", "-223606.800", " 18", ".0000", ""}}),
+                 "F(1,18)=5E+10, p=.0000", {2, 3})},
+        });
 }
 
 TEST(OneWayAnova, FaultsThatTheChecksLetThrough) {
