@@ -37,8 +37,9 @@ struct MeanAndSquares {
     float ss = 0.0f; // sum of squares about the mean
 };
 
-// In single precision from the running sum, unless its digits cancel against the spread: then
-// in double, each result stored as single.
+// In single precision from the running sum, unless the level of the values is so large against
+// their spread that a single-precision mean loses the spread's digits: then in double, each result
+// stored as single.
 MeanAndSquares meanAndSquares(const std::vector<float>& values, float count) {
     const std::span<const float> sample = sheetValues(values, count);
     if (rawSumsCancel(sample))

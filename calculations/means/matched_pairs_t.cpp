@@ -46,8 +46,9 @@ PairSummary centredSummary(std::span<const float> x, std::span<const float> y,
     return {meanX, meanY, meanD, unbiasedSd(ssX, count), unbiasedSd(ssY, count), sdD};
 }
 
-// In single precision from the running sums, unless the digits of a variable's sum of squares
-// cancel against its spread: then every sum in double.
+// In single precision from the running sums, unless the level of a variable (x, y or their
+// difference) is so large against its spread that single-precision means lose the spread's
+// digits: then every sum in double.
 PairSummary summarisePairs(const PairedColumns& pairs) {
     const std::vector<float>& x = pairs.first;
     const std::vector<float>& y = pairs.second;

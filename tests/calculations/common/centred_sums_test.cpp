@@ -1,8 +1,6 @@
 // The condition of a sum of squares, and sums about the means that do not depend on the level.
 #include "calculations/common/centred_sums.h"
 
-#include "core/arithmetic.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,18 +46,6 @@ TEST(CentredProducts, DoNotDependOnTheLevel) {
         EXPECT_EQ(centredProducts(xs, ys), 8.0);
         EXPECT_EQ(storedMean(xs), 3.0f + shift);
     }
-}
-
-TEST(StoredMean, ASumBeyondTheSingleRangeOverflows) {
-    EXPECT_THROW(storedMean(std::vector<float>{3e38f, 3e38f}), ArithmeticError);
-}
-
-TEST(SheetValues, AreElementsOneToCount) {
-    const std::vector<float> column = {9, 1, 2, 3, 7};
-    const std::span<const float> values = sheetValues(column, 3.0f);
-    ASSERT_EQ(values.size(), 3u);
-    EXPECT_EQ(values[0], 1.0f);
-    EXPECT_EQ(values[2], 3.0f);
 }
 
 } // namespace
