@@ -2,11 +2,13 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/centred_sums.h"
 #include "calculations/common/paired_columns.h"
 #include "calculations/correlation/pair_ranks.h"
 #include "core/distributions.h"
 
 #include <cmath>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -100,20 +102,37 @@ struct PairSums {
     float sxy = 0.0f;
 };
 
+// Every sum in double about the means, each stored as single.
+PairSums centredPairSums(std::span<const float> x, std::span<const float> y) {
+    PairSums sums;
+    sums.n = static_cast<float>(x.size());
+    sums.sumX = single(sumOf(x));
+    sums.sumY = single(sumOf(y));
+    sums.sxx = single(centredProducts(x, x));
+    sums.syy = single(centredProducts(y, y));
+    sums.sxy = single(centredProducts(x, y));
+    return sums;
+}
+
+// The raw single-precision sums, unless they cancel for either variable.
 PairSums pairSums(const PairedColumns& pairs) {
+    const std::span<const float> x = sheetValues(pairs.first, pairs.count);
+    const std::span<const float> y = sheetValues(pairs.second, pairs.count);
+    if (rawSumsCancel(x) || rawSumsCancel(y))
+        return centredPairSums(x, y);
     PairSums sums;
     sums.n = pairs.count;
     float sumXX = 0.0f;
     float sumYY = 0.0f;
     float sumXY = 0.0f;
     for (int i = 1; static_cast<float>(i) <= sums.n; ++i) {
-        const float x = pairs.first[static_cast<std::size_t>(i)];
-        const float y = pairs.second[static_cast<std::size_t>(i)];
-        sums.sumX = single(static_cast<double>(sums.sumX) + x);
-        sums.sumY = single(static_cast<double>(sums.sumY) + y);
-        sumXX = single(sumXX + power(x, 2.0));
-        sumYY = single(sumYY + power(y, 2.0));
-        sumXY = single(sumXY + static_cast<double>(x) * y);
+        const float xi = pairs.first[static_cast<std::size_t>(i)];
+        const float yi = pairs.second[static_cast<std::size_t>(i)];
+        sums.sumX = single(static_cast<double>(sums.sumX) + xi);
+        sums.sumY = single(static_cast<double>(sums.sumY) + yi);
+        sumXX = single(sumXX + power(xi, 2.0));
+        sumYY = single(sumYY + power(yi, 2.0));
+        sumXY = single(sumXY + static_cast<double>(xi) * yi);
     }
     const float n = sums.n;
     sums.sxy = single(sumXY - divide(static_cast<double>(sums.sumX) * sums.sumY, n));

@@ -2,8 +2,10 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/centred_sums.h"
 #include "core/sort_sample.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,16 +32,20 @@ Sample readSample(const DataSheet& sheet) {
     return sample;
 }
 
-} // namespace
+struct MeanAndSquares {
+    float mean = 0.0f;
+    float ss = 0.0f; // sum of squares about the mean
+};
 
-Outcome describeSample(const DataSheetInput& input) {
-    Sample sample = readSample(input.sheet);
-    std::vector<float>& values = sample.values;
-    const float count = sample.count;
+// In single precision from the running sum, unless the level of the values is so large against
+// their spread that a single-precision mean loses the spread's digits: then in double, each result
+// stored as single.
+MeanAndSquares meanAndSquares(const std::vector<float>& values, float count) {
+    const std::span<const float> sample = sheetValues(values, count);
+    if (rawSumsCancel(sample))
+        return {storedMean(sample), single(centredProducts(sample, sample))};
+
     const int n = static_cast<int>(count);
-    if (count < 2.0f)
-        return Refusal{.focus = kFocusGrid};
-
     float sum = 0.0f;
     for (int i = 1; i <= n; ++i)
         sum = single(static_cast<double>(sum) + values[i]);
@@ -48,6 +54,19 @@ Outcome describeSample(const DataSheetInput& input) {
     float ss = 0.0f;
     for (int i = 1; i <= n; ++i)
         ss = single(ss + power(static_cast<double>(values[i]) - mean, 2.0));
+    return {mean, ss};
+}
+
+} // namespace
+
+Outcome describeSample(const DataSheetInput& input) {
+    Sample sample = readSample(input.sheet);
+    std::vector<float>& values = sample.values;
+    const float count = sample.count;
+    if (count < 2.0f)
+        return Refusal{.focus = kFocusGrid};
+
+    const auto [mean, ss] = meanAndSquares(values, count);
     const float sd = single(squareRoot(divide(ss, count - 1.0)));
 
     // A population size not above the number of values leaves the standard error uncorrected.

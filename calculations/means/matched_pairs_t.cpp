@@ -2,11 +2,13 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/centred_sums.h"
 #include "calculations/common/paired_columns.h"
 #include "calculations/common/t_test_report.h"
 #include "core/distributions.h"
 
 #include <cmath>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,19 +32,43 @@ struct PairSummary {
     float sdD = 0.0f;
 };
 
+// Means and sums of squares in double, each stored as single.
+PairSummary centredSummary(std::span<const float> x, std::span<const float> y,
+                           std::span<const float> d) {
+    const float count = static_cast<float>(x.size());
+    const float meanX = storedMean(x);
+    const float meanY = storedMean(y);
+    const float meanD = storedMean(d);
+    const float ssX = single(centredProducts(x, x));
+    const float ssY = single(centredProducts(y, y));
+    const float ssD = single(centredProducts(d, d));
+    const float sdD = single(squareRoot(divide(ssD, count - 1.0)));
+    return {meanX, meanY, meanD, unbiasedSd(ssX, count), unbiasedSd(ssY, count), sdD};
+}
+
+// In single precision from the running sums, unless the level of a variable (x, y or their
+// difference) is so large against its spread that single-precision means lose the spread's
+// digits: then every sum in double.
 PairSummary summarisePairs(const PairedColumns& pairs) {
     const std::vector<float>& x = pairs.first;
     const std::vector<float>& y = pairs.second;
     const float count = pairs.count;
     const int n = static_cast<int>(count);
     std::vector<float> d(x.size());
+    for (int i = 1; i <= n; ++i)
+        d[i] = single(static_cast<double>(x[i]) - y[i]);
+    const std::span<const float> xs = sheetValues(x, count);
+    const std::span<const float> ys = sheetValues(y, count);
+    const std::span<const float> ds = sheetValues(d, count);
+    if (rawSumsCancel(xs) || rawSumsCancel(ys) || rawSumsCancel(ds))
+        return centredSummary(xs, ys, ds);
+
     float sumX = 0.0f;
     float sumY = 0.0f;
     float sumD = 0.0f;
     for (int i = 1; i <= n; ++i) {
         sumX = single(static_cast<double>(sumX) + x[i]);
         sumY = single(static_cast<double>(sumY) + y[i]);
-        d[i] = single(static_cast<double>(x[i]) - y[i]);
         sumD = single(static_cast<double>(sumD) + d[i]);
     }
     const float meanX = single(divide(sumX, count));

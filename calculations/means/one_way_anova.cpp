@@ -1,9 +1,11 @@
 #include "calculations/means/one_way_anova.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/centred_sums.h"
 #include "core/distributions.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace quillon {
@@ -117,19 +119,60 @@ Table anovaTable(const AnovaResult& r) {
     return table;
 }
 
-} // namespace
+// The pooled values' sum of squares Σx² = Σ (SD² (N - 1) + N mean²) over their sum of squares
+// within the groups, in double. The raw-sum steps form the within-groups sum as the difference of
+// two sums of that size, so this is the factor that magnifies their rounding; it is never below
+// the condition of the sum of squares about the grand mean, and is infinite for groups with no
+// spread at all.
+double withinSquaresCondition(const AnovaGroups& groups) {
+    double rawSquares = 0.0;
+    double withinSquares = 0.0;
+    for (int i = 1; i <= groups.count(); ++i) {
+        const double sd = groups.sd[i];
+        const double mean = groups.mean[i];
+        const double n = groups.n[i];
+        withinSquares += sd * sd * (n - 1.0);
+        rawSquares += sd * sd * (n - 1.0) + n * mean * mean;
+    }
+    if (withinSquares == 0.0)
+        return std::numeric_limits<double>::infinity();
+    return rawSquares / withinSquares;
+}
 
-AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
+struct SquareSums {
+    float between = 0.0f;
+    float within = 0.0f;
+    float total = 0.0f;
+};
+
+// About the grand mean and the group means, in double, each stored as single.
+SquareSums centredSquares(const AnovaGroups& groups) {
+    double sizes = 0.0;
+    double weightedMeans = 0.0;
+    for (int i = 1; i <= groups.count(); ++i) {
+        sizes += groups.n[i];
+        weightedMeans += static_cast<double>(groups.mean[i]) * groups.n[i];
+    }
+    const double grandMean = weightedMeans / sizes;
+    double between = 0.0;
+    double within = 0.0;
+    for (int i = 1; i <= groups.count(); ++i) {
+        const double deviation = groups.mean[i] - grandMean;
+        between += groups.n[i] * deviation * deviation;
+        within += static_cast<double>(groups.sd[i]) * groups.sd[i] * (groups.n[i] - 1.0);
+    }
+    return {single(between), single(within), single(between + within)};
+}
+
+// From the raw single-precision sums of the summaries.
+SquareSums rawSumSquares(const AnovaGroups& groups, float sn) {
     const int k = groups.count();
     const std::vector<float>& mean = groups.mean;
     const std::vector<float>& sd = groups.sd;
     const std::vector<float>& n = groups.n;
     float smn = 0.0f;
-    float sn = 0.0f;
-    for (int i = 1; i <= k; ++i) {
+    for (int i = 1; i <= k; ++i)
         smn = single(smn + static_cast<double>(mean[i]) * n[i]);
-        sn = single(static_cast<double>(sn) + n[i]);
-    }
     const float gm = single(divide(smn, sn));
 
     // Each group's sum of squared raw values.
@@ -139,17 +182,36 @@ AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
                                divide(power(static_cast<double>(mean[i]) * n[i], 2.0), n[i]));
         sq = single(static_cast<double>(sq) + q);
     }
-    AnovaResult r;
-    r.totalSquares = single(sq - power(gm, 2.0) * sn);
+    SquareSums squares;
+    squares.total = single(sq - power(gm, 2.0) * sn);
 
     float smm = 0.0f;
     for (int i = 1; i <= k; ++i)
         smm = single(smm + power(mean[i], 2.0) * n[i]);
-    // Both sums come from raw sums of squares: with large, nearly equal means the single-precision
-    // difference can fall below 0. A spread between groups cannot be negative; within groups it
-    // cannot be 0 or less when every SD is above 0, so such a loss of digits is reported.
-    r.betweenSquares = std::max(single(smm - power(gm, 2.0) * sn), 0.0f);
-    r.withinSquares = single(static_cast<double>(r.totalSquares) - r.betweenSquares);
+    // With nearly equal means the single-precision difference can fall below 0; a spread between
+    // groups cannot be negative.
+    squares.between = std::max(single(smm - power(gm, 2.0) * sn), 0.0f);
+    squares.within = single(static_cast<double>(squares.total) - squares.between);
+    return squares;
+}
+
+} // namespace
+
+AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
+    const int k = groups.count();
+    float sn = 0.0f;
+    for (int i = 1; i <= k; ++i)
+        sn = single(static_cast<double>(sn) + groups.n[i]);
+
+    const SquareSums squares = withinSquaresCondition(groups) > kMaxSumOfSquaresCondition
+                                   ? centredSquares(groups)
+                                   : rawSumSquares(groups, sn);
+    AnovaResult r;
+    r.betweenSquares = squares.between;
+    r.withinSquares = squares.within;
+    r.totalSquares = squares.total;
+    // Every SD above 0 leaves a spread within the groups; none left means SDs too small for a
+    // single.
     if (r.withinSquares <= 0.0f)
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
 

@@ -47,8 +47,8 @@ struct AnovaResult {
     std::vector<PairTest> pairs; // (1, 2), (1, 3) .. (k - 1, k)
 };
 
-// At least two groups, every SD above 0 and every N at least 2. Raises ArithmeticError when the
-// single-precision sums leave no spread within the groups.
+// At least two groups, every SD above 0 and every N at least 2. Raises ArithmeticError when no
+// spread within the groups is left (SDs too small for their squares to be held as singles).
 AnovaResult oneWayAnovaOf(const AnovaGroups& groups);
 
 } // namespace quillon

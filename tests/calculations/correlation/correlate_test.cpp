@@ -3,10 +3,12 @@
 #include "calculations/correlation/correlate.h"
 
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/shifted_cells.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -57,6 +59,11 @@ const CellRows kDoubled = {{"1", "2"}, {"2", "4"}, {"3", "6"}};
 // Single-precision rounding puts r just above 1 for this exact line.
 const CellRows kRoundedAboveOne = {{"1", "2.1"}, {"2", "4.2"}, {"3", "6.3"}, {"4", "8.4"}};
 const CellRows kConstantX = {{"5", "1"}, {"5", "2"}, {"5", "3"}};
+const CellRows kFalling = {{"1", "5"}, {"2", "3"}, {"3", "4"}, {"4", "1"}, {"5", "2"}};
+// Years against ordinary values: a large level against a small spread.
+const CellRows kYears = {{"1990", "12.1"}, {"1991", "13.0"}, {"1992", "13.4"}, {"1993", "14.2"},
+                         {"1994", "15.1"}, {"1995", "15.3"}, {"1996", "16.4"}, {"1997", "17.0"},
+                         {"1998", "17.2"}, {"1999", "18.5"}};
 
 // x = 1..count, y a permutation of 1..25: (12x mod 25) + 1.
 CellRows permutedPairs(int count) {
@@ -85,8 +92,7 @@ TEST(Correlate, PearsonAnswers) {
              stopped("The correlation coefficient is 1.000", {5, 2})},
             {"constant x", pearson(kConstantX),
              stopped("There is no variance in the independent variable.", {4, 2})},
-            {"two pairs", pearson({kPoint8[0], kPoint8[1]}),
-             Refusal{.focus = kFocusGrid}},
+            {"two pairs", pearson({kPoint8[0], kPoint8[1]}), Refusal{.focus = kFocusGrid}},
         });
 }
 
@@ -99,9 +105,7 @@ TEST(Correlate, RegressionAnswers) {
         correlate,
         {
             {"rising line", regression(kPoint8), answered(point8, point8, CellPosition{6, 2})},
-            {"falling line",
-             regression({{"1", "5"}, {"2", "3"}, {"3", "4"}, {"4", "1"}, {"5", "2"}}),
-             answered(falling, falling, CellPosition{6, 2})},
+            {"falling line", regression(kFalling), answered(falling, falling, CellPosition{6, 2})},
             {"perfect fit", regression(kDoubled),
              stopped("Model:  y = 0.000 + 2.000 x + Error", {4, 2})},
             {"perfect fit rounded above 1", regression(kRoundedAboveOne),
@@ -134,6 +138,80 @@ TEST(Correlate, SpearmanAnswers) {
              stopped("The correlation coefficient is 1.000", {4, 2})},
             {"reversed order", spearman({{"1", "6"}, {"2", "4"}, {"3", "2"}}),
              stopped("The correlation coefficient is -1.000", {4, 2})},
+        });
+}
+
+TEST(Correlate, YearsKeepEveryPrintedDigit) {
+    const std::string line =
+        regressionText("-1336.205 + 0.678", "0.223", "27.540", "8", ".0000", "0.990");
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"Pearson", pearson(kYears),
+             answered("Correlation coefficient = 0.995\r\n\r\n"
+                      "Standard error of the coefficient = 0.003\r\n\r\n"
+                      "t-test for the significance of the coefficient = 27.540\r\n\r\n"
+                      "Degrees of freedom =  8\r\n\r\nTwo-tailed probability = .0000",
+                      std::nullopt, CellPosition{11, 2})},
+            {"regression", regression(kYears), answered(line, line, CellPosition{11, 2})},
+        });
+}
+
+// x = 1..20 against a scatter of whole numbers.
+CellRows twentyPairs() {
+    CellRows rows;
+    for (int x = 1; x <= 20; ++x)
+        rows.push_back({std::to_string(x), std::to_string(7 * x % 11 + x / 2)});
+    return rows;
+}
+
+// The answer below the model line, and the slope: neither depends on the level of x or y.
+std::string withoutIntercept(const Outcome& outcome) {
+    const std::string& text = std::get<Answer>(outcome).text;
+    return text.substr(text.find(" + "));
+}
+
+TEST(Correlate, StatisticsDoNotDependOnTheLevelOfTheData) {
+    const std::pair<const char*, CellRows> sets[] = {
+        {"r = .8", kPoint8}, {"falling", kFalling}, {"twenty pairs", twentyPairs()}};
+    const std::pair<const char*, std::vector<int>> columns[] = {
+        {"x", {1}}, {"y", {2}}, {"x and y", {1, 2}}};
+    for (const auto& [name, rows] : sets) {
+        const Outcome pearsonAnswer = correlate(pearson(rows));
+        const Outcome regressionAnswer = correlate(regression(rows));
+        for (const long long shift : kShifts) {
+            for (const auto& [shifted, which] : columns) {
+                SCOPED_TRACE(std::string(name) + ", " + shifted + " + " + std::to_string(shift));
+                const CellRows moved = shiftedColumns(rows, shift, which);
+                EXPECT_EQ(correlate(pearson(moved)), pearsonAnswer);
+                EXPECT_EQ(withoutIntercept(correlate(regression(moved))),
+                          withoutIntercept(regressionAnswer));
+            }
+        }
+    }
+}
+
+// The stops for no variance and a perfect fit come from the data, not from sums that cancel.
+TEST(Correlate, StopsOnlyForDataThatAreConstantOrALine) {
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"a large level is no perfect fit",
+             pearson({{"10010", "8"}, {"10012", "9"}, {"10009", "9"}, {"10014", "10"}}),
+             answered("Correlation coefficient = 0.736\r\n\r\n"
+                      "Standard error of the coefficient = 0.229\r\n\r\n"
+                      "t-test for the significance of the coefficient = 1.540\r\n\r\n"
+                      "Degrees of freedom =  2\r\n\r\nTwo-tailed probability = .2635",
+                      std::nullopt, CellPosition{5, 2})},
+            {"a constant x at a large level",
+             regression({{"1000.1", "1"}, {"1000.1", "2"}, {"1000.1", "3"}}),
+             stopped("There is no variance in the independent variable.", {4, 2})},
+            {"a constant y at a large level",
+             pearson({{"1", "20000.3"}, {"2", "20000.3"}, {"3", "20000.3"}}),
+             stopped("There is no variance in the dependent variable.", {4, 2})},
+            {"a line at a large level",
+             regression(shiftedColumns(shiftedColumns(kDoubled, 1000000, {1}), 2000000, {2})),
+             stopped("Model:  y = 0.000 + 2.000 x + Error", {4, 2})},
         });
 }
 

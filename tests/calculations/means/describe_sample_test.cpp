@@ -2,6 +2,7 @@
 #include "calculations/means/describe_sample.h"
 
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/shifted_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -73,11 +74,48 @@ TEST(DescribeSample, AnswersAndRefusals) {
              described(description("50.500", "100", "29.011", "Standard error of the mean = 2.901",
                                    "50.500"),
                        {100, 1})},
-            {"a single value", sheetOf({{"7"}}),
-             Refusal{.focus = kFocusGrid}},
-            {"nothing typed", sheetOf({}),
-             Refusal{.focus = kFocusGrid}},
+            {"a single value", sheetOf({{"7"}}), Refusal{.focus = kFocusGrid}},
+            {"nothing typed", sheetOf({}), Refusal{.focus = kFocusGrid}},
         });
+}
+
+std::vector<std::string> oneToTwenty() {
+    std::vector<std::string> values = oneToHundred();
+    values.resize(20);
+    return values;
+}
+
+// The lines of the SD and the standard error.
+std::string spreadLines(const Outcome& outcome) {
+    const std::string& text = std::get<Answer>(outcome).text;
+    const std::size_t first = text.find("Unbiased");
+    return text.substr(first, text.find("Median") - first);
+}
+
+// Adding a constant leaves the SD and the standard error as they are.
+TEST(DescribeSample, SpreadDoesNotDependOnTheLevelOfTheData) {
+    struct Sample {
+        const char* name;
+        CellRows rows;
+        const char* sd;
+        const char* se;
+    };
+    const Sample samples[] = {
+        {"eight values", kEight, "2.138", "0.756"},
+        {"1 to 20", columnOf(oneToTwenty()), "5.916", "1.323"},
+        {"quarters", columnOf({"0.25", "1.5", "0.75", "2", "1.25"}), "0.675", "0.302"},
+    };
+    for (const Sample& sample : samples) {
+        const std::string expected = std::string("Unbiased standard deviation = ") + sample.sd +
+                                     "\r\n\r\nStandard error of the mean = " + sample.se +
+                                     "\r\n\r\n";
+        EXPECT_EQ(spreadLines(describeSample(sheetOf(sample.rows))), expected) << sample.name;
+        for (const long long shift : kShifts) {
+            SCOPED_TRACE(std::string(sample.name) + " + " + std::to_string(shift));
+            const CellRows shifted = shiftedColumns(sample.rows, shift, {1});
+            EXPECT_EQ(spreadLines(describeSample(sheetOf(shifted))), expected);
+        }
+    }
 }
 
 TEST(DescribeSample, ValuesBeyondTheSingleRangeOverflow) {

@@ -3,10 +3,13 @@
 #include "calculations/means/matched_pairs_t.h"
 
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/shifted_cells.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
+#include <utility>
 
 namespace quillon {
 namespace {
@@ -51,10 +54,52 @@ TEST(MatchedPairsT, AnswersAndRefusals) {
              tested({"2.333", "1.528"}, {"5.000", "0.000"}, "3.024", "2", ".0942", {4, 2})},
             {"constant difference", sheetOf({{"1", "2"}, {"2", "3"}, {"3", "4"}}),
              answered(kNoVariance, std::nullopt, CellPosition{4, 2}, true)},
-            {"one pair", sheetOf({{"1", "2"}}),
-             Refusal{.focus = kFocusGrid}},
+            {"one pair", sheetOf({{"1", "2"}}), Refusal{.focus = kFocusGrid}},
             {"half-filled rows only", sheetOf({{"1", ""}, {"", "2"}, {"3", ""}}),
              Refusal{.focus = kFocusGrid}},
+        });
+}
+
+// The answer and clipboard with the means left out.
+std::string withoutMeans(const Outcome& outcome) {
+    const Answer& answer = std::get<Answer>(outcome);
+    const std::regex mean("Mean = \\S+");
+    return std::regex_replace(answer.text + "|" + answer.clipboard.value_or(""), mean, "Mean");
+}
+
+// Adding a constant to both variables leaves the SDs, t and its probability as they are.
+TEST(MatchedPairsT, StatisticsDoNotDependOnTheLevelOfTheData) {
+    CellRows twenty;
+    for (int i = 1; i <= 20; ++i)
+        twenty.push_back({std::to_string(i), std::to_string(7 * i % 11 + i / 2)});
+    const std::pair<const char*, CellRows> sets[] = {
+        {"four pairs", {{"10", "8"}, {"12", "9"}, {"9", "9"}, {"14", "10"}}},
+        {"twenty pairs", twenty},
+        {"quarters", {{"1.25", "3"}, {"2.5", "2.75"}, {"3.75", "4.5"}, {"4", "5.25"}}},
+    };
+    for (const auto& [name, rows] : sets) {
+        const std::string unshifted = withoutMeans(matchedPairsT(sheetOf(rows)));
+        for (const long long shift : kShifts) {
+            SCOPED_TRACE(std::string(name) + " + " + std::to_string(shift));
+            const CellRows shifted = shiftedColumns(rows, shift, {1, 2});
+            EXPECT_EQ(withoutMeans(matchedPairsT(sheetOf(shifted))), unshifted);
+        }
+    }
+}
+
+// Differences at a large level are constant only when they truly are.
+TEST(MatchedPairsT, DifferencesAtALargeLevel) {
+    expectSheetOutcomes(
+        matchedPairsT,
+        {
+            {"constant", sheetOf({{"1000001", "1"}, {"1000002", "2"}, {"1000003", "3"}}),
+             answered(kNoVariance, std::nullopt, CellPosition{4, 2}, true)},
+            {"constant, in quarters",
+             sheetOf({{"1000.25", "0.25"}, {"2000.25", "1000.25"}, {"3000.25", "2000.25"}}),
+             answered(kNoVariance, std::nullopt, CellPosition{4, 2}, true)},
+            {"not constant", sheetOf({{"1000001", "1"}, {"1000002", "1"}, {"1000003", "2"}}),
+             tested({"1000002.000", "1.000"}, {"1.333", "0.577"}, "3000002.000", "2", ".0000",
+                    {4, 2})},
         });
 }
 

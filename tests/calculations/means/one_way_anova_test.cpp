@@ -3,11 +3,13 @@
 #include "calculations/means/one_way_anova.h"
 
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/shifted_cells.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -82,12 +84,9 @@ TEST(OneWayAnova, AnswersAndRefusals) {
                                   {" 1", " 3", "-2.236", " 3", ".1114", ""},
                                   {" 2", " 3", "-1.118", " 3", ".3450", ""}}),
                       "F(2,4.5)=2.5, p=.1861", {3, 3})},
-            {"nothing typed", sheetOf({}),
-             Refusal{.focus = kFocusGrid}},
-            {"one group", sheetOf({kThreeGroups[0]}),
-             Refusal{.focus = kFocusGrid}},
-            {"a Mean in all 100 rows", sheetOf(hundredGroups()),
-             Refusal{.focus = kFocusGrid}},
+            {"nothing typed", sheetOf({}), Refusal{.focus = kFocusGrid}},
+            {"one group", sheetOf({kThreeGroups[0]}), Refusal{.focus = kFocusGrid}},
+            {"a Mean in all 100 rows", sheetOf(hundredGroups()), Refusal{.focus = kFocusGrid}},
             {"empty SD", sheetOf({kThreeGroups[0], {"12", "", "10"}}),
              Refusal{.focus = kFocusGrid, .currentCell = CellPosition{2, 2}}},
             {"SD of 0", sheetOf({{"10", "0", "10"}, kThreeGroups[1]}),
@@ -112,18 +111,72 @@ TEST(OneWayAnova, EqualLargeMeansNeverGiveANegativeSumOfSquares) {
     EXPECT_EQ(result->table[3][5], "1.0000");
 }
 
-TEST(OneWayAnova, FaultsThatTheChecksLetThrough) {
-    expectSheetFaults(
+Table tableOf(const Outcome& outcome) {
+    return std::get<Answer>(outcome).table;
+}
+
+// The whole table stays as it is when a constant is added to every mean. (The clipboard's F has
+// seven digits, more than raw sums keep for the unshifted two groups: 3.339138 where sums in double
+// give 3.339131.)
+TEST(OneWayAnova, AnswersDoNotDependOnTheLevelOfTheMeans) {
+    const std::pair<const char*, CellRows> sets[] = {
+        {"F = 10", kThreeGroups},
+        {"two groups", kTwoGroups},
+        {"fractional sizes", {{"1", "1", "2.5"}, {"2", "1", "2.5"}, {"3", "1", "2.5"}}},
+        {"four groups",
+         {{"3.25", "1.2", "8"}, {"3.75", "0.9", "12"}, {"2.5", "1.5", "9"}, {"4.5", "1.1", "11"}}},
+    };
+    for (const auto& [name, rows] : sets) {
+        const Outcome unshifted = oneWayAnova(sheetOf(rows));
+        for (const long long shift : kShifts) {
+            SCOPED_TRACE(std::string(name) + " + " + std::to_string(shift));
+            EXPECT_EQ(tableOf(oneWayAnova(sheetOf(shiftedColumns(rows, shift, {1})))),
+                      tableOf(unshifted));
+        }
+    }
+}
+
+// Equal means at any level put nothing between the groups; a wide gap between groups with small
+// SDs keeps the spread within them.
+TEST(OneWayAnova, LargeMeansKeepTheSpreadWithinTheGroups) {
+    expectSheetOutcomes(
         oneWayAnova,
         {
-            {"squared raw sum beyond the single range",
-             sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}), ArithmeticFault::Overflow},
-            {"SDs too small for a single leave no variance at all",
-             sheetOf({{"0", "1e-30", "2"}, {"0", "1e-30", "2"}}),
-             ArithmeticFault::InvalidOperation},
-            {"means so large that no spread within groups is left",
-             sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}), ArithmeticFault::InvalidOperation},
+            {"equal means of 1000.3",
+             sheetOf({{"1000.3", "1", "50"}, {"1000.3", "1", "50"}, {"1000.3", "1", "50"}}),
+             analysed(anovaTable({"Between", " 2", ".0", ".0", ".000", "1.0000"},
+                                 {"Within", " 147", "147.0", "1.0", "", ""},
+                                 {"Total", " 149", "147.0", "", "", ""},
+                                 {{" 1", " 2", "0.000", " 98", "1.0000", ""},
+                                  {" 1", " 3", "0.000", " 98", "1.0000", ""},
+                                  {" 2", " 3", "0.000", " 98", "1.0000", ""}}),
+                      "F(2,147)=0, p=1.0000", {3, 3})},
+            {"equal means of a million", sheetOf({{"1e6", "1", "10"}, {"1e6", "1", "10"}}),
+             analysed(anovaTable({"Between", " 1", ".0", ".0", ".000", "1.0000"},
+                                 {"Within", " 18", "18.0", "1.0", "", ""},
+                                 {"Total", " 19", "18.0", "", "", ""},
+                                 {{" 1", " 2", "0.000", " 18", "1.0000", ""}}),
+                      "F(1,18)=0, p=1.0000", {2, 3})},
+            {"a gap of 1000 against SDs of .01",
+             sheetOf({{"0", ".01", "10"}, {"1000", ".01", "10"}}),
+             analysed(
+                 anovaTable({"Between", " 1", "5000000.0", "5000000.0", "50000000000.000", ".0000"},
+                            {"Within", " 18", ".0", ".0", "", ""},
+                            {"Total", " 19", "5000000.0", "", "", ""},
+                            {{" 1", " 2", "-223606.800", " 18", ".0000", ""}}),
+                 "F(1,18)=5E+10, p=.0000", {2, 3})},
         });
+}
+
+TEST(OneWayAnova, FaultsThatTheChecksLetThrough) {
+    expectSheetFaults(oneWayAnova, {
+                                       {"squared raw sum beyond the single range",
+                                        sheetOf({{"1e30", "1", "10"}, {"1", "1", "10"}}),
+                                        ArithmeticFault::Overflow},
+                                       {"SDs too small for a single leave no variance at all",
+                                        sheetOf({{"0", "1e-30", "2"}, {"0", "1e-30", "2"}}),
+                                        ArithmeticFault::InvalidOperation},
+                                   });
 }
 
 // The numbers apart from their text: means 10, 12 and 14, SD 2 and N 10 each put 80 between the

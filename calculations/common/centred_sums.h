@@ -1,0 +1,38 @@
+// Sums of squares and products about the means, formed in double, for data whose single-precision
+// raw sums cancel: Σx² - (Σx)²/n keeps about 7 - log10(Σx² / Σ(x - x̄)²) digits, so years, dates or
+// weights in grams (a large level against a small spread) lose every one of them.
+#pragma once
+
+#include <span>
+#include <vector>
+
+namespace quillon {
+
+// Above this condition a raw sum of squares is no longer trusted to its printed digits.
+inline constexpr double kMaxSumOfSquaresCondition = 1000.0;
+
+// Σx² / Σ(x - x̄)², both in double: the factor by which forming the sum of squares about the mean
+// from raw sums magnifies their rounding errors. Infinite when the values are all alike.
+double sumOfSquaresCondition(std::span<const float> values);
+
+// Whether the raw sums of these values cancel beyond kMaxSumOfSquaresCondition.
+bool rawSumsCancel(std::span<const float> values);
+
+// Elements 1..count of a sheet column held 1-based (element 0 unused).
+std::span<const float> sheetValues(const std::vector<float>& column, float count);
+
+// Σx in double.
+double sumOf(std::span<const float> values);
+
+// Σx / n in double.
+double meanOf(std::span<const float> values);
+
+// The mean of a sum formed in double and stored as single, as the running single-precision sum is
+// stored: a sum beyond the single range raises Overflow.
+float storedMean(std::span<const float> values);
+
+// Σ(x - x̄)(y - ȳ) in double, the means in double; x and y of equal length. With y = x the sum of
+// squares about the mean, exactly 0 only when the values are all alike.
+double centredProducts(std::span<const float> x, std::span<const float> y);
+
+} // namespace quillon
