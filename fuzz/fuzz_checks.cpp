@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_checks.h"
 
 #include "calculations/common/data_sheet.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -60,6 +61,15 @@ void checkLine(std::string_view line) {
     checkLabelled(line, lower, ", p", 0.0, 1.0, "probability within 0 to 1");
     checkLabelled(line, lower, "correlation coefficient", -1.0, 1.0, "correlation within -1 to 1");
     checkLabelled(line, lower, "r-squared", 0.0, 1.0, "r-squared within 0 to 1");
+    constexpr double kHuge = 1E300;
+    checkLabelled(line, lower, "sample size =", 0.0, kHuge, "sample size not negative");
+    checkLabelled(line, lower, "standard error", 0.0, kHuge, "standard error not negative");
+    for (std::size_t at = line.find(kPlusMinus); at != std::string_view::npos;
+         at = line.find(kPlusMinus, at + 1)) {
+        const std::optional<double> halfWidth = leadingNumber(line.substr(at + kPlusMinus.size()));
+        if (halfWidth && *halfWidth < 0.0)
+            fail("half-width not negative", line);
+    }
     for (const std::string_view critical : {"z value", "t value", "f value", "chi-square value"}) {
         if (lower.starts_with(critical)) {
             const std::optional<double> value = valueAfter(lower, critical.size());

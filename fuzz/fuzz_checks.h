@@ -20,8 +20,8 @@ void checkNoNonFinite(std::string_view text);
 // Every probability a text prints ("... probability ... = x", "... chance = x", ", p=x") is within
 // 0 to 1; the clamp texts ("< .0001", "> .9999") pass. Every correlation ("correlation
 // coefficient ... = r", "... is r") is within -1 to 1 and every r-squared within 0 to 1. A
-// critical value ("z value = ", "t value = ", "F value = ", "Chi-square value = ") is never
-// negative.
+// critical value ("z value = ", "t value = ", "F value = ", "Chi-square value = "), a sample size,
+// a standard error and a half-width (after the plus-minus sign) are never negative.
 void checkAnswerText(std::string_view text);
 
 // The checks of checkAnswerText on the answer text, clipboard and table of an answer (the table's
