@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -44,12 +45,20 @@ std::optional<double> valueAfter(std::string_view line, std::size_t labelEnd) {
     return std::nullopt;
 }
 
+// Within lowest to highest; a range from 0 also excludes a negative zero ("-.0000" is a negative
+// value rounded for printing).
+bool isWithin(double value, double lowest, double highest) {
+    if (lowest == 0.0 && std::signbit(value))
+        return false;
+    return value >= lowest && value <= highest;
+}
+
 void checkLabelled(std::string_view line, std::string_view lowerLine, std::string_view label,
                    double lowest, double highest, std::string_view what) {
     for (std::size_t at = lowerLine.find(label); at != std::string_view::npos;
          at = lowerLine.find(label, at + 1)) {
         const std::optional<double> value = valueAfter(lowerLine, at + label.size());
-        if (value && !(*value >= lowest && *value <= highest))
+        if (value && !isWithin(*value, lowest, highest))
             fail(what, line);
     }
 }
@@ -62,18 +71,18 @@ void checkLine(std::string_view line) {
     checkLabelled(line, lower, "correlation coefficient", -1.0, 1.0, "correlation within -1 to 1");
     checkLabelled(line, lower, "r-squared", 0.0, 1.0, "r-squared within 0 to 1");
     constexpr double kHuge = 1E300;
-    checkLabelled(line, lower, "sample size =", 0.0, kHuge, "sample size not negative");
+    checkLabelled(line, lower, "sample size", 0.0, kHuge, "sample size not negative");
     checkLabelled(line, lower, "standard error", 0.0, kHuge, "standard error not negative");
     for (std::size_t at = line.find(kPlusMinus); at != std::string_view::npos;
          at = line.find(kPlusMinus, at + 1)) {
         const std::optional<double> halfWidth = leadingNumber(line.substr(at + kPlusMinus.size()));
-        if (halfWidth && *halfWidth < 0.0)
+        if (halfWidth && !isWithin(*halfWidth, 0.0, kHuge))
             fail("half-width not negative", line);
     }
     for (const std::string_view critical : {"z value", "t value", "f value", "chi-square value"}) {
         if (lower.starts_with(critical)) {
             const std::optional<double> value = valueAfter(lower, critical.size());
-            if (value && *value < 0.0)
+            if (value && !isWithin(*value, 0.0, kHuge))
                 fail("critical value not negative", line);
         }
     }
@@ -91,7 +100,7 @@ void checkTable(const std::vector<std::vector<std::string>>& table) {
         }
         if (probabilityColumn && *probabilityColumn < row.size()) {
             const std::optional<double> value = leadingNumber(row[*probabilityColumn]);
-            if (value && !(*value >= 0.0 && *value <= 1.0))
+            if (value && !isWithin(*value, 0.0, 1.0))
                 fail("table probability within 0 to 1", row[*probabilityColumn]);
         }
     }
