@@ -17,10 +17,11 @@ Outcome independentGroupsT(InputTexts inputs) {
     const float size2 = readSingle(inputs[5]);
     if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
                                            {2, deviation1 == 0.0f},
-                                           {3, size1 == 0.0f},
+                                           // A negative size gives an error or a meaningless t.
+                                           {3, size1 <= 0.0f},
                                            {4, isEmpty(inputs[3])},
                                            {5, deviation2 == 0.0f},
-                                           {6, size2 == 0.0f}}))
+                                           {6, size2 <= 0.0f}}))
         return *refusal;
 
     const float variance1 = single(power(deviation1, 2.0));

@@ -11,8 +11,13 @@ SampleOfMean readSampleOfMean(InputTexts inputs) {
     sample.deviation = readSingle(inputs[1]);
     sample.size = readSingle(inputs[2]);
     const float population = readSingle(inputs[3]);
-    sample.refusal = firstRefusal(
-        {{1, isEmpty(inputs[0])}, {2, sample.deviation == 0.0f}, {3, sample.size == 0.0f}});
+    // A negative deviation gives a negative standard error; a population below 1 (other than 0,
+    // no population) is smaller than any sample that gives an answer, and its correction would
+    // widen the error instead of narrowing it.
+    sample.refusal = firstRefusal({{1, isEmpty(inputs[0])},
+                                   {2, sample.deviation <= 0.0f},
+                                   {3, sample.size == 0.0f},
+                                   {4, population != 0.0f && population < 1.0f}});
     if (!sample.refusal)
         sample.correction = populationCorrection(population, sample.size);
     return sample;

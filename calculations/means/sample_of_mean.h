@@ -8,7 +8,8 @@
 
 namespace quillon {
 
-// The first four boxes, checked in order, and the finite population correction (formed before the
+// The first four boxes, checked in order (a deviation not above 0 and a population below 1 other
+// than 0 refused), and the finite population correction (formed before the
 // fifth box is checked, so a population of 1 faults first).
 struct SampleOfMean {
     float mean = 0.0f;

@@ -13,10 +13,11 @@ Outcome percentConfidenceInterval(InputTexts inputs) {
     const float population = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
     float alpha = single(1.0 - level / 100.0);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, size == 0.0f},
-                                           {3, population > 0.0f && population < size},
-                                           {4, alpha <= 0.0f || alpha >= 1.0f}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0])},
+                          {2, size == 0.0f},
+                          {3, population < 0.0f || (population > 0.0f && population < size)},
+                          {4, alpha <= 0.0f || alpha >= 1.0f}}))
         return *refusal;
 
     const float correction = populationCorrection(population, size);

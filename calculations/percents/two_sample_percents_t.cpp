@@ -7,16 +7,24 @@
 #include <cmath>
 
 namespace quillon {
+namespace {
+
+bool isPercent(float percent) {
+    return percent >= 0.0f && percent <= 100.0f;
+}
+
+} // namespace
 
 Outcome twoSamplePercentsT(InputTexts inputs) {
     const float percent1 = readSingle(inputs[0]);
     const float size1 = readSingle(inputs[1]);
     const float percent2 = readSingle(inputs[2]);
     const float size2 = readSingle(inputs[3]);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, size1 == 0.0f},
-                                           {3, isEmpty(inputs[2])},
-                                           {4, size2 == 0.0f}}))
+    // A percent beyond 0 to 100 or a negative size gives an error or a meaningless t.
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]) || !isPercent(percent1)},
+                                           {2, size1 <= 0.0f},
+                                           {3, isEmpty(inputs[2]) || !isPercent(percent2)},
+                                           {4, size2 <= 0.0f}}))
         return *refusal;
 
     const float p1 = single(percent1 / 100.0);

@@ -15,8 +15,7 @@ namespace {
 // sample: raised by 1 while the size it needs still exceeds the sample, then from the last error
 // whose size did by .1, then by .01. The first step of every pass is taken unconditionally: from
 // 2^24 on, n + 1 equals n in single precision and would otherwise skip the first pass and leave a
-// negative error. Rates far outside 0 to 100% can keep the size needed above the sample for
-// millions of steps; such a pass is given up like a critical value search that cannot end.
+// negative error. A pass is bounded like a critical value search, and given up when it cannot end.
 float maximumError(float z, float rate, float sampleSize, float population) {
     float error = 0.0f;
     float needed = single(double{sampleSize} + 1.0);
@@ -39,13 +38,16 @@ float maximumError(float z, float rate, float sampleSize, float population) {
 } // namespace
 
 Outcome errorForSampleSize(InputTexts inputs) {
-    const float population = populationOrUnlimited(readSingle(inputs[0]));
+    const float typedPopulation = readSingle(inputs[0]);
+    const float population = populationOrUnlimited(typedPopulation);
     const float rate = readProportion(inputs[1]);
     const float sampleSize = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
     const float alpha = alphaOfLevel(level);
-    if (const auto refusal =
-            firstRefusal({{2, rate == 0.0f}, {3, sampleSize < 2.0f}, {4, !isLevelAccepted(alpha)}}))
+    if (const auto refusal = firstRefusal({{1, !isPopulationAccepted(typedPopulation)},
+                                           {2, !isRateAccepted(rate)},
+                                           {3, sampleSize < 2.0f},
+                                           {4, !isLevelAccepted(alpha)}}))
         return *refusal;
 
     const float z = gridCriticalZ(alpha);

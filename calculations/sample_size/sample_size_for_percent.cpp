@@ -8,13 +8,16 @@
 namespace quillon {
 
 Outcome sampleSizeForPercent(InputTexts inputs) {
-    const float population = populationOrUnlimited(readSingle(inputs[0]));
+    const float typedPopulation = readSingle(inputs[0]);
+    const float population = populationOrUnlimited(typedPopulation);
     const float rate = readProportion(inputs[1]);
     const float error = readProportion(inputs[2]);
     const float level = readSingle(inputs[3]);
     const float alpha = alphaOfLevel(level);
-    if (const auto refusal =
-            firstRefusal({{2, rate == 0.0f}, {3, error == 0.0f}, {4, !isLevelAccepted(alpha)}}))
+    if (const auto refusal = firstRefusal({{1, !isPopulationAccepted(typedPopulation)},
+                                           {2, !isRateAccepted(rate)},
+                                           {3, error == 0.0f},
+                                           {4, !isLevelAccepted(alpha)}}))
         return *refusal;
 
     const float z = gridCriticalZ(alpha);

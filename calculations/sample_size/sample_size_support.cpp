@@ -22,6 +22,14 @@ bool isLevelAccepted(float alpha) {
     return alpha >= 0.0001f && alpha <= 0.9999f;
 }
 
+bool isPopulationAccepted(float population) {
+    return population >= 0.0f;
+}
+
+bool isRateAccepted(float rate) {
+    return rate > 0.0f && rate <= 1.0f;
+}
+
 float requiredSizeForPercent(float z, float rate, float error, float population) {
     const float unlimitedSize =
         single(divide(power(z, 2.0) * rate * (1.0 - rate), power(error, 2.0)));

@@ -20,6 +20,12 @@ float alphaOfLevel(float level);
 
 bool isLevelAccepted(float alpha);
 
+// A population (0 for unlimited) and a rate (as a proportion) that a size can be worked out for:
+// a negative population, or a rate beyond 0 to 100%, can only give a negative size, a size above
+// the population, or an error of 0.
+bool isPopulationAccepted(float population);
+bool isRateAccepted(float rate);
+
 // The size a percent needs for an error (both proportions), reduced for a finite population.
 float requiredSizeForPercent(float z, float rate, float error, float population);
 

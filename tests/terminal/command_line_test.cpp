@@ -43,7 +43,7 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
         {"too few rows", {"describe-sample"}, "5\n", 2, "refused: the data (too few rows)"},
         {"the chi-square test's message", {"chi-square-test"}, "10,5\n5,\n", 2, "has no data."},
         {"division by zero",
-         {"independent-groups", "10", "2", "3", "8.5", "2.5", "-1"},
+         {"independent-groups", "10", "2", ".5", "8.5", "2.5", "1.5"},
          "",
          3,
          "quillon-calc: Division by zero: the values entered cannot be calculated.\n"},

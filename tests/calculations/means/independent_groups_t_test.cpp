@@ -22,6 +22,9 @@ TEST(IndependentGroupsT, AnswersAndRefusals) {
                        {{"10", "2", "15", "", "2.5", "15"}, refuse(4)},
                        {{"10", "2", "15", "8.5", "", "15"}, refuse(5)},
                        {{"10", "2", "15", "8.5", "2.5", "0"}, refuse(6)},
+                       // Negative sizes can give a pooled variance and df that look sound.
+                       {{"10", "10", "-100", "12", "1", "200"}, refuse(3)},
+                       {{"10", "2", "3", "8.5", "2.5", "-1"}, refuse(6)},
                    });
 }
 
@@ -30,9 +33,9 @@ TEST(IndependentGroupsT, FaultsAreReportedNotAnswered) {
                  {
                      // sizes adding up to 2: 0 / 0 in the pooled variance
                      {{"10", "2", "1", "8.5", "2.5", "1"}, ArithmeticFault::InvalidOperation},
-                     {{"10", "2", "3", "8.5", "2.5", "-1"}, ArithmeticFault::DivisionByZero},
+                     {{"10", "2", ".5", "8.5", "2.5", "1.5"}, ArithmeticFault::DivisionByZero},
                      // a negative pooled variance
-                     {{"10", "1", "-5", "8.5", "2", "3"}, ArithmeticFault::InvalidOperation},
+                     {{"10", "10", ".5", "8.5", "1", "3"}, ArithmeticFault::InvalidOperation},
                  });
 }
 

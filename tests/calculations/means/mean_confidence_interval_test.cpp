@@ -29,6 +29,11 @@ TEST(MeanConfidenceInterval, AnswersAndRefusals) {
             {{"", "3", "25", "", "95"}, refuse(1)},
             {{"10.5", "0", "25", "", "95"}, refuse(2)},
             {{"10.5", "3", "0", "", "95"}, refuse(3)},
+            // A negative deviation would give a negative half-width ("10.0000 \u00B1 -.7468"); a
+            // population below 1 one that widens the interval.
+            {{"10", "-2", "30", "", "95"}, refuse(2)},
+            {{"10.5", "3", "25", "-5", "95"}, refuse(4)},
+            {{"10.5", "3", "25", ".5", "95"}, refuse(4)},
             {{"10.5", "3", "25", "", "100"}, refuse(5)},
             {{"10.5", "3", "25", "", ""}, refuse(5)},
         });

@@ -19,6 +19,9 @@ TEST(PopulationMeanT, AnswersAndRefusals) {
             {{"", "2", "16", "", "50"}, refuse(1)},
             {{"48", "0", "16", "", "50"}, refuse(2)},
             {{"48", "2", "", "", "50"}, refuse(3)},
+            // A negative standard error, and a t of the wrong sign.
+            {{"48", "-2", "16", "", "50"}, refuse(2)},
+            {{"48", "2", "16", "-16", "50"}, refuse(4)},
             {{"48", "2", "16", "", ""}, refuse(5)},
         });
 }

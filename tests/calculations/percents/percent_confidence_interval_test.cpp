@@ -30,6 +30,8 @@ TEST(PercentConfidenceInterval, AnswersAndRefusals) {
             {{"", "100", "", "95"}, refuse(1)},
             {{"50", "", "", "95"}, refuse(2)},
             {{"50", "100", "50", "95"}, refuse(3)},
+            // Its correction would widen the interval.
+            {{"30", "400", "-5", "95"}, refuse(3)},
             {{"50", "100", "", "100"}, refuse(4)},
             {{"50", "100", "", "0"}, refuse(4)},
             {{"50", "100", "", ""}, refuse(4)},

@@ -21,6 +21,11 @@ TEST(ErrorForSampleSize, AnswersAndRefusals) {
             // n + 1 equals n in single precision here; the error is still .03, not negative.
             {{"", "50", "20000000", "95"}, errorForSize(" 1E+36", " .5", " 2E+07", " 95", "0.0")},
             {{"", "", "500", "95"}, refuse(2)},
+            // An error of 0 for a negative population; any error for a rate beyond 0 to 100%.
+            {{"-5", "50", "400", "95"}, refuse(1)},
+            {{"10000", "150", "400", "95"}, refuse(2)},
+            {{"10000", "-50", "400", "95"}, refuse(2)},
+            {{"1000", "1E12", "500", "95"}, refuse(2)},
             {{"", "50", "1", "95"}, refuse(3)},
             {{"", "50", "", "95"}, refuse(3)},
             {{"", "50", "500", "100"}, refuse(4)},
@@ -28,8 +33,7 @@ TEST(ErrorForSampleSize, AnswersAndRefusals) {
 }
 
 TEST(ErrorForSampleSize, FaultsAreReportedNotAnswered) {
-    // A rate far beyond 100% keeps the size needed above the sample until the error stalls.
-    expectFaults(errorForSampleSize, {{{"1000", "1E12", "500", "95"}, ArithmeticFault::Overflow}});
+    expectFaults(errorForSampleSize, {{{"1E39", "50", "500", "95"}, ArithmeticFault::Overflow}});
 }
 
 } // namespace

@@ -22,6 +22,11 @@ TEST(SampleSizeForPercent, AnswersAndRefusals) {
             // alpha .9999: the search's first probe, z = 0
             {{"", "50", "5", "0.01"}, sizeForPercent(" 1E+36", " .5", " .05", " .01", " 0")},
             {{"", "", "5", "95"}, refuse(2)},
+            // A negative size, or one above the population.
+            {{"-5", "50", "5", "95"}, refuse(1)},
+            {{"", "150", "5", "95"}, refuse(2)},
+            {{"1000", "-50", "5", "95"}, refuse(2)},
+            {{"", "1E20", "5", "95"}, refuse(2)},
             {{"", "50", "", "95"}, refuse(3)},
             {{"", "50", "5", "100"}, refuse(4)},
             {{"", "50", "5", ""}, refuse(4)},
@@ -29,7 +34,7 @@ TEST(SampleSizeForPercent, AnswersAndRefusals) {
 }
 
 TEST(SampleSizeForPercent, FaultsAreReportedNotAnswered) {
-    expectFaults(sampleSizeForPercent, {{{"", "1E20", "5", "95"}, ArithmeticFault::Overflow}});
+    expectFaults(sampleSizeForPercent, {{{"1E39", "50", "5", "95"}, ArithmeticFault::Overflow}});
 }
 
 } // namespace

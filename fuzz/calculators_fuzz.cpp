@@ -1,0 +1,38 @@
+// Every calculator window's calculation with arbitrary box texts. The input's first line names the
+// window (or, when it names none, its first byte picks one); each further line is the text of the
+// next box, boxes without a line left empty.
+#include "calculations/catalogue.h"
+#include "core/arithmetic.h"
+#include "fuzz/fuzz_checks.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+const quillon::CalculatorDefinition& chosenWindow(const std::string& name) {
+    const std::vector<quillon::CalculatorDefinition>& windows = quillon::calculatorDefinitions();
+    if (const quillon::CalculatorDefinition* named = quillon::findCalculator(name))
+        return *named;
+    const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
+    return windows[pick % windows.size()];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string> lines =
+        quillon::fuzz::splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    const quillon::CalculatorDefinition& window = chosenWindow(lines.front());
+    std::vector<std::string> boxes(static_cast<std::size_t>(window.inputCount));
+    for (std::size_t box = 0; box < boxes.size() && box + 1 < lines.size(); ++box)
+        boxes[box] = lines[box + 1];
+    try {
+        quillon::fuzz::checkOutcome(window.calculate(boxes), window.inputCount);
+    } catch (const quillon::ArithmeticError&) {
+        // The window reports it under the common policy.
+    }
+    return 0;
+}

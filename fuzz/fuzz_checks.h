@@ -1,0 +1,35 @@
+// What must hold for every input, whatever is typed: the checks every fuzz target applies to what
+// it computed. A check that fails prints what it saw and aborts, which libFuzzer reports as a
+// finding and saves the input for.
+#pragma once
+
+#include "calculations/common/outcome.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon::fuzz {
+
+// Prints the failed condition and the text it was found in, then aborts.
+[[noreturn]] void fail(std::string_view condition, std::string_view text);
+
+// No "nan" or "inf" in any case: a text never shows a NaN or an infinity.
+void checkNoNonFinite(std::string_view text);
+
+// Every probability a text prints ("... probability ... = x", "... chance = x", ", p=x") is within
+// 0 to 1; the clamp texts ("< .0001", "> .9999") pass. Every correlation ("correlation
+// coefficient ... = r", "... is r") is within -1 to 1 and every r-squared within 0 to 1. A
+// critical value ("z value = ", "t value = ", "F value = ", "Chi-square value = "), a sample size,
+// a standard error and a half-width (after the plus-minus sign) are never negative.
+void checkAnswerText(std::string_view text);
+
+// The checks of checkAnswerText on the answer text, clipboard and table of an answer (the table's
+// "Prob." columns hold probabilities); a refusal's focus is a box of the window (1..boxes) or the
+// grid (0) and its cell, if any, lies within the grid.
+void checkOutcome(const Outcome& outcome, int boxes);
+
+// The texts fuzz input holds: lines split at LF (a CR before it dropped).
+std::vector<std::string> splitLines(std::string_view data);
+
+} // namespace quillon::fuzz
