@@ -17,6 +17,16 @@ struct OutcomeCase {
     Outcome expected;
 };
 
+// An answer whose whole text goes to the clipboard.
+inline Outcome copied(const std::string& text) {
+    return Answer{.text = text, .clipboard = text};
+}
+
+// An answer that leaves the clipboard alone (a clamp text).
+inline Outcome notCopied(const std::string& text) {
+    return Answer{.text = text};
+}
+
 inline std::string describeOutcome(const Outcome& outcome) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome))
         return "refused, focus Input" + std::to_string(refusal->focus) + " " + refusal->message;

@@ -10,16 +10,6 @@
 namespace quillon {
 namespace {
 
-// The clipboard receives the whole answer.
-Outcome copied(const std::string& text) {
-    return Answer{.text = text, .clipboard = text};
-}
-
-// A clamp text: the clipboard is left alone.
-Outcome notCopied(const std::string& text) {
-    return Answer{.text = text};
-}
-
 Outcome binomial(const std::string& tail) {
     return copied("Probability of " + tail);
 }

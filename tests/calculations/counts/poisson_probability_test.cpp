@@ -12,16 +12,6 @@
 namespace quillon {
 namespace {
 
-// The clipboard receives the whole answer.
-Outcome copied(const std::string& text) {
-    return Answer{.text = text, .clipboard = text};
-}
-
-// A clamp text: the clipboard is left alone.
-Outcome notCopied(const std::string& text) {
-    return Answer{.text = text};
-}
-
 Outcome poisson(const std::string& tail) {
     return copied("Probability of " + tail);
 }
