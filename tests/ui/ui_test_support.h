@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,21 @@ public:
 
 private:
     QTimer timer_;
+};
+
+// What a window test puts around each case: beeps and "Error" texts recorded instead of shown
+// (the override can be dropped to see the real ones), and any real message box closed and
+// remembered.
+struct AlertsOnRecord {
+    AlertsOnRecord() { override.emplace(recorded); }
+    // The message boxes that opened, after a last look for one still open.
+    QStringList unexpectedBoxes() {
+        watchdog.check();
+        return watchdog.seen;
+    }
+    RecordingAlerts recorded;
+    std::optional<AlertsOverride> override;
+    ModalWatchdog watchdog;
 };
 
 // Opens a widget's context menu as a right click at its centre would, and chooses the entry

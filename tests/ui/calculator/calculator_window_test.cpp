@@ -20,9 +20,8 @@ using namespace quillon::testing;
 class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingAlerts> recorded_;
-    std::unique_ptr<AlertsOverride> alerts_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<AlertsOnRecord> alerts_;
+    RecordingAlerts* recorded_ = nullptr;
     std::unique_ptr<CalculatorWindow> window_;
 
     CalculatorWindow& open(std::string_view name) {
@@ -49,18 +48,16 @@ class CalculatorWindowTest : public QObject {
 private slots:
     void init() {
         StandIn::reset();
-        recorded_ = std::make_unique<RecordingAlerts>();
-        alerts_ = std::make_unique<AlertsOverride>(*recorded_);
-        watchdog_ = std::make_unique<ModalWatchdog>();
+        alerts_ = std::make_unique<AlertsOnRecord>();
+        recorded_ = &alerts_->recorded;
         QGuiApplication::clipboard()->setText("before");
     }
     void cleanup() {
         window_.reset();
-        watchdog_->check();
-        QVERIFY2(watchdog_->seen.isEmpty(), qPrintable(watchdog_->seen.join("; ")));
-        watchdog_.reset();
+        const QStringList boxes = alerts_->unexpectedBoxes();
+        recorded_ = nullptr;
         alerts_.reset();
-        recorded_.reset();
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("; ")));
     }
 
     void every_question_fits_on_one_line() {
@@ -326,7 +323,7 @@ private slots:
 
     void the_real_error_box_is_titled_error_with_ok_only() {
         // Without the recording alerts: the box the user sees.
-        alerts_.reset();
+        alerts_->override.reset();
         open("Means5");
         StandIn::behaviour = [](InputTexts) -> Outcome {
             throw ArithmeticError(ArithmeticFault::DivisionByZero);
@@ -343,7 +340,7 @@ private slots:
         command(1)->click();
         QCOMPARE(title, QString("Error"));
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        alerts_ = std::make_unique<AlertsOverride>(*recorded_);
+        alerts_->override.emplace(*recorded_);
     }
 
     void exit_closes_the_window() {

@@ -13,6 +13,18 @@ using quillon::testing::RecordingAlerts;
 
 Q_DECLARE_METATYPE(quillon::KeyVerdict)
 
+// A shown window of two boxes, one above the other, for the Tab keystroke to move between.
+struct TwoBoxes : QWidget {
+    TwoBoxes() {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        show();
+    }
+    QLineEdit* first = new QLineEdit(this);
+    QLineEdit* second = new QLineEdit(this);
+};
+
 class KeyInputTest : public QObject {
     Q_OBJECT
 private slots:
@@ -185,14 +197,10 @@ private slots:
     }
 
     void a_tab_keystroke_moves_the_focus_and_others_do_not() {
-        QWidget window;
-        auto* first = new QLineEdit(&window);
-        auto* second = new QLineEdit(&window);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(first);
-        layout->addWidget(second);
-        window.show();
+        TwoBoxes window;
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* first = window.first;
+        QLineEdit* second = window.second;
         first->setFocus();
         QCOMPARE(QApplication::focusWidget(), first);
         sendKeyString(u"{tab}");
@@ -203,14 +211,10 @@ private slots:
     }
 
     void with_no_focus_widget_the_tab_goes_from_the_sender() {
-        QWidget window;
-        auto* first = new QLineEdit(&window);
-        auto* second = new QLineEdit(&window);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(first);
-        layout->addWidget(second);
-        window.show();
+        TwoBoxes window;
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* first = window.first;
+        QLineEdit* second = window.second;
         first->setFocus();
         first->clearFocus();
         QCOMPARE(QApplication::focusWidget(), nullptr);

@@ -51,9 +51,8 @@ QString cellName(CellPosition cell) {
 class DataSheetWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingAlerts> recorded_;
-    std::unique_ptr<AlertsOverride> alerts_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<AlertsOnRecord> alerts_;
+    RecordingAlerts* recorded_ = nullptr;
     std::unique_ptr<DataSheetWindow> window_;
 
     DataSheetWindow& open(const QString& name) {
@@ -105,18 +104,16 @@ class DataSheetWindowTest : public QObject {
 
 private slots:
     void init() {
-        recorded_ = std::make_unique<RecordingAlerts>();
-        alerts_ = std::make_unique<AlertsOverride>(*recorded_);
-        watchdog_ = std::make_unique<ModalWatchdog>();
+        alerts_ = std::make_unique<AlertsOnRecord>();
+        recorded_ = &alerts_->recorded;
         QGuiApplication::clipboard()->setText("before");
     }
     void cleanup() {
         window_.reset();
-        watchdog_->check();
-        QVERIFY2(watchdog_->seen.isEmpty(), qPrintable(watchdog_->seen.join("; ")));
-        watchdog_.reset();
+        const QStringList boxes = alerts_->unexpectedBoxes();
+        recorded_ = nullptr;
         alerts_.reset();
-        recorded_.reset();
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("; ")));
     }
 
     void opens_with_its_headings_and_the_cursor_in_cell_1_1_data() {
