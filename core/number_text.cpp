@@ -430,6 +430,51 @@ double readNumber(std::string_view text) {
     return readDecimal(number);
 }
 
+bool isWhollyNumber(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && isBlank(text[first]))
+        ++first;
+    while (end > first && isBlank(text[end - 1]))
+        --end;
+    const std::string_view number = text.substr(first, end - first);
+
+    if (number.size() >= 2 && number[0] == '&') {
+        const char mark = number[1];
+        const int radix = (mark == 'H' || mark == 'h') ? 16 : (mark == 'O' || mark == 'o') ? 8 : 0;
+        const std::string_view digits = number.substr(2);
+        return radix != 0 && !digits.empty() &&
+               std::all_of(digits.begin(), digits.end(),
+                           [radix](char c) { return digitValue(c, radix) >= 0; });
+    }
+
+    std::size_t at = 0;
+    readSign(number, at);
+    bool pointSeen = false;
+    bool digitSeen = false;
+    for (; at < number.size(); ++at) {
+        if (isDigit(number[at]))
+            digitSeen = true;
+        else if (number[at] == '.' && !pointSeen)
+            pointSeen = true;
+        else
+            break;
+    }
+    if (!digitSeen)
+        return false;
+    if (at < number.size() && isExponentMark(number[at])) {
+        ++at;
+        readSign(number, at);
+        const std::size_t exponentDigits = at;
+        while (at < number.size() && isDigit(number[at]))
+            ++at;
+        if (at == exponentDigits)
+            return false;
+    }
+    return at == number.size();
+}
+
 std::string plainForm(float value) {
     return plainText(value, kSingleDigits);
 }

@@ -33,6 +33,13 @@ inline constexpr std::string_view kPlusMinus = "\u00B1";
 // ArithmeticError(Overflow), as any other overflow of the typed values does.
 double readNumber(std::string_view text);
 
+// Whether the whole text is one number that readNumber reads: blanks, tabs and line breaks around
+// it, then either an optional sign, digits with at most one point (at least one digit) and an
+// optional exponent (E or D, optional sign, at least one digit), or &H or &O (either case) and at
+// least one digit of that base. "12", " -.5 ", "1e3", "&HFF" are numbers; "", "-", ".", "1,5",
+// "1 2", "12abc", "1e", "&H" and "Weight" are not.
+bool isWhollyNumber(std::string_view text);
+
 // General text of a single with at most 7 significant digits (of a double, 15), one leading blank
 // when not negative: 10 gives " 10", 0.5 gives " .5", -0.25 gives "-.25", 1E20 gives " 1E+20".
 // No zero before the point, no trailing zeros, no point for a whole value; zero and negative zero

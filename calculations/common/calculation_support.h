@@ -22,22 +22,23 @@ inline float readSingle(std::string_view text) {
     return single(readNumber(text));
 }
 
-// Beep and put the focus in the given box (1..6, or kFocusGrid).
-inline Outcome refuse(int focus) {
-    return Refusal{.focus = focus};
+// Beep, put the focus in the given box (1..6, or kFocusGrid) and say why.
+inline Outcome refuse(int focus, std::string_view reason = {}) {
+    return Refusal{.focus = focus, .reason = std::string(reason)};
 }
 
-// One check of a box: its number (1..6) and whether its value is refused.
+// One check of a box: its number (1..6), whether its value is refused, and why.
 struct BoxCheck {
     int box = 1;
     bool refused = false;
+    std::string_view reason;
 };
 
 // The refusal of the first check that fails, taken in the order given; nothing when all pass.
 inline std::optional<Outcome> firstRefusal(std::initializer_list<BoxCheck> checks) {
     for (const BoxCheck& check : checks) {
         if (check.refused)
-            return refuse(check.box);
+            return refuse(check.box, check.reason);
     }
     return std::nullopt;
 }

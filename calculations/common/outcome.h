@@ -21,11 +21,14 @@ struct CellPosition {
 inline constexpr int kFocusGrid = 0;
 
 // The input was refused: beep (or show the "Error" message box when message is set), move the
-// focus, leave answer and clipboard as they were.
+// focus, leave answer and clipboard as they were. The reason says why in a sentence of its own,
+// "The probability must be from .0001 to .9999.", for the window to show beside the box or cell at
+// fault and for every other front end to print.
 struct Refusal {
     int focus = 1;                           // input box number 1..6, or kFocusGrid
     std::string message;                     // text of an "Error" message box; empty: beep only
     std::optional<CellPosition> currentCell; // the data sheet cell made current, if any
+    std::string reason;                      // why, as one sentence ending with a full stop
     bool operator==(const Refusal&) const = default;
 };
 

@@ -90,6 +90,23 @@ TEST(NumberTextReading, ValuesBeyondTheDoubleRangeOverflow) {
     }
 }
 
+TEST(NumberTextReading, WhollyANumberOnlyWithNothingLeftOver) {
+    struct Case {
+        std::string_view text;
+        bool number;
+    };
+    const Case cases[] = {
+        {"12", true},      {" -.5 ", true}, {"+3", true},      {"5.", true},     {"1e3", true},
+        {"1.5E-10", true}, {"2d+2", true},  {"&HFF", true},    {"&o17", true},   {"\t7\r\n", true},
+        {"", false},       {"  ", false},   {"-", false},      {".", false},     {"-.", false},
+        {"1,5", false},    {"1 2", false},  {"12abc", false},  {"1.5.3", false}, {"1e", false},
+        {"1e+", false},    {"e5", false},   {"&H", false},     {"&O19", false},  {"&HFG", false},
+        {"Weight", false}, {"--1", false},  {"z=1.96", false}, {"1-", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isWhollyNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
 TEST(NumberTextPlainForm, Single) {
     const struct {
         float value;
