@@ -1,5 +1,9 @@
 #include "calculations/common/cell_block.h"
 
+#include "core/number_text.h"
+
+#include <algorithm>
+
 #include <optional>
 #include <utility>
 
@@ -114,6 +118,29 @@ PlacedBlock placeCellBlock(const CellBlock& block, CellPosition origin, int maxR
         }
     }
     return placed;
+}
+
+bool startsWithHeadings(const CellBlock& block) {
+    if (block.size() < 2)
+        return false;
+    // A cell of blanks only is as empty as an empty one.
+    const auto isEmpty = [](const std::string& cell) {
+        return cell.find_first_not_of(" \t") == std::string::npos;
+    };
+    const auto isWord = [&](const std::string& cell) {
+        return !isEmpty(cell) && !isWhollyNumber(cell);
+    };
+    if (std::none_of(block.front().begin(), block.front().end(), isWord))
+        return false;
+    bool anyNumber = false;
+    for (auto line = block.begin() + 1; line != block.end(); ++line) {
+        for (const std::string& cell : *line) {
+            if (isWord(cell))
+                return false;
+            anyNumber = anyNumber || !isEmpty(cell);
+        }
+    }
+    return anyNumber;
 }
 
 } // namespace quillon

@@ -32,4 +32,11 @@ struct PlacedBlock {
 PlacedBlock placeCellBlock(const CellBlock& block, CellPosition origin, int maxRows,
                            int maxColumns);
 
+// Whether the block's first line names its columns rather than holding values: the block has at
+// least two lines, its first line at least one non-empty cell that is not wholly a number, and
+// every non-empty cell of the later lines is a number, with at least one such cell among them.
+// A cell of blanks counts as empty. A first line of numbers, a block of words only and a single
+// line hold no headings.
+bool startsWithHeadings(const CellBlock& block);
+
 } // namespace quillon

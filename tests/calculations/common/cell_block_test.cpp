@@ -60,5 +60,38 @@ TEST(CellBlock, PlacesFromItsOriginAndCountsWhatFallsOutside) {
     EXPECT_EQ(cut.cells.back().cell, (CellPosition{100, 3}));
 }
 
+struct HeadingCase {
+    std::string name;
+    std::string text;
+    bool headings;
+};
+
+TEST(CellBlock, TakesAFirstLineOfWordsOverNumbersAsHeadings) {
+    const std::vector<HeadingCase> cases = {
+        {"a column with its heading", "Weight\n12\n14\n10\n15.5\n", true},
+        {"headings over two columns", "Year\tSales\n1990\t12.5\n1991\t-3\n", true},
+        {"comma-separated headings", "x,y\n1,2\n3,4\n", true},
+        {"one word among numbers in the first line", "12\tabc\n1\t2\n", true},
+        {"a blank first cell beside a heading", "\tWeight\n1\t2\n", true},
+        {"empty lines and cells below", "Weight\n12\n\n\t\n14\n", true},
+        {"numbers below written as numbers are read", "N\n 1e3 \n&HFF\n-.5\n", true},
+        {"a first line of numbers", "12\n14\n", false},
+        {"a single line of words", "Weight\tHeight\n", false},
+        {"a single word", "Weight", false},
+        {"words only", "Weight\nheavy\nlight\n", false},
+        {"a word further down", "Weight\n12\nn/a\n", false},
+        {"a decimal comma further down", "Weight\n\"1,5\"\n", false},
+        {"nothing below the first line", "Weight\n\n\n", false},
+        {"blanks below the first line", "Weight\t\n \t \n", false},
+        {"a first line of blanks", " \t \n1\t2\n", false},
+        {"an empty first line", "\n1\n2\n", false},
+        {"nothing", "", false},
+    };
+    for (const HeadingCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(startsWithHeadings(splitCellBlock(row.text)), row.headings);
+    }
+}
+
 } // namespace
 } // namespace quillon
