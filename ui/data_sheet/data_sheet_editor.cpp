@@ -31,6 +31,9 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace quillon {
 
@@ -333,7 +336,14 @@ bool DataSheetEditor::pasteBlock() {
         return false;
     }
     saveCell();
-    const CellBlock block = squaredCellBlock(splitCellBlock(toStdString(text)));
+    CellBlock lines = splitCellBlock(toStdString(text));
+    std::vector<std::string> headings;
+    // Headings copied with the values would be read as values.
+    if (startsWithHeadings(lines)) {
+        headings = std::move(lines.front());
+        lines.erase(lines.begin());
+    }
+    const CellBlock block = squaredCellBlock(std::move(lines));
     const CellPosition origin = remembered_;
     const PlacedBlock placed = placeCellBlock(block, origin, DataSheet::kRows, shape_.columns);
     for (const PlacedCell& cell : placed.cells) {
@@ -341,6 +351,9 @@ bool DataSheetEditor::pasteBlock() {
     }
     sheet_->setCurrentCell(origin.row - 1, origin.column - 1);
     editCell();
+    if (!headings.empty()) {
+        emit noticed(sheet_->viewport(), floater_->geometry(), headingsLeftOutNotice(headings));
+    }
     if (placed.leftOut > 0) {
         // Which end of the sheet the values passed: each limit in turn, the other lifted.
         constexpr int kNoLimit = std::numeric_limits<int>::max();

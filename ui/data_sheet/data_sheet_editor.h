@@ -10,6 +10,7 @@
 #include "ui/data_sheet/sheet_moves.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -66,8 +67,15 @@ public:
     // The range chosen with the mouse, or else the box's cell, onto the clipboard.
     void copyCells();
     // A block of cells on the clipboard laid onto the grid from the box's cell; the box ends over
-    // that cell. False, and nothing done, when the clipboard holds plain text for the box.
+    // that cell. A first line of headings over lines of numbers is left out, and noticed says so.
+    // False, and nothing done, when the clipboard holds plain text for the box.
     bool pasteBlock();
+
+signals:
+    // Something the user should know of a paste that did not go as the clipboard read: the text,
+    // to be shown beside the area (the cell the block starts at, in the anchor's coordinates,
+    // the grid's viewport).
+    void noticed(QWidget* anchor, const QRect& area, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,9 @@
 #include "ui/data_sheet/sheet_clipboard.h"
 
 #include "calculations/common/data_sheet.h"
+#include "ui/common/text_conversion.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
@@ -46,6 +49,45 @@ QString leftOutMessage(int count, bool pastLastRow, bool pastLastColumn,
         end = column;
     }
     return values + QStringLiteral(": the data sheet ends at ") + end + QStringLiteral(".");
+}
+
+QString headingsLeftOutNotice(const std::vector<std::string>& headings) {
+    // Short enough for one line beside the grid: each name, and the list of them, has a longest
+    // length; names beyond it are counted instead.
+    constexpr qsizetype kLongestName = 24;
+    constexpr qsizetype kLongestList = 60;
+    QStringList names;
+    for (const std::string& heading : headings) {
+        QString name = toQString(heading).simplified();
+        if (name.size() > kLongestName) {
+            qsizetype cut = kLongestName - 3;
+            if (name.at(cut - 1).isHighSurrogate()) {
+                --cut;
+            }
+            name = name.left(cut).trimmed() + QStringLiteral("...");
+        }
+        if (!name.isEmpty()) {
+            names << name;
+        }
+    }
+    QString list;
+    qsizetype named = 0;
+    for (const QString& name : names) {
+        const QString longer = named == 0 ? name : list + QStringLiteral(", ") + name;
+        if (named > 0 && longer.size() > kLongestList) {
+            break;
+        }
+        list = longer;
+        ++named;
+    }
+    if (named < names.size()) {
+        list += QStringLiteral(" and %1 more").arg(names.size() - named);
+    }
+    // A name cut short already ends the sentence.
+    if (!list.endsWith(QStringLiteral("..."))) {
+        list += QLatin1Char('.');
+    }
+    return QStringLiteral("The first line was taken as headings and left out: ") + list;
 }
 
 } // namespace quillon

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 namespace quillon {
@@ -24,5 +25,9 @@ QString tabSeparatedLines(const std::vector<QStringList>& rows);
 
 // The "Error" text for values a paste left out: how many, and which end of the sheet they passed.
 QString leftOutMessage(int count, bool pastLastRow, bool pastLastColumn, const QString& lastColumn);
+
+// What the window says of a first line taken as headings: its non-empty cells named in order, a
+// long name cut short with "...", and the names beyond a line's length counted ("and 3 more").
+QString headingsLeftOutNotice(const std::vector<std::string>& headings);
 
 } // namespace quillon

@@ -683,6 +683,78 @@ private slots:
         QVERIFY(boxIsInView());
     }
 
+    // A block pasted with Ctrl+V whose first line may be headings; notice is what the editor
+    // says of it (empty: it says nothing), message the "Error" box of values left out.
+    void a_heading_line_is_left_out_and_noticed_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<CellPosition>("from");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* window, CellPosition from,
+                            const char* clipboard, QStringList after, const char* notice,
+                            const char* message) {
+            QTest::newRow(name) << window << from << QString::fromUtf8(clipboard) << after
+                                << QString::fromUtf8(notice) << QString::fromUtf8(message);
+        };
+        const char* weight = "The first line was taken as headings and left out: Weight.";
+        row("a column with its heading", "Means0", {1, 1}, "Weight\n12\n14\n",
+            {"(1, 1)=12", "(2, 1)=14"}, weight, "");
+        row("headings of two columns", "Means1", {3, 1}, "Var 1\tVar 2\r\n1\t2\r\n",
+            {"(3, 1)=1", "(3, 2)=2"},
+            "The first line was taken as headings and left out: Var 1, Var 2.", "");
+        row("comma-separated, from column B", "Counts1", {1, 2}, "A,B\n5,6\n7,8\n",
+            {"(1, 2)=5", "(1, 3)=6", "(2, 2)=7", "(2, 3)=8"},
+            "The first line was taken as headings and left out: A, B.", "");
+        row("the heading does not count as left out", "Means0", {99, 1}, "Weight\n1\n2\n3\n",
+            {"(99, 1)=1", "(100, 1)=2"}, weight,
+            "1 value was left out: the data sheet ends at row 100.");
+        row("a first line of numbers is pasted", "Means0", {1, 1}, "12\n14\n",
+            {"(1, 1)=12", "(2, 1)=14"}, "", "");
+        row("words only are pasted", "Means0", {1, 1}, "Weight\nheavy\n",
+            {"(1, 1)=Weight", "(2, 1)=heavy"}, "", "");
+        row("a single line is pasted", "Means6", {1, 1}, "Mean\tSD\tN\n",
+            {"(1, 1)=Mean", "(1, 2)=SD", "(1, 3)=N"}, "", "");
+    }
+    void a_heading_line_is_left_out_and_noticed() {
+        QFETCH(QString, window);
+        QFETCH(CellPosition, from);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, after);
+        QFETCH(QString, notice);
+        QFETCH(QString, message);
+        open(window);
+        QSignalSpy noticed(&editor(), &DataSheetEditor::noticed);
+        editor().moveTo(from);
+        QGuiApplication::clipboard()->setText(clipboard);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QStringList filled;
+        const QMap<QString, QString> cells = filledCells();
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            filled << cell.key() + "=" + cell.value();
+        }
+        std::sort(after.begin(), after.end());
+        QCOMPARE(filled, after);
+        QCOMPARE(noticed.size(), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty()) {
+            QCOMPARE(noticed[0][0].value<QWidget*>(), sheet()->viewport());
+            QCOMPARE(noticed[0][1].toRect(), cellRect(from));
+            QCOMPARE(noticed[0][2].toString(), notice);
+        }
+        QCOMPARE(recorded_->errors, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(recorded_->beeps, 0);
+        QCOMPARE(editor().remembered(), from);
+    }
+
+    void a_column_copied_with_its_heading_answers_without_it() {
+        open("Means0");
+        QGuiApplication::clipboard()->setText("Weight\n12\n14\n10\n15.5\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        calculate();
+        QVERIFY2(answer().startsWith("Mean = 12.875     N = 4\n"), qPrintable(answer()));
+    }
+
     void a_column_of_80_values_pasted_in_means0_answers_as_typed() {
         QStringList values;
         for (int i = 1; i <= 80; ++i) {
