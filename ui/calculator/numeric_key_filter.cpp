@@ -1,5 +1,7 @@
 #include "ui/calculator/numeric_key_filter.h"
 
+#include "ui/calculator/clipboard_chord.h"
+#include "ui/calculator/pasted_text.h"
 #include "ui/calculator/send_key_string.h"
 #include "ui/common/alerts.h"
 #include "ui/common/menu_chord.h"
@@ -74,7 +76,15 @@ std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
     return first;
 }
 
+std::optional<QString> NumericKeyFilter::refusal(const QString& pasted,
+                                                 const QString& result) const {
+    return boxPasteRefusal(pasted, result);
+}
+
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (PasteGuard::eventFilter(watched, event)) {
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
@@ -85,6 +95,10 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const auto* press = static_cast<QKeyEvent*>(event);
     if (isUnclaimedMenuChord(*press)) {
         return true;
+    }
+    // The box copies, cuts, selects and undoes as any text box; its paste was checked above.
+    if (clipboardChord(press->key(), press->modifiers()) != ClipboardChord::None) {
+        return false;
     }
     const auto typed = typedCharacter(press->key(), press->modifiers(), press->text());
     if (!typed) {

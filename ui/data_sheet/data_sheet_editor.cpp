@@ -2,6 +2,7 @@
 
 #include "calculations/common/cell_block.h"
 #include "core/number_text.h"
+#include "ui/calculator/paste_guard.h"
 #include "ui/calculator/send_key_string.h"
 #include "ui/common/alerts.h"
 #include "ui/common/menu_chord.h"
@@ -67,15 +68,11 @@ protected:
         painter.setPen(outline);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
-    // The menu's "Paste" pastes a block like Ctrl+V. The standard menu names its entries by
-    // their (translated) captions only.
+    // The menu's "Paste" pastes a block like Ctrl+V.
     void contextMenuEvent(QContextMenuEvent* event) override {
         QMenu* menu = createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        for (QAction* action : menu->actions()) {
-            if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) {
-                continue;
-            }
+        if (QAction* action = standardPasteAction(*menu)) {
             action->disconnect(this);
             connect(action, &QAction::triggered, this, [this] {
                 if (!pasteBlock || !pasteBlock()) {

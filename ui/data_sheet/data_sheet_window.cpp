@@ -1,6 +1,7 @@
 #include "ui/data_sheet/data_sheet_window.h"
 
 #include "calculations/correlation/correlate.h"
+#include "ui/calculator/paste_guard.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
 #include "ui/data_sheet/answer_grid.h"
@@ -99,6 +100,8 @@ std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
     case SheetExtra::PopulationSize:
         population_ = new QLineEdit(this);
         population_->setObjectName(QStringLiteral("Population"));
+        // Typing is free here; a pasted size comes without the line break a spreadsheet adds.
+        population_->installEventFilter(new PasteGuard(population_));
         placeWithCaption(population_, "Label4", QStringLiteral("Population Size:"), twips, 1095);
         controls.push_back(population_);
         break;

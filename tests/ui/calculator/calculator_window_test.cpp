@@ -2,6 +2,7 @@
 #include "core/arithmetic.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/calculator/calculator_window.h"
+#include "ui/calculator/numeric_key_filter.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/help_viewer.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -391,10 +393,38 @@ private slots:
         QVERIFY(!label->hasSelectedText());
         QGuiApplication::clipboard()->setText("before");
         QTest::keyClick(input(2), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(recorded_->beeps, 1); // the box takes digits only
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("before")); // nothing selected
+        QTest::keyClick(input(2), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(input(2), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("34"));
+        QTest::keyClick(input(2), Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(recorded_->beeps, 1); // the box takes digits and the clipboard chords only
         QTest::keyClick(input(2), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), command(1));
+    }
+
+    void a_spreadsheet_cell_pastes_into_a_box_and_a_word_does_not() {
+        open("Distr2b");
+        auto* filter = window_->findChild<NumericKeyFilter*>();
+        QVERIFY(filter != nullptr);
+        QSignalSpy refused(filter, &NumericKeyFilter::pasteRefused);
+        input(1)->setFocus();
+        QGuiApplication::clipboard()->setText("1.96\r\n");
+        QTest::keyClick(input(1), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(input(1)->text(), QString("1.96"));
+        QCOMPARE(recorded_->beeps, 0);
+
+        type(2, "3");
+        QGuiApplication::clipboard()->setText("1,5");
+        QTest::keyClick(input(2), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(input(2)->text(), QString("3"));
+        QCOMPARE(recorded_->beeps, 1);
+        QCOMPARE(QApplication::focusWidget(), input(2));
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(refused[0][0].value<QLineEdit*>(), input(2));
+        QCOMPARE(refused[0][1].toString(),
+                 QString("A box takes only digits, one point and a leading minus: 1,5"));
+        QVERIFY(StandIn::calls.empty());
     }
 
     void the_answer_menu_copies_the_whole_answer_when_nothing_is_selected() {

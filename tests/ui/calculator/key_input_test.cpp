@@ -1,17 +1,47 @@
-// The input boxes' key filter and the synthesised keystrokes.
+// The input boxes' key filter, their clipboard chords and checked paste, and the synthesised
+// keystrokes.
 #include "tests/ui/ui_test_support.h"
+#include "ui/calculator/clipboard_chord.h"
 #include "ui/calculator/numeric_key_filter.h"
 #include "ui/calculator/send_key_string.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
 
 using namespace quillon;
+using quillon::testing::chooseFromContextMenu;
 using quillon::testing::RecordingAlerts;
 
 Q_DECLARE_METATYPE(quillon::KeyVerdict)
+Q_DECLARE_METATYPE(quillon::ClipboardChord)
+
+// A box with the key filter, its beeps and refused pastes recorded.
+struct FilteredBox {
+    FilteredBox() {
+        box.installEventFilter(&filter);
+        box.show();
+    }
+    // The box's text with the part from `from` to `to` selected (the caret at `to`), or the caret
+    // at `from` when `to` is -1.
+    void set(const QString& text, int from, int to = -1) {
+        box.setText(text);
+        if (to < 0) {
+            box.setCursorPosition(from);
+        } else {
+            box.setSelection(from, to - from);
+        }
+    }
+    RecordingAlerts recorded;
+    AlertsOverride alerts{recorded};
+    QLineEdit box;
+    NumericKeyFilter filter;
+    QSignalSpy refused{&filter, &NumericKeyFilter::pasteRefused};
+};
 
 // A shown window of two boxes, one above the other, for the Tab keystroke to move between.
 struct TwoBoxes : QWidget {
@@ -130,18 +160,214 @@ private slots:
         QCOMPARE(recorded.beeps, 0);
     }
 
-    void clipboard_chords_are_refused_but_pasting_text_is_not_filtered() {
-        RecordingAlerts recorded;
-        AlertsOverride alerts(recorded);
-        QLineEdit box;
-        NumericKeyFilter filter;
-        box.installEventFilter(&filter);
-        QGuiApplication::clipboard()->setText("abc");
+    void clipboard_chords_are_told_by_their_keys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<ClipboardChord>("chord");
+        const int ctrl = Qt::ControlModifier;
+        const int shift = Qt::ShiftModifier;
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("ctrl c") << int(Qt::Key_C) << ctrl << ClipboardChord::Copy;
+        QTest::newRow("ctrl insert") << int(Qt::Key_Insert) << ctrl << ClipboardChord::Copy;
+        QTest::newRow("keypad ctrl insert")
+            << int(Qt::Key_Insert) << (ctrl | keypad) << ClipboardChord::Copy;
+        QTest::newRow("ctrl x") << int(Qt::Key_X) << ctrl << ClipboardChord::Cut;
+        QTest::newRow("shift delete") << int(Qt::Key_Delete) << shift << ClipboardChord::Cut;
+        QTest::newRow("ctrl v") << int(Qt::Key_V) << ctrl << ClipboardChord::Paste;
+        QTest::newRow("shift insert") << int(Qt::Key_Insert) << shift << ClipboardChord::Paste;
+        QTest::newRow("ctrl a") << int(Qt::Key_A) << ctrl << ClipboardChord::SelectAll;
+        QTest::newRow("ctrl z") << int(Qt::Key_Z) << ctrl << ClipboardChord::Undo;
+        QTest::newRow("ctrl y") << int(Qt::Key_Y) << ctrl << ClipboardChord::None;
+        QTest::newRow("ctrl b") << int(Qt::Key_B) << ctrl << ClipboardChord::None;
+        QTest::newRow("ctrl shift z") << int(Qt::Key_Z) << (ctrl | shift) << ClipboardChord::None;
+        QTest::newRow("ctrl alt v")
+            << int(Qt::Key_V) << (ctrl | int(Qt::AltModifier)) << ClipboardChord::None;
+        QTest::newRow("plain v") << int(Qt::Key_V) << 0 << ClipboardChord::None;
+        QTest::newRow("plain insert") << int(Qt::Key_Insert) << 0 << ClipboardChord::None;
+        QTest::newRow("plain delete") << int(Qt::Key_Delete) << 0 << ClipboardChord::None;
+        QTest::newRow("ctrl delete") << int(Qt::Key_Delete) << ctrl << ClipboardChord::None;
+        QTest::newRow("shift c") << int(Qt::Key_C) << shift << ClipboardChord::None;
+    }
+    void clipboard_chords_are_told_by_their_keys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(ClipboardChord, chord);
+        QCOMPARE(clipboardChord(key, Qt::KeyboardModifiers(modifiers)), chord);
+    }
+
+    void clipboard_chords_work_in_a_box_and_other_chords_beep() {
+        FilteredBox filtered;
+        QLineEdit& box = filtered.box;
+        filtered.set("-12.5", 1, 3);
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("12"));
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(box.selectedText(), QString("-12.5"));
+        QTest::keyClick(&box, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("-12.5"));
+        filtered.set("-12.5", 3, 5);
+        QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("-12"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString(".5"));
+        box.setSelection(0, 1);
+        QTest::keyClick(&box, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(box.text(), QString("12"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("-"));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("-12"));
+        QCOMPARE(filtered.recorded.beeps, 0);
+
+        // Every other chord, and Escape, keeps the filter's beep.
+        QTest::keyClick(&box, Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QCOMPARE(filtered.recorded.beeps, 4);
+        QCOMPARE(box.text(), QString("-12"));
+        QCOMPARE(filtered.refused.size(), 0);
+    }
+
+    // Ctrl+V into a box holding `text`, with the part from `from` to `to` selected (-1: the
+    // caret at `from`). A refused paste leaves the text as it was, beeps and gives the reason.
+    void a_paste_goes_in_only_as_a_typable_number_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("reason"); // empty: taken without a beep
+        const QString rule = "A box takes only digits, one point and a leading minus: ";
+        const auto taken = [](const char* name, const char* text, int from, int to,
+                              const char* clipboard, const char* after) {
+            QTest::newRow(name) << text << from << to << clipboard << after << QString();
+        };
+        const auto refused = [&rule](const char* name, const char* text, int from, int to,
+                                     const char* clipboard, const QString& reason) {
+            QTest::newRow(name) << text << from << to << clipboard << text << rule + reason;
+        };
+        taken("a spreadsheet cell", "", 0, -1, "1.96\n", "1.96");
+        taken("a spreadsheet cell on Windows", "", 0, -1, "1.96\r\n", "1.96");
+        taken("blanks and tabs around", "", 0, -1, " \t1.96 ", "1.96");
+        taken("a negative number", "", 0, -1, "-0.25", "-0.25");
+        taken("at the caret", "12", 1, -1, "34", "1342");
+        taken("digits after a point", "3.", 2, -1, "14", "3.14");
+        taken("a point into digits", "314", 1, -1, ".", "3.14");
+        taken("a minus before digits", "5", 0, -1, "-", "-5");
+        taken("over a selection", "1.5", 1, 3, ".25", "1.25");
+        taken("a second point over the first", "1.5", 0, 3, "2.5", "2.5");
+        taken("a minus over the whole text", "3", 0, 1, "-5", "-5");
+        taken("an empty clipboard", "12", 0, 2, "", "12");
+        taken("line breaks only", "12", 2, -1, "\r\n", "12");
+        refused("a name and a number", "", 0, -1, "z=1.96", "z=1.96");
+        refused("a decimal comma", "", 0, -1, "1,5", "1,5");
+        refused("a word", "7", 1, -1, "abc", "abc");
+        refused("an exponent", "", 0, -1, "1e3", "1e3");
+        refused("a plus", "", 0, -1, "+5", "+5");
+        refused("two values on two lines", "", 0, -1, "1\n2\n", "1 2");
+        refused("a second minus", "3", 1, -1, "-5", "pasting -5 here gives 3-5");
+        refused("a minus after a minus", "-3", 0, -1, "-", "pasting - here gives --3");
+        refused("a second point", "1.2", 3, -1, ".5", "pasting .5 here gives 1.2.5");
+        refused("a second point beside a selection", "1.5", 0, 1, "2.",
+                "pasting 2. here gives 2..5");
+        refused("a long text cut short", "", 0, -1, "The mean weight of the calves was 12.5 kg",
+                "The mean weight of the calv...");
+    }
+    void a_paste_goes_in_only_as_a_typable_number() {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, after);
+        QFETCH(QString, reason);
+        FilteredBox filtered;
+        filtered.set(text, from, to);
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(&filtered.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(filtered.box.text(), after);
+        QCOMPARE(filtered.recorded.beeps, reason.isEmpty() ? 0 : 1);
+        QCOMPARE(filtered.refused.size(), reason.isEmpty() ? 0 : 1);
+        if (!reason.isEmpty()) {
+            QCOMPARE(filtered.refused[0][0].value<QLineEdit*>(), &filtered.box);
+            QCOMPARE(filtered.refused[0][1].toString(), reason);
+        }
+    }
+
+    // Each way of pasting: checked the same, and trimmed the same.
+    void every_paste_is_checked_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("ctrl v") << "ctrl v";
+        QTest::newRow("shift insert") << "shift insert";
+        QTest::newRow("menu") << "menu";
+        QTest::newRow("drop") << "drop";
+        QTest::newRow("middle button") << "middle button";
+    }
+    void every_paste_is_checked() {
+        QFETCH(QString, way);
+        FilteredBox filtered;
+        QLineEdit& box = filtered.box;
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const bool selection = way == "middle button";
+        if (selection && !QGuiApplication::clipboard()->supportsSelection()) {
+            QSKIP("this platform keeps no selection apart from the clipboard");
+        }
+        const auto pasteText = [&](const QString& text) {
+            const QClipboard::Mode mode = selection ? QClipboard::Selection : QClipboard::Clipboard;
+            QGuiApplication::clipboard()->setText(text, mode);
+            const QPoint end(box.width() - 4, box.height() / 2); // past the text's end
+            if (way == "ctrl v") {
+                QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+            } else if (way == "shift insert") {
+                QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+            } else if (way == "menu") {
+                QVERIFY(chooseFromContextMenu(&box, "Paste"));
+            } else if (way == "drop") {
+                QMimeData data;
+                data.setText(text);
+                QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                // As the drag's target receives it: its filter first.
+                QObject& filter = filtered.filter;
+                if (!filter.eventFilter(&box, &drop)) {
+                    static_cast<QObject&>(box).event(&drop);
+                }
+                QCOMPARE(drop.isAccepted(), filtered.refused.isEmpty());
+            } else {
+                QTest::mouseClick(&box, Qt::MiddleButton, {}, end);
+            }
+        };
+        filtered.set("3", 1);
+        pasteText("abc");
+        QCOMPARE(box.text(), QString("3"));
+        QCOMPARE(filtered.recorded.beeps, 1);
+        QCOMPARE(filtered.refused.size(), 1);
+        filtered.refused.clear();
+        pasteText(".5\r\n");
+        QCOMPARE(box.text(), QString("3.5"));
+        QCOMPARE(filtered.recorded.beeps, 1);
+        QCOMPARE(filtered.refused.size(), 0);
+    }
+
+    void ctrl_z_undoes_a_paste_alone() {
+        FilteredBox filtered;
+        QLineEdit& box = filtered.box;
+        box.setFocus();
+        QTest::keyClicks(&box, "3");
+        QGuiApplication::clipboard()->setText("14");
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), QString());
-        QCOMPARE(recorded.beeps, 1);
-        box.paste(); // what the context menu does
-        QCOMPARE(box.text(), QString("abc"));
+        QTest::keyClicks(&box, "5");
+        QCOMPARE(box.text(), QString("3145"));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("314"));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("3"));
+
+        // Over a selection, the undo brings the selected text back.
+        filtered.set("1.5", 2, 3);
+        QGuiApplication::clipboard()->setText("25");
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("1.25"));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString("1.5"));
+        QCOMPARE(filtered.recorded.beeps, 0);
     }
 
     void key_strings_make_their_keystrokes_data() {

@@ -755,6 +755,20 @@ private slots:
         QVERIFY2(answer().startsWith("Mean = 12.875     N = 4\n"), qPrintable(answer()));
     }
 
+    void the_population_box_takes_a_pasted_cell_without_its_line_break() {
+        open("Means0");
+        auto* population = window_->findChild<QLineEdit*>("Population");
+        population->setFocus();
+        QGuiApplication::clipboard()->setText("500\r\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(population->text(), QString("500"));
+        // What may be typed there may be pasted: the calculation judges it.
+        QGuiApplication::clipboard()->setText(" n/a\n");
+        QVERIFY(chooseFromContextMenu(population, "Paste"));
+        QCOMPARE(population->text(), QString("500n/a"));
+        QCOMPARE(recorded_->beeps, 0);
+    }
+
     void a_column_of_80_values_pasted_in_means0_answers_as_typed() {
         QStringList values;
         for (int i = 1; i <= 80; ++i) {
