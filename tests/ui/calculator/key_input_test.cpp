@@ -3,6 +3,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/calculator/clipboard_chord.h"
 #include "ui/calculator/numeric_key_filter.h"
+#include "ui/calculator/pasted_text.h"
 #include "ui/calculator/send_key_string.h"
 
 #include <QClipboard>
@@ -193,6 +194,40 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(ClipboardChord, chord);
         QCOMPARE(clipboardChord(key, Qt::KeyboardModifiers(modifiers)), chord);
+    }
+
+    void typable_box_texts_are_the_filters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typable");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("lone minus") << "-" << true;
+        QTest::newRow("lone point") << "." << true;
+        QTest::newRow("minus point") << "-." << true;
+        QTest::newRow("negative fraction") << "-.5" << true;
+        QTest::newRow("trailing point") << "12." << true;
+        QTest::newRow("digits") << "0123456789" << true;
+        QTest::newRow("two points") << "1.2.3" << false;
+        QTest::newRow("two minuses") << "--1" << false;
+        QTest::newRow("minus after digits") << "1-" << false;
+        QTest::newRow("plus") << "+1" << false;
+        QTest::newRow("blank inside") << "1 2" << false;
+        QTest::newRow("leading blank") << " 1" << false;
+        QTest::newRow("exponent") << "1E3" << false;
+        QTest::newRow("hexadecimal") << "&H1F" << false;
+        QTest::newRow("full-width digit") << QString(QChar(0xFF11)) << false;
+        QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << false;
+    }
+    void typable_box_texts_are_the_filters() {
+        QFETCH(QString, text);
+        QFETCH(bool, typable);
+        QCOMPARE(isTypableBoxText(text), typable);
+        // Typed in order, the filter lets exactly these through.
+        bool typed = true;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            typed = typed && numericKeyVerdict(text.at(i).unicode(), QStringView(text).left(i)) ==
+                                 KeyVerdict::Accept;
+        }
+        QCOMPARE(typed, typable);
     }
 
     void clipboard_chords_work_in_a_box_and_other_chords_beep() {
