@@ -1,3 +1,5 @@
+#include "ui/common/visible_edges_style.h"
+#include "ui/information/deployment.h"
 #include "ui/main_window/command_line.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/program_icon.h"
@@ -16,8 +18,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     app.setWindowIcon(quillon::programIcon());
+    quillon::useVisibleEdgesStyle();
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("quillon"));
+    QGuiApplication::setDesktopFileName(quillon::desktopFileName());
     // Whatever the program looks up by bare file name is found beside it.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     quillon::MainWindow window;

@@ -46,8 +46,10 @@ fi
 answer=$("$work/root/usr/bin/quillon-calc" t-critical .05 10)
 [ "$answer" = "t value = 2.228" ] || { echo "FAILED: quillon-calc answered: $answer"; exit 1; }
 
-# The metadata, its desktop entry and icon, as a software centre finds them in the installed tree.
-if ! appstreamcli validate-tree --no-net --no-color "$work/root" >"$work/tree.log" 2>&1; then
+# The metadata, its desktop entry and icon, as a software centre finds them in the installed tree
+# (a package built without a software-centre id has none).
+if [ -d "$work/root/usr/share/metainfo" ] \
+    && ! appstreamcli validate-tree --no-net --no-color "$work/root" >"$work/tree.log" 2>&1; then
     cat "$work/tree.log"
     echo "FAILED: appstreamcli validate-tree"
     exit 1

@@ -2,6 +2,7 @@
 // pages take their colours from the palette, so light text stands on dark ground everywhere,
 // with at least the 4.5 to 1 contrast of the WCAG guidelines.
 #include "tests/ui/window_tour.h"
+#include "ui/common/visible_edges_style.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -100,6 +101,7 @@ class DarkPaletteTest : public QObject {
 private slots:
     void initTestCase() {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        useVisibleEdgesStyle();
         QApplication::setPalette(testing::darkPalette());
     }
 

@@ -1,7 +1,8 @@
 // Saves a picture of every window, opened with a worked example, into a folder: for looking at the
 // windows at a scale factor (QT_SCALE_FACTOR) or in a colour scheme, not a test.
-// Usage: window_gallery FOLDER [-dark]
+// Usage: window_gallery FOLDER [-dark | -high-contrast]
 #include "tests/ui/window_tour.h"
+#include "ui/common/visible_edges_style.h"
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
@@ -28,12 +29,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: window_gallery FOLDER [-dark]\n", stderr);
+        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast]\n", stderr);
         return 64;
     }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    useVisibleEdgesStyle();
     if (arguments.contains(QStringLiteral("-dark"))) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(testing::darkPalette());
+    } else if (arguments.contains(QStringLiteral("-high-contrast"))) {
+        QApplication::setPalette(testing::highContrastPalette());
     }
     QDir folder(arguments.at(1));
     folder.mkpath(QStringLiteral("."));

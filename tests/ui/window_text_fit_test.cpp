@@ -4,6 +4,7 @@
 // help pages need no sideways scrolling. Checked with Qt's default font and with a desktop's larger
 // 10 point one.
 #include "tests/ui/window_tour.h"
+#include "ui/common/visible_edges_style.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -159,7 +160,10 @@ class WindowTextFitTest : public QObject {
     QFont defaultFont_;
 
 private slots:
-    void initTestCase() { defaultFont_ = QApplication::font(); }
+    void initTestCase() {
+        useVisibleEdgesStyle();
+        defaultFont_ = QApplication::font();
+    }
 
     void every_text_fits_at_the_scale_data() {
         QTest::addColumn<int>("points");

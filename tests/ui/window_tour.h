@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon::testing {
@@ -153,6 +154,36 @@ inline QPalette darkPalette() {
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x88, 0x88, 0x88));
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x88, 0x88, 0x88));
     return dark;
+}
+
+// A high-contrast scheme like a desktop's: white text on black, a cyan highlight, yellow links.
+inline QPalette highContrastPalette() {
+    QPalette contrast(Qt::black, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+        contrast.setColor(role, Qt::white);
+    }
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::AlternateBase, Qt::black);
+    contrast.setColor(QPalette::ToolTipBase, Qt::black);
+    contrast.setColor(QPalette::Highlight, QColor(0x1a, 0xeb, 0xff));
+    contrast.setColor(QPalette::HighlightedText, Qt::black);
+    contrast.setColor(QPalette::Link, Qt::yellow);
+    contrast.setColor(QPalette::LinkVisited, Qt::yellow);
+    contrast.setColor(QPalette::PlaceholderText, QColor(0xc0, 0xc0, 0xc0));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        contrast.setColor(QPalette::Disabled, role, QColor(0x3f, 0xf2, 0x3f));
+    }
+    return contrast;
+}
+
+// The three colour schemes every window is looked at in, by name: the style's own light one, a
+// dark one and a high-contrast one.
+inline std::vector<std::pair<const char*, QPalette>> colourSchemes() {
+    return {{"light", QApplication::style()->standardPalette()},
+            {"dark", darkPalette()},
+            {"high contrast", highContrastPalette()}};
 }
 
 } // namespace quillon::testing

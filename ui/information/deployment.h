@@ -1,32 +1,31 @@
 // Who makes and supports this copy of the program: the texts and addresses that the About and
-// Technical Support windows show. A deployment changes them here and nowhere else.
+// Technical Support windows show. A deployment sets them when it configures the build (the
+// QUILLON_* options of cmake/deployment.cmake); an empty value is one it has not given, and the
+// windows leave it out with its caption.
 #pragma once
 
-#include <array>
-#include <string_view>
+#include <QString>
+#include <QStringList>
 
-namespace quillon::deployment {
+namespace quillon {
 
-inline constexpr std::string_view kMakerName = "Verimont, Inc.";
-inline constexpr std::array<std::string_view, 2> kMakerAddress = {
-    "100 Example Road",
-    "Anytown, ST 00000",
-};
-inline constexpr std::string_view kMakerTelephone = "(555) 555-0100";
-inline constexpr std::string_view kSalesMail = "sales@example.com";
-
-inline constexpr std::string_view kSupportTelephone = "(555) 555-0123";
-inline constexpr std::string_view kSupportMail = "support@example.com";
-
-// The program's own web page, where software centres link to and find its screenshots.
-inline constexpr std::string_view kHomePage = "https://www.example.com/quillon/";
-
-// The statistics book that explains every procedure and formula of the program.
-inline constexpr std::string_view kBookWebAddress = "https://www.example.org/statistics-book/";
-
-inline constexpr std::array<std::string_view, 2> kNotices = {
-    "Copyright \u00A9 2024 Verimont, Inc. All rights reserved.",
-    "Quillon is provided as is, without warranty of any kind.",
+struct Deployment {
+    QString makerName;
+    QStringList makerAddress; // its lines, none of them empty
+    QString makerTelephone;
+    QString salesMail;
+    QString supportTelephone;
+    QString supportMail;
+    QString bookWebAddress; // the statistics book that explains every procedure and formula
 };
 
-} // namespace quillon::deployment
+// The values this copy was built with.
+const Deployment& builtDeployment();
+
+// The name the desktop knows the program's windows by: its installed menu entry's file name.
+QString desktopFileName();
+
+// The About window's notices: the maker's copyright, when the maker is named, and the warranty.
+QStringList notices(const Deployment& deployment);
+
+} // namespace quillon

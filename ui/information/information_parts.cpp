@@ -25,10 +25,10 @@ QString versionLine() {
            toQString(trimmedPlainForm(static_cast<double>(QUILLON_VERSION_MINOR)));
 }
 
-QUrl mailUrl(std::string_view address, const QString& subject) {
+QUrl mailUrl(const QString& address, const QString& subject) {
     QUrl url;
     url.setScheme(QStringLiteral("mailto"));
-    url.setPath(toQString(address));
+    url.setPath(address);
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("Subject"), subject);
     url.setQuery(query);
@@ -61,6 +61,13 @@ QLabel* makeText(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QLabel* makeHelpWhereabouts(QWidget* parent) {
+    auto* line =
+        makeText(parent, QStringLiteral("Help: choose Contents on the Help menu, or press F1."));
+    line->setObjectName(QStringLiteral("HelpWhereabouts"));
+    return line;
 }
 
 QPushButton* makeOkButton(QDialog* window) {

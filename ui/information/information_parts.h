@@ -1,11 +1,9 @@
 // What the About and Technical Support windows share: the logo, the product name, the version
-// line, plain texts, the mail address form and the "OK" button.
+// line, where the help is, plain texts, the mail address form and the "OK" button.
 #pragma once
 
 #include <QString>
 #include <QUrl>
-
-#include <string_view>
 
 class QDialog;
 class QLabel;
@@ -18,11 +16,13 @@ namespace quillon {
 QString versionLine();
 
 // A new mail to the address with the subject: mailto:address?Subject=subject.
-QUrl mailUrl(std::string_view address, const QString& subject);
+QUrl mailUrl(const QString& address, const QString& subject);
 
 QLabel* makeLogo(QWidget* parent);
 QLabel* makeProductName(QWidget* parent);
 QLabel* makeText(QWidget* parent, const QString& text);
+// `HelpWhereabouts`: one line that says where the help is.
+QLabel* makeHelpWhereabouts(QWidget* parent);
 
 // `CmdOK`: the default button; it closes the window.
 QPushButton* makeOkButton(QDialog* window);

@@ -1,8 +1,6 @@
 #include "ui/information/support_window.h"
 
-#include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
-#include "ui/information/deployment.h"
 #include "ui/information/information_parts.h"
 #include "ui/information/link_label.h"
 #include "ui/information/url_opener.h"
@@ -15,7 +13,8 @@
 
 namespace quillon {
 
-SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
+SupportWindow::SupportWindow(QWidget* parent, const Deployment& deployment)
+    : QDialog(parent), deployment_(deployment) {
     setObjectName(QStringLiteral("Support"));
     setWindowTitle(QStringLiteral("Technical Support"));
 
@@ -27,9 +26,13 @@ SupportWindow::SupportWindow(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(fromTwips(360), fromTwips(360), fromTwips(360), fromTwips(240));
     layout->addLayout(buildHeading());
     layout->addSpacing(fromTwips(240));
-    layout->addLayout(buildBookLines());
-    layout->addSpacing(fromTwips(240));
-    layout->addLayout(buildContact());
+    layout->addWidget(makeHelpWhereabouts(this));
+    for (QLayout* part : {buildBookLines(), buildContact()}) {
+        if (part != nullptr) {
+            layout->addSpacing(fromTwips(240));
+            layout->addLayout(part);
+        }
+    }
     layout->addSpacing(fromTwips(120));
     layout->addLayout(buttons);
     fixSizeToLayout(this);
@@ -56,8 +59,10 @@ QLayout* SupportWindow::buildHeading() {
 }
 
 QLayout* SupportWindow::buildBookLines() {
-    auto* bookSite =
-        new LinkLabel(toQString(deployment::kBookWebAddress), LinkLabel::Look::Link, this);
+    if (deployment_.bookWebAddress.isEmpty()) {
+        return nullptr;
+    }
+    auto* bookSite = new LinkLabel(deployment_.bookWebAddress, LinkLabel::Look::Link, this);
     bookSite->setObjectName(QStringLiteral("Label2"));
     connect(bookSite, &LinkLabel::clicked, this, &SupportWindow::openBookSite);
     auto* siteLine = new QHBoxLayout;
@@ -79,35 +84,59 @@ QLayout* SupportWindow::buildContact() {
     contact->setVerticalSpacing(0);
     contact->setHorizontalSpacing(fromTwips(240));
     int row = 0;
-    contact->addWidget(makeGroupLabel(0, QStringLiteral("Mail:")), row, 0);
-    contact->addWidget(makeText(this, toQString(deployment::kMakerName)), row++, 1);
-    for (const std::string_view line : deployment::kMakerAddress) {
-        contact->addWidget(makeText(this, toQString(line)), row++, 1);
+    // "Mail:" heads the postal address; a maker without one is named alone.
+    if (!deployment_.makerAddress.isEmpty()) {
+        contact->addWidget(makeGroupLabel(0, QStringLiteral("Mail:")), row, 0);
     }
-    contact->setRowMinimumHeight(row++, fromTwips(120));
-    contact->addWidget(makeGroupLabel(1, QStringLiteral("E-mail:")), row, 0);
-    contact->addWidget(makeGroupLabel(4, toQString(deployment::kSupportMail), true), row++, 1);
-    contact->addWidget(makeGroupLabel(2, QStringLiteral("Telephone:")), row, 0);
-    contact->addWidget(makeGroupLabel(3, toQString(deployment::kSupportTelephone)), row++, 1);
+    if (!deployment_.makerName.isEmpty()) {
+        contact->addWidget(makeText(this, deployment_.makerName), row++, 1);
+    }
+    for (const QString& line : deployment_.makerAddress) {
+        contact->addWidget(makeText(this, line), row++, 1);
+    }
+    const bool mail = !deployment_.supportMail.isEmpty();
+    const bool telephone = !deployment_.supportTelephone.isEmpty();
+    if (row > 0 && (mail || telephone)) {
+        contact->setRowMinimumHeight(row++, fromTwips(120));
+    }
+    if (mail) {
+        contact->addWidget(makeGroupLabel(1, QStringLiteral("E-mail:")), row, 0);
+        contact->addWidget(makeGroupLabel(4, deployment_.supportMail, true), row++, 1);
+    }
+    if (telephone) {
+        contact->addWidget(makeGroupLabel(2, QStringLiteral("Telephone:")), row, 0);
+        contact->addWidget(makeGroupLabel(3, deployment_.supportTelephone), row++, 1);
+    }
+    if (row == 0) {
+        delete contact;
+        return nullptr;
+    }
     contact->setColumnStretch(2, 1);
     return contact;
 }
 
-LinkLabel* SupportWindow::makeGroupLabel(int index, const QString& text, bool looksLikeLink) {
-    auto* label =
-        new LinkLabel(text, looksLikeLink ? LinkLabel::Look::Link : LinkLabel::Look::Plain, this);
+QLabel* SupportWindow::makeGroupLabel(int index, const QString& text, bool looksLikeLink) {
+    QLabel* label = nullptr;
+    if (deployment_.supportMail.isEmpty()) {
+        // No address to write to: the group is plain text.
+        label = makeText(this, text);
+    } else {
+        auto* link = new LinkLabel(
+            text, looksLikeLink ? LinkLabel::Look::Link : LinkLabel::Look::Plain, this);
+        connect(link, &LinkLabel::clicked, this, &SupportWindow::mailSupport);
+        label = link;
+    }
     label->setObjectName(QStringLiteral("Label3"));
     label->setProperty("index", index);
-    connect(label, &LinkLabel::clicked, this, &SupportWindow::mailSupport);
     return label;
 }
 
 void SupportWindow::openBookSite() {
-    urlOpener().open(QUrl(toQString(deployment::kBookWebAddress)));
+    urlOpener().open(QUrl(deployment_.bookWebAddress));
 }
 
 void SupportWindow::mailSupport() {
-    urlOpener().open(mailUrl(deployment::kSupportMail, QStringLiteral("Quillon Support")));
+    urlOpener().open(mailUrl(deployment_.supportMail, QStringLiteral("Quillon Support")));
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 // blocks of cells, and one calculation of each window through its widgets.
 #include "calculations/common/cell_block.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/common/visible_edges_style.h"
 #include "ui/data_sheet/answer_table_model.h"
 #include "ui/data_sheet/data_sheet_window.h"
 #include "ui/main_window/main_window.h"
@@ -103,6 +104,8 @@ class DataSheetWindowTest : public QObject {
     }
 
 private slots:
+    // The pictures of the sheet are taken in the program's own look.
+    void initTestCase() { useVisibleEdgesStyle(); }
     void init() {
         alerts_ = std::make_unique<AlertsOnRecord>();
         recorded_ = &alerts_->recorded;

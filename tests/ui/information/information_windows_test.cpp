@@ -1,7 +1,9 @@
 // The About (`Help3`) and Technical Support (`Support`) windows: version line, placement, a fresh
-// window at every opening, and the addresses their labels open (recorded, never opened).
-#include "ui/common/text_conversion.h"
+// window at every opening, what they show of the deployment (every value with its caption, and
+// nothing where a value is not given) and the addresses their labels open (recorded, never opened).
+#include "ui/information/about_window.h"
 #include "ui/information/deployment.h"
+#include "ui/information/support_window.h"
 #include "ui/information/url_opener.h"
 #include "ui/main_window/main_window.h"
 
@@ -11,6 +13,8 @@
 #include <QtTest>
 
 using namespace quillon;
+
+Q_DECLARE_METATYPE(quillon::Deployment)
 
 namespace {
 
@@ -30,6 +34,63 @@ QLabel* findLabel(QWidget* window, const QString& name, int index) {
     return nullptr;
 }
 
+// Every text the window shows, sorted.
+QStringList textsOf(QWidget* window) {
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty() && label->isVisibleTo(window)) {
+            texts << label->text();
+        }
+    }
+    texts.sort();
+    return texts;
+}
+
+// A deployment that gives every value; fixtures, under the reserved .invalid domain.
+Deployment everyValue() {
+    Deployment values;
+    values.makerName = QStringLiteral("Fixture Maker Ltd");
+    values.makerAddress = {QStringLiteral("1 Fixture Street"), QStringLiteral("Fixture Town")};
+    values.makerTelephone = QStringLiteral("+00 0000 0001");
+    values.salesMail = QStringLiteral("sales@quillon.invalid");
+    values.supportTelephone = QStringLiteral("+00 0000 0002");
+    values.supportMail = QStringLiteral("support@quillon.invalid");
+    values.bookWebAddress = QStringLiteral("https://quillon.invalid/book/");
+    return values;
+}
+
+Deployment makerOnly() {
+    Deployment values;
+    values.makerName = QStringLiteral("Verimont, Inc.");
+    return values;
+}
+
+Deployment postOnly() {
+    Deployment values;
+    values.makerAddress = {QStringLiteral("1 Fixture Street")};
+    return values;
+}
+
+// The About and Support windows made with the given deployment, opened from the menu.
+WindowRegistry informationWindows(const Deployment& deployment) {
+    WindowRegistry registry;
+    registry.add("Help3", {[deployment](QWidget* owner) -> QDialog* {
+                               return new AboutWindow(owner, deployment);
+                           },
+                           0});
+    registry.add("Support", {[deployment](QWidget* owner) -> QDialog* {
+                                 return new SupportWindow(owner, deployment);
+                             },
+                             0});
+    return registry;
+}
+
+const QString kVersion =
+    QStringLiteral("Version %1.%2").arg(QUILLON_VERSION_MAJOR).arg(QUILLON_VERSION_MINOR);
+const QString kHelp = QStringLiteral("Help: choose Contents on the Help menu, or press F1.");
+const QString kWarranty =
+    QStringLiteral("Quillon is provided as is, without warranty of any kind.");
+
 } // namespace
 
 class InformationWindowsTest : public QObject {
@@ -39,10 +100,11 @@ class InformationWindowsTest : public QObject {
     RecordingOpener opener_;
     UrlOpenerOverride override_{opener_};
 
-    QDialog* open(const QString& item, const QString& window) {
-        main_.findChild<QAction*>(item)->trigger();
-        return main_.openedWindow(window.toStdString());
+    static QDialog* open(MainWindow& main, const QString& item, const QString& window) {
+        main.findChild<QAction*>(item)->trigger();
+        return main.openedWindow(window.toStdString());
     }
+    QDialog* open(const QString& item, const QString& window) { return open(main_, item, window); }
     static void closeByOk(QDialog* window) {
         window->findChild<QPushButton*>("CmdOK")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -71,13 +133,11 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, title);
         QFETCH(int, versionIndex);
-        const QString version =
-            QStringLiteral("Version %1.%2").arg(QUILLON_VERSION_MAJOR).arg(QUILLON_VERSION_MINOR);
         QPointer<QDialog> first = open(item, window);
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->windowTitle(), title);
         QCOMPARE(first->windowModality(), Qt::WindowModal);
-        QCOMPARE(findLabel(first, "Label3", versionIndex)->text(), version);
+        QCOMPARE(findLabel(first, "Label3", versionIndex)->text(), kVersion);
         // No drop below the centre, unlike the calculation windows.
         const QRect outer = main_.frameGeometry();
         const QRect own = first->frameGeometry();
@@ -88,8 +148,76 @@ private slots:
         QVERIFY(first.isNull());
         QDialog* second = open(item, window);
         QVERIFY(second && second->isVisible());
-        QCOMPARE(findLabel(second, "Label3", versionIndex)->text(), version);
+        QCOMPARE(findLabel(second, "Label3", versionIndex)->text(), kVersion);
         closeByOk(second);
+    }
+
+    // Each value with its caption where it is given; neither where it is not. The name, the
+    // version and where the help is show whatever the deployment gives.
+    void each_shows_what_the_deployment_gives_and_nothing_else_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Deployment>("deployment");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList about = {"Quillon", kVersion, kHelp, kWarranty};
+        const QStringList support = {"Quillon", "Technical Support", kVersion, kHelp};
+        QTest::newRow("About, every value")
+            << "HelpHelpAbout"
+            << "Help3" << everyValue()
+            << about + QStringList{"Fixture Maker Ltd",
+                                   "1 Fixture Street",
+                                   "Fixture Town",
+                                   "Telephone: +00 0000 0001",
+                                   "Email:",
+                                   "sales@quillon.invalid",
+                                   "Copyright \u00A9 2024 Fixture Maker Ltd. All rights reserved."};
+        QTest::newRow("About, none") << "HelpHelpAbout"
+                                     << "Help3" << Deployment{} << about;
+        QTest::newRow("About, the maker's name alone")
+            << "HelpHelpAbout"
+            << "Help3" << makerOnly()
+            << about + QStringList{"Verimont, Inc.",
+                                   "Copyright \u00A9 2024 Verimont, Inc. All rights reserved."};
+        QTest::newRow("Support, every value")
+            << "HelpTech"
+            << "Support" << everyValue()
+            << support + QStringList{"Detailed explanations of all statistical procedures and "
+                                     "formulas",
+                                     "are found in our statistics book, available",
+                                     "at our web site: ",
+                                     "https://quillon.invalid/book/",
+                                     "Mail:",
+                                     "Fixture Maker Ltd",
+                                     "1 Fixture Street",
+                                     "Fixture Town",
+                                     "E-mail:",
+                                     "support@quillon.invalid",
+                                     "Telephone:",
+                                     "+00 0000 0002"};
+        QTest::newRow("Support, none") << "HelpTech"
+                                       << "Support" << Deployment{} << support;
+        QTest::newRow("Support, the maker's name alone")
+            << "HelpTech"
+            << "Support" << makerOnly() << support + QStringList{"Verimont, Inc."};
+        QTest::newRow("Support, an address without a name")
+            << "HelpTech"
+            << "Support" << postOnly() << support + QStringList{"Mail:", "1 Fixture Street"};
+    }
+    void each_shows_what_the_deployment_gives_and_nothing_else() {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        QFETCH(Deployment, deployment);
+        QFETCH(QStringList, texts);
+        MainWindow main(informationWindows(deployment));
+        main.show();
+        QDialog* opened = open(main, item, window);
+        QVERIFY(opened != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(opened));
+        texts.sort();
+        QCOMPARE(textsOf(opened), texts);
+        QVERIFY(opened->findChild<QLabel*>("Logo") != nullptr);
+        QVERIFY(!opened->findChild<QLabel*>("Logo")->pixmap().isNull());
+        closeByOk(opened);
     }
 
     void clicking_a_label_asks_the_desktop_to_open_its_address_data() {
@@ -102,15 +230,12 @@ private slots:
         QTest::newRow("About, sales mail")
             << "HelpHelpAbout"
             << "Help3"
-            << "Label12" << -1
-            << QStringLiteral("mailto:%1?Subject=Quillon").arg(toQString(deployment::kSalesMail))
-            << true;
-        QTest::newRow("Support, book")
-            << "HelpTech"
-            << "Support"
-            << "Label2" << -1 << toQString(deployment::kBookWebAddress) << true;
-        const QString supportMail = QStringLiteral("mailto:%1?Subject=Quillon%20Support")
-                                        .arg(toQString(deployment::kSupportMail));
+            << "Label12" << -1 << "mailto:sales@quillon.invalid?Subject=Quillon" << true;
+        QTest::newRow("Support, book") << "HelpTech"
+                                       << "Support"
+                                       << "Label2" << -1 << "https://quillon.invalid/book/" << true;
+        const QString supportMail =
+            QStringLiteral("mailto:support@quillon.invalid?Subject=Quillon%20Support");
         const std::pair<const char*, int> group[] = {
             {"Mail: caption", 0},    {"E-mail: caption", 1}, {"Telephone: caption", 2},
             {"telephone number", 3}, {"mail address", 4},    {"web site lead-in", 5},
@@ -130,7 +255,9 @@ private slots:
         QFETCH(QString, url);
         QFETCH(bool, address);
         opener_.opened.clear();
-        QDialog* opened = open(item, window);
+        MainWindow main(informationWindows(everyValue()));
+        main.show();
+        QDialog* opened = open(main, item, window);
         QLabel* clickable = findLabel(opened, label, index);
         QVERIFY(clickable);
         QCOMPARE(clickable->cursor().shape(), Qt::PointingHandCursor);
@@ -143,6 +270,57 @@ private slots:
         }
         QVERIFY(opened->isVisible());
         closeByOk(opened);
+    }
+
+    // Without a support mail address the group has nowhere to write to: its labels are plain.
+    void without_a_support_address_no_label_opens_a_mail() {
+        opener_.opened.clear();
+        Deployment values = everyValue();
+        values.supportMail.clear();
+        MainWindow main(informationWindows(values));
+        main.show();
+        QDialog* opened = open(main, "HelpTech", "Support");
+        const QList<QLabel*> group = opened->findChildren<QLabel*>("Label3");
+        QCOMPARE(group.size(), 5); // Mail:, Telephone:, the number, the lead-in, the version
+        for (QLabel* label : group) {
+            QVERIFY2(label->cursor().shape() != Qt::PointingHandCursor, qPrintable(label->text()));
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QVERIFY(findLabel(opened, "Label3", 1) == nullptr); // no "E-mail:"
+        QCOMPARE(opener_.opened, QStringList{});
+        closeByOk(opened);
+    }
+
+    // The program as built shows its own texts and the values it was built with, nothing else.
+    void the_built_windows_show_only_the_built_values() {
+        const Deployment& built = builtDeployment();
+        QStringList allowed = {"Quillon",
+                               "Technical Support",
+                               kVersion,
+                               kHelp,
+                               "Email:",
+                               "Mail:",
+                               "E-mail:",
+                               "Telephone:",
+                               "Detailed explanations of all statistical procedures and formulas",
+                               "are found in our statistics book, available",
+                               "at our web site: ",
+                               "Telephone: " + built.makerTelephone,
+                               built.makerName,
+                               built.salesMail,
+                               built.supportMail,
+                               built.supportTelephone,
+                               built.bookWebAddress};
+        allowed += built.makerAddress;
+        allowed += notices(built);
+        for (const auto& [item, window] :
+             {std::pair{"HelpHelpAbout", "Help3"}, std::pair{"HelpTech", "Support"}}) {
+            QDialog* opened = open(item, window);
+            for (const QString& text : textsOf(opened)) {
+                QVERIFY2(allowed.contains(text), qPrintable(text));
+            }
+            closeByOk(opened);
+        }
     }
 };
 
