@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_checks.h"
 
 #include "calculations/common/data_sheet.h"
+#include "calculations/common/refusal_text.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -137,6 +138,23 @@ void checkAnswerText(std::string_view text) {
     }
 }
 
+void checkRefusalReason(const Refusal& refusal) {
+    const std::string& reason = refusal.reason;
+    if (reason.empty())
+        fail("a refusal says why", refusal.message);
+    if (!std::isupper(static_cast<unsigned char>(reason.front())))
+        fail("a reason starts with a capital letter", reason);
+    if (reason.find_first_of("\r\n") != std::string::npos)
+        fail("a reason is one line", reason);
+    const std::size_t quoted = reason.find(kNotANumber);
+    const bool endsWithText =
+        quoted != std::string::npos && quoted + kNotANumber.size() < reason.size();
+    if (!reason.ends_with('.') && !endsWithText)
+        fail("a reason ends with a full stop or the text that is not a number", reason);
+    if (!refusal.message.empty() && refusal.message != reason)
+        fail("a message box's text is its refusal's reason", reason);
+}
+
 void checkOutcome(const Outcome& outcome, int boxes) {
     if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) {
         if (refusal->focus < 0 || refusal->focus > boxes)
@@ -144,6 +162,7 @@ void checkOutcome(const Outcome& outcome, int boxes) {
         if (!isInGrid(refusal->currentCell))
             fail("refusal cell within the grid", "");
         checkNoNonFinite(refusal->message);
+        checkRefusalReason(*refusal);
         return;
     }
     const Answer& answer = std::get<Answer>(outcome);

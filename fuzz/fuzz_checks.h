@@ -24,9 +24,14 @@ void checkNoNonFinite(std::string_view text);
 // a standard error and a half-width (after the plus-minus sign) are never negative.
 void checkAnswerText(std::string_view text);
 
+// A refusal's reason is one line that starts with a capital letter and ends with a full stop, or
+// names a text that is not a number at its end ("Row 1 Column A is not a number: Weight"); a
+// refusal with a message box has that message as its reason.
+void checkRefusalReason(const Refusal& refusal);
+
 // The checks of checkAnswerText on the answer text, clipboard and table of an answer (the table's
 // "Prob." columns hold probabilities); a refusal's focus is a box of the window (1..boxes) or the
-// grid (0) and its cell, if any, lies within the grid.
+// grid (0), its cell, if any, lies within the grid, and its reason passes checkRefusalReason.
 void checkOutcome(const Outcome& outcome, int boxes);
 
 // The texts fuzz input holds: lines split at LF (a CR before it dropped).

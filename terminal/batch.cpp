@@ -25,7 +25,7 @@ Evaluation evaluateRow(const QuestionInputs& inputs, std::vector<std::string> va
            trimBlanks(values.back()).empty())
         values.pop_back();
     if (const auto problem = valueCountProblem(inputs, values.size()))
-        return Evaluation{.kind = Evaluation::Kind::Failed, .reason = *problem};
+        return Evaluation{.kind = Evaluation::Kind::Failed, .message = *problem};
     return evaluateBoxes(inputs, values);
 }
 

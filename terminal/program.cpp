@@ -76,7 +76,7 @@ int printResult(const CatalogueEntry& calculation, const nlohmann::ordered_json&
         return kExitRefused;
     case Evaluation::Kind::Failed:
         if (!request.json)
-            streams.err << kPrefix << evaluation.reason << '\n';
+            streams.err << kPrefix << evaluation.message << '\n';
         return kExitArithmetic;
     case Evaluation::Kind::Answered:
         break;
@@ -150,7 +150,8 @@ int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const 
                          .population = request.population,
                          .useYates = request.yates,
                          .correlationMethod = request.method};
-    const Evaluation evaluation = evaluateSheet(sheet, sheetHeadings(sheet, request), input);
+    const Evaluation evaluation =
+        evaluateSheet(sheet, sheetHeadings(sheet, request), input, request.header);
     return printResult(calculation, sheetInputsJson(sheet, request, grid.rows), evaluation, request,
                        streams);
 }

@@ -19,7 +19,7 @@ std::string batchLine(const Evaluation& evaluation) {
     case Evaluation::Kind::Failed:
         break;
     }
-    return "error: " + evaluation.reason;
+    return "error: " + evaluation.message;
 }
 
 nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
@@ -52,19 +52,22 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
             refusal["box"] = *evaluation.box;
             refusal["question"] = evaluation.question;
         }
+        if (!evaluation.option.empty())
+            refusal["option"] = evaluation.option;
         if (evaluation.cell) {
             refusal["row"] = evaluation.cell->row;
             refusal["column"] = evaluation.cell->column;
             refusal["heading"] = evaluation.heading;
         }
-        if (!evaluation.reason.empty())
-            refusal["message"] = evaluation.reason;
+        if (!evaluation.message.empty())
+            refusal["message"] = evaluation.message;
+        refusal["reason"] = evaluation.reason;
         refusal["text"] = refusalText(evaluation);
         object["refusal"] = std::move(refusal);
         break;
     }
     case Evaluation::Kind::Failed:
-        object["error"] = evaluation.reason;
+        object["error"] = evaluation.message;
         break;
     }
     return object;

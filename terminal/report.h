@@ -22,7 +22,9 @@ std::vector<std::string> answerOutput(const Answer& answer, bool tsv);
 std::string batchLine(const Evaluation& evaluation);
 
 // {"name", "window", "inputs", then "answer" and "clipboard" (null where the window sets none),
-// or "refusal" {"box", "question", "message"} / {"row", "column", "heading"}, or "error"}.
+// or "refusal" {"box", "question"} / {"option"} / {"row", "column", "heading"}, then "message"
+// (the window's, where it has one), "reason" (as the calculation gives it) and "text" (the line
+// printed), or "error"}.
 // A batch row's object starts with its line number.
 nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
                                       nlohmann::ordered_json inputs, const Evaluation& evaluation,

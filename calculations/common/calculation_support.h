@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculations/common/outcome.h"
+#include "calculations/common/refusal_text.h"
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 
@@ -47,9 +48,16 @@ inline std::optional<Outcome> firstRefusal(std::initializer_list<BoxCheck> check
 inline std::optional<Outcome> firstEmptyBox(InputTexts inputs, std::initializer_list<int> boxes) {
     for (const int box : boxes) {
         if (isEmpty(inputs[static_cast<std::size_t>(box - 1)]))
-            return refuse(box);
+            return refuse(box, kEmptyBoxReason);
     }
     return std::nullopt;
+}
+
+// The "Error" message box, its text the reason too, with the focus in the given box (or the grid).
+inline Refusal refuseWithMessage(int focus, std::string text,
+                                 std::optional<CellPosition> currentCell = std::nullopt) {
+    return Refusal{
+        .focus = focus, .message = text, .currentCell = currentCell, .reason = std::move(text)};
 }
 
 // Answer text that also goes to the clipboard unchanged or with its own summary.

@@ -23,7 +23,10 @@ inline constexpr int kFocusGrid = 0;
 // The input was refused: beep (or show the "Error" message box when message is set), move the
 // focus, leave answer and clipboard as they were. The reason says why in a sentence of its own,
 // "The probability must be from .0001 to .9999.", for the window to show beside the box or cell at
-// fault and for every other front end to print.
+// fault and for every other front end to print. A refusal with a message carries the same text as
+// its reason. A cell or box whose text is not a number is named with that text at the end and no
+// full stop after it: "Row 1 Column A is not a number: Weight".
+// In a data sheet window, focus 1 is the window's own box beside the grid (the population size).
 struct Refusal {
     int focus = 1;                           // input box number 1..6, or kFocusGrid
     std::string message;                     // text of an "Error" message box; empty: beep only

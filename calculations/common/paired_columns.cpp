@@ -1,6 +1,7 @@
 #include "calculations/common/paired_columns.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/refusal_text.h"
 
 #include <string>
 
@@ -16,6 +17,11 @@ PairedColumns readPairedColumns(const DataSheet& sheet) {
             break;
         if (isEmpty(firstText) || isEmpty(secondText))
             continue;
+        pairs.refusal = nonNumberCellRefusal({row, 1}, firstText);
+        if (!pairs.refusal)
+            pairs.refusal = nonNumberCellRefusal({row, 2}, secondText);
+        if (pairs.refusal)
+            break;
         pairs.count = pairs.count + 1.0f;
         const auto index = static_cast<std::size_t>(pairs.count);
         pairs.first[index] = readSingle(firstText);

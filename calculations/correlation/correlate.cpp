@@ -223,8 +223,10 @@ CorrelationPresentation correlationPresentation(CorrelationMethod method) {
 
 Outcome correlate(const DataSheetInput& input) {
     const PairedColumns pairs = readPairedColumns(input.sheet);
+    if (pairs.refusal)
+        return *pairs.refusal;
     if (pairs.count < 3.0f)
-        return Refusal{.focus = kFocusGrid};
+        return refuse(kFocusGrid, "At least 3 pairs of values are needed.");
     if (input.correlationMethod == CorrelationMethod::Spearman)
         return spearman(pairs);
     return pearsonOrRegression(pairs, input.correlationMethod);

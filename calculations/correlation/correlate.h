@@ -20,7 +20,8 @@ struct CorrelationPresentation {
 
 CorrelationPresentation correlationPresentation(CorrelationMethod method);
 
-// Fewer than three complete records: a refusal with the empty answer area. Only the regression
+// A record's cell that is not a number is refused by name; fewer than three complete records: a
+// refusal with the empty answer area. Only the regression
 // answer carries a clipboard text; the no-variance and perfect-fit answers beep.
 Outcome correlate(const DataSheetInput& input);
 

@@ -73,15 +73,19 @@ Outcome binomialProbability(InputTexts inputs) {
     const float successes = readSingle(inputs[2]);
     // More successes than trials cannot happen; summed as written it would report the chance of
     // every trial failing (11 of 10 at .5 would give .0010).
-    if (const auto refusal =
-            firstRefusal({{1, isEmpty(inputs[0]) || trials < 2.0f},
-                          {2, isEmpty(inputs[1]) || p < 0.0001f || p > 0.9999f},
-                          {3, isEmpty(inputs[2]) || successes < 1.0f || successes > trials}}))
+    if (const auto refusal = firstRefusal(
+            {{1, isEmpty(inputs[0]), kEmptyBoxReason},
+             {1, trials < 2.0f, "The number of trials must be 2 or more."},
+             {2, isEmpty(inputs[1]), kEmptyBoxReason},
+             {2, p < 0.0001f || p > 0.9999f, "The probability must be from .0001 to .9999."},
+             {3, isEmpty(inputs[2]), kEmptyBoxReason},
+             {3, successes < 1.0f || successes > trials,
+              "The number of successes must be from 1 to the number of trials."}}))
         return *refusal;
 
     const std::optional<BinomialTail> tail = binomialTail(trials, p, successes);
     if (!tail)
-        return refuse(1);
+        return refuse(1, "The tail tested may hold at most 32767 successes or failures.");
     return countTailAnswer(tail->successes, tail->upper ? "more successes " : "fewer successes ",
                            tail->probability);
 }

@@ -2,6 +2,7 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/refusal_text.h"
 #include "core/distributions.h"
 
 #include <algorithm>
@@ -10,15 +11,6 @@
 
 namespace quillon {
 namespace {
-
-// Columns are named by letter in messages: column 1 is A.
-std::string columnLetter(int column) {
-    return std::string(1, static_cast<char>('A' + column - 1));
-}
-
-std::string cellName(int row, int column) {
-    return "Row" + plainForm(static_cast<float>(row)) + " Column " + columnLetter(column);
-}
 
 // A message in the answer area alone: no beep, the clipboard left alone.
 Answer remark(std::string text) {
@@ -54,14 +46,20 @@ std::pair<int, int> tableExtent(const DataSheet& sheet) {
 }
 
 // The observed counts with their row totals in column 0 and column totals in row 0, or what the
-// window shows instead: the first empty cell refused, or a row or column without nonzero data.
+// window shows instead: the first empty cell refused, then the first cell that is not a number, or
+// a row or column without nonzero data.
 std::variant<Outcome, Frequencies> readFrequencies(const DataSheet& sheet, int rows, int cols) {
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
+            const CellPosition cell{i, j};
             if (isEmpty(sheet.text(i, j)))
-                return Refusal{.focus = kFocusGrid,
-                               .message = cellName(i, j) + " has no data.",
-                               .currentCell = CellPosition{i, j}};
+                return refuseWithMessage(kFocusGrid, cellName(cell) + " has no data.", cell);
+        }
+    }
+    for (int i = 1; i <= rows; ++i) {
+        for (int j = 1; j <= cols; ++j) {
+            if (auto refusal = nonNumberCellRefusal({i, j}, sheet.text(i, j)))
+                return *std::move(refusal);
         }
     }
     Frequencies observed = frequencyTable(rows, cols);
@@ -144,11 +142,10 @@ std::variant<Refusal, ChiSquareResult> chiSquareOfTable(const Frequencies& obser
     // Negative counts can leave an expected frequency without meaning for the test.
     for (int i = 1; i <= rows; ++i) {
         for (int j = 1; j <= cols; ++j) {
+            const CellPosition cell{i, j};
             if (expected[i][j] <= 0.0f)
-                return Refusal{.focus = kFocusGrid,
-                               .message =
-                                   cellName(i, j) + " has an expected frequency of 0 or less.",
-                               .currentCell = CellPosition{i, j}};
+                return refuseWithMessage(
+                    kFocusGrid, cellName(cell) + " has an expected frequency of 0 or less.", cell);
         }
     }
 
@@ -168,8 +165,9 @@ std::variant<Refusal, ChiSquareResult> chiSquareOfTable(const Frequencies& obser
 
 Outcome contingencyChiSquare(const DataSheetInput& input) {
     const auto [rows, cols] = tableExtent(input.sheet);
+    // Nothing typed, or cell A1 alone.
     if (rows + cols < 3)
-        return refuse(kFocusGrid);
+        return refuse(kFocusGrid, "At least 2 counts are needed.");
     auto read = readFrequencies(input.sheet, rows, cols);
     if (auto* shown = std::get_if<Outcome>(&read))
         return std::move(*shown);

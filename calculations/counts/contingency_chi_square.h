@@ -11,7 +11,8 @@ namespace quillon {
 
 // The table is the rectangle from cell (1, 1) to the last filled row and column. An empty cell
 // inside it, or a cell whose expected frequency is 0 or below (negative counts), is refused with an
-// "Error" message naming the cell. A table whose counts add up to 0 raises ArithmeticError.
+// "Error" message naming the cell; a cell whose text is not a number is refused by name with a
+// beep. A table whose counts add up to 0 raises ArithmeticError.
 Outcome contingencyChiSquare(const DataSheetInput& input);
 
 // Observed counts, rows 1..rows and columns 1..columns; row 0 and column 0 hold the totals.

@@ -108,14 +108,17 @@ Outcome fisherExactProbability(InputTexts inputs) {
         return *refusal;
     // A negative frequency would give a "probability" above 1 (row 1 = (-1, 1), row 2 = (1, 1)
     // gives 2) and lets the margins grow without bound.
-    if (const auto refusal = firstRefusal(
-            {{1, typed[0] < 0.0}, {2, typed[1] < 0.0}, {3, typed[2] < 0.0}, {4, typed[3] < 0.0}}))
+    constexpr std::string_view kNegative = "The count must be 0 or more.";
+    if (const auto refusal = firstRefusal({{1, typed[0] < 0.0, kNegative},
+                                           {2, typed[1] < 0.0, kNegative},
+                                           {3, typed[2] < 0.0, kNegative},
+                                           {4, typed[3] < 0.0, kNegative}}))
         return *refusal;
     const double typedTotal = typed[0] + typed[1] + typed[2] + typed[3];
     if (typedTotal == 0.0)
-        return refuse(1);
+        return refuse(1, "The four counts must not all be 0.");
     if (typedTotal > kMaximumTotal)
-        return Refusal{.focus = 1, .message = "The maximum count for Fisher's exact test is 50."};
+        return refuseWithMessage(1, "The maximum count for Fisher's exact test is 50.");
 
     const float probability = fisherTableProbability(
         {toInt16(typed[0]), toInt16(typed[1]), toInt16(typed[2]), toInt16(typed[3])});

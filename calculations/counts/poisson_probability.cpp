@@ -82,15 +82,17 @@ Outcome poissonProbability(InputTexts inputs) {
     const float expected = readSingle(inputs[1]);
     // Negative frequencies give no fault but a number that means nothing (observed -5 against 2
     // would show .8120), or a sum without a logarithm.
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, isEmpty(inputs[1])},
-                                           {1, observed < 0.0f},
-                                           {2, expected < 0.0f}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {1, observed < 0.0f, "The observed frequency must be 0 or more."},
+                          {2, expected < 0.0f, "The expected frequency must be 0 or more."}}))
         return *refusal;
 
     const std::optional<PoissonTail> tail = poissonTail(observed, expected);
     if (!tail)
-        return refuse(1);
+        return refuse(1, "The observed frequency must be at most 32767, or 32768 when above the "
+                         "expected frequency.");
     return countTailAnswer(tail->observed, tail->upper ? "more events " : "fewer events ",
                            tail->probability);
 }

@@ -22,8 +22,11 @@ constexpr std::string_view kChiSquareAnswerPattern = "###.###0";
 Outcome chiSquareProbability(InputTexts inputs) {
     const float x = std::fabs(readSingle(inputs[0]));
     const double df = readNumber(inputs[1]);
-    if (const auto refusal = firstRefusal(
-            {{1, isEmpty(inputs[0]) || x == 0.0f}, {2, isEmpty(inputs[1]) || df < 1.0}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, x == 0.0f, "The chi-square value must not be 0."},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = chiSquareProb(x, df);
     return answer("Probability = " + format(p, kChiSquareAnswerPattern),
@@ -34,8 +37,12 @@ Outcome chiSquareProbability(InputTexts inputs) {
 Outcome criticalChiSquare(InputTexts inputs) {
     const float target = readSingle(inputs[0]);
     const double df = readNumber(inputs[1]);
-    if (const auto refusal = firstRefusal({{1, !isAcceptedProbability(inputs[0], target)},
-                                           {2, df < 1.0 || df > kMostChiSquareDegrees}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, !isAcceptedProbability(target), kProbabilityRangeReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df < 1.0 || df > kMostChiSquareDegrees,
+                           "The degrees of freedom must be from 1 to 100000."}}))
         return *refusal;
     const CriticalValue found =
         searchFromZero([df](float x) { return chiSquareProb(x, df); }, target);

@@ -24,9 +24,8 @@ std::string outsideLine(const RangeProbability& range) {
 
 } // namespace
 
-bool isAcceptedProbability(std::string_view text, float probability) {
-    return !isEmpty(text) && probability >= kLowestProbability &&
-           probability <= kHighestProbability;
+bool isAcceptedProbability(float probability) {
+    return probability >= kLowestProbability && probability <= kHighestProbability;
 }
 
 std::string probabilityText(float probability) {

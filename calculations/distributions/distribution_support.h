@@ -11,7 +11,9 @@
 namespace quillon {
 
 // A critical value is asked for a probability from .0001 to .9999, compared as singles.
-bool isAcceptedProbability(std::string_view text, float probability);
+bool isAcceptedProbability(float probability);
+inline constexpr std::string_view kProbabilityRangeReason =
+    "The probability must be from .0001 to .9999.";
 
 std::string probabilityText(float probability);
 std::string measurementText(float value);

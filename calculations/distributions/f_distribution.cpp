@@ -12,9 +12,13 @@ Outcome fProbability(InputTexts inputs) {
     const float f = readSingle(inputs[0]);
     const double df1 = readNumber(inputs[1]);
     const double df2 = readNumber(inputs[2]);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, isEmpty(inputs[1]) || df1 < 1.0},
-                                           {3, isEmpty(inputs[2]) || df2 < 1.0}}))
+    // An F-ratio of 0 or below is taken: its probability is 1.
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df1 < 1.0, "The numerator degrees of freedom must be 1 or more."},
+                          {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                          {3, df2 < 1.0, "The denominator degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = fProb(f, df1, df2);
     return answer("Probability  = " + probabilityText(p),
@@ -26,8 +30,13 @@ Outcome criticalF(InputTexts inputs) {
     const float target = readSingle(inputs[0]);
     const double df1 = readNumber(inputs[1]);
     const double df2 = readNumber(inputs[2]);
-    if (const auto refusal = firstRefusal(
-            {{1, !isAcceptedProbability(inputs[0], target)}, {2, df1 < 1.0}, {3, df2 < 2.0}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, !isAcceptedProbability(target), kProbabilityRangeReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df1 < 1.0, "The numerator degrees of freedom must be 1 or more."},
+                          {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                          {3, df2 < 2.0, "The denominator degrees of freedom must be 2 or more."}}))
         return *refusal;
     const CriticalValue found = fastCriticalValueSearch(guidedFProb(df1, df2), target, 0.0f, 1.0f);
     return answer("F value = " + measurementText(found.value),

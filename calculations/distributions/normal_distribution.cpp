@@ -10,8 +10,9 @@ namespace quillon {
 
 Outcome zProbability(InputTexts inputs) {
     const float z = std::fabs(readSingle(inputs[0]));
-    if (isEmpty(inputs[0]) || z == 0.0f)
-        return refuse(1);
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                                           {1, z == 0.0f, "The z value must not be 0."}}))
+        return *refusal;
     const float p = zProb(z);
     return answer("Two-tailed probability = " + probabilityText(p),
                   "z=" + trimmedPlainForm(z) + ", p=" + probabilityText(p));
@@ -19,8 +20,10 @@ Outcome zProbability(InputTexts inputs) {
 
 Outcome criticalZ(InputTexts inputs) {
     const float target = readSingle(inputs[0]);
-    if (!isAcceptedProbability(inputs[0], target))
-        return refuse(1);
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, !isAcceptedProbability(target), kProbabilityRangeReason}}))
+        return *refusal;
     const CriticalValue found = searchFromZero(zProb, target);
     return answer("z value = " + measurementText(found.value),
                   "z=" + measurementText(found.value) +
@@ -35,7 +38,7 @@ Outcome zRangeProbability(InputTexts inputs) {
     if (const auto refusal = firstEmptyBox(inputs, {1, 2, 3, 4}))
         return *refusal;
     if (!(sd > 0.0f))
-        return refuse(2);
+        return refuse(2, "The standard deviation must be greater than 0.");
     const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb);
     const std::string sample =
         "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";

@@ -13,8 +13,11 @@ namespace quillon {
 Outcome tProbability(InputTexts inputs) {
     const float t = std::fabs(readSingle(inputs[0]));
     const double df = readNumber(inputs[1]);
-    if (const auto refusal = firstRefusal(
-            {{1, isEmpty(inputs[0]) || t == 0.0f}, {2, isEmpty(inputs[1]) || df < 1.0}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, t == 0.0f, "The t value must not be 0."},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = tProb(t, df);
     return answer("Two-tailed probability = " + probabilityText(p),
@@ -26,7 +29,10 @@ Outcome criticalT(InputTexts inputs) {
     const float target = readSingle(inputs[0]);
     const double df = readNumber(inputs[1]);
     if (const auto refusal =
-            firstRefusal({{1, !isAcceptedProbability(inputs[0], target)}, {2, df < 1.0}}))
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, !isAcceptedProbability(target), kProbabilityRangeReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
     return answer("t value = " + measurementText(found.value),
@@ -40,11 +46,14 @@ Outcome tRangeProbability(InputTexts inputs) {
     const float n = readSingle(inputs[2]);
     const float lower = readSingle(inputs[3]);
     const float upper = readSingle(inputs[4]);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, isEmpty(inputs[1]) || sd <= 0.0f},
-                                           {3, isEmpty(inputs[2]) || n < 2.0f},
-                                           {4, isEmpty(inputs[3])},
-                                           {5, isEmpty(inputs[4])}}))
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, sd <= 0.0f, "The standard deviation must be greater than 0."},
+                          {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                          {3, n < 2.0f, "The sample size must be 2 or more."},
+                          {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                          {5, isEmpty(inputs[4]), kEmptyBoxReason}}))
         return *refusal;
     const float df = single(double{n} - 1.0);
     const RangeProbability range =

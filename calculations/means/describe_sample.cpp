@@ -3,8 +3,10 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/centred_sums.h"
+#include "calculations/common/refusal_text.h"
 #include "core/sort_sample.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,15 +18,20 @@ struct Sample {
     std::vector<float> values = std::vector<float>(DataSheet::kRows + 1); // 1..count used
     float count = 0.0f;
     CellPosition lastRead;
+    std::optional<Refusal> refusal; // the first value that is not a number
 };
 
-// Column 1 from row 1 down to the first empty cell; the cells below it are ignored.
+// Column 1 from row 1 down to the first empty cell; the cells below it are ignored. Reading stops
+// at a text that is not a number.
 Sample readSample(const DataSheet& sheet) {
     Sample sample;
     for (int row = 1; row <= DataSheet::kRows; ++row) {
         sample.lastRead = {row, 1};
         const std::string& text = sheet.text(row, 1);
         if (isEmpty(text))
+            break;
+        sample.refusal = nonNumberCellRefusal(sample.lastRead, text);
+        if (sample.refusal)
             break;
         sample.count = sample.count + 1.0f;
         sample.values[static_cast<std::size_t>(sample.count)] = readSingle(text);
@@ -61,10 +68,15 @@ MeanAndSquares meanAndSquares(const std::vector<float>& values, float count) {
 
 Outcome describeSample(const DataSheetInput& input) {
     Sample sample = readSample(input.sheet);
+    if (sample.refusal)
+        return *sample.refusal;
     std::vector<float>& values = sample.values;
     const float count = sample.count;
     if (count < 2.0f)
-        return Refusal{.focus = kFocusGrid};
+        return refuse(kFocusGrid, "At least 2 values are needed.");
+    // The population box takes any text; an empty one means no population.
+    if (!isEmpty(input.population) && !isWhollyNumber(input.population))
+        return refuse(1, notANumberReason("The population size", input.population));
 
     const auto [mean, ss] = meanAndSquares(values, count);
     const float sd = single(squareRoot(divide(ss, count - 1.0)));

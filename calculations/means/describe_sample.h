@@ -6,8 +6,9 @@
 
 namespace quillon {
 
-// Reads column 1 down to its first empty cell and input.population. Fewer than two values:
-// a refusal with the empty answer area.
+// Reads column 1 down to its first empty cell and input.population. A value or a population size
+// that is not a number is refused by name (the population with focus 1, the window's own box);
+// fewer than two values: a refusal with the empty answer area.
 Outcome describeSample(const DataSheetInput& input);
 
 } // namespace quillon

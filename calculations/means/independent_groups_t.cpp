@@ -15,13 +15,19 @@ Outcome independentGroupsT(InputTexts inputs) {
     const float mean2 = readSingle(inputs[3]);
     const float deviation2 = readSingle(inputs[4]);
     const float size2 = readSingle(inputs[5]);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                           {2, deviation1 == 0.0f},
-                                           // A negative size gives an error or a meaningless t.
-                                           {3, size1 <= 0.0f},
-                                           {4, isEmpty(inputs[3])},
-                                           {5, deviation2 == 0.0f},
-                                           {6, size2 <= 0.0f}}))
+    constexpr std::string_view kDeviationNotZero = "The standard deviation must not be 0.";
+    // A negative size gives an error or a meaningless t.
+    constexpr std::string_view kSizeRange = "The sample size must be greater than 0.";
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                                           {2, deviation1 == 0.0f, kDeviationNotZero},
+                                           {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                                           {3, size1 <= 0.0f, kSizeRange},
+                                           {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                                           {5, isEmpty(inputs[4]), kEmptyBoxReason},
+                                           {5, deviation2 == 0.0f, kDeviationNotZero},
+                                           {6, isEmpty(inputs[5]), kEmptyBoxReason},
+                                           {6, size2 <= 0.0f, kSizeRange}}))
         return *refusal;
 
     const float variance1 = single(power(deviation1, 2.0));

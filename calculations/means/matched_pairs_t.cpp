@@ -93,9 +93,11 @@ PairSummary summarisePairs(const PairedColumns& pairs) {
 
 Outcome matchedPairsT(const DataSheetInput& input) {
     const PairedColumns pairs = readPairedColumns(input.sheet);
+    if (pairs.refusal)
+        return *pairs.refusal;
     const float count = pairs.count;
     if (count < 2.0f)
-        return Refusal{.focus = kFocusGrid};
+        return refuse(kFocusGrid, "At least 2 pairs of values are needed.");
 
     const auto [meanX, meanY, meanD, sdX, sdY, sdD] = summarisePairs(pairs);
 

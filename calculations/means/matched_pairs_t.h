@@ -6,7 +6,8 @@
 
 namespace quillon {
 
-// Fewer than two complete records: a refusal with the empty answer area. Differences without
+// A record's cell that is not a number is refused by name; fewer than two complete records: a
+// refusal with the empty answer area. Differences without
 // variance: that message, with a beep, the clipboard left alone.
 Outcome matchedPairsT(const DataSheetInput& input);
 

@@ -14,8 +14,12 @@ Outcome meanConfidenceInterval(InputTexts inputs) {
     if (sample.refusal)
         return *sample.refusal;
     const auto [mean, deviation, size, correction, _] = sample;
-    if (alpha <= 0.0f || alpha >= 1.0f)
-        return refuse(5);
+    // An empty level reads as 0 and is refused.
+    if (const auto refusal =
+            firstRefusal({{5, isEmpty(inputs[4]), kEmptyBoxReason},
+                          {5, alpha <= 0.0f || alpha >= 1.0f,
+                           "The confidence level must be greater than 0 and less than 100."}}))
+        return *refusal;
 
     alpha = clampedAlpha(alpha);
     const float standardError = standardErrorOfMean(deviation, size, correction);

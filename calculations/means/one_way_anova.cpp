@@ -2,10 +2,12 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/centred_sums.h"
+#include "calculations/common/refusal_text.h"
 #include "core/distributions.h"
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace quillon {
@@ -24,46 +26,60 @@ using Table = std::vector<std::vector<std::string>>;
 struct ReadGroups {
     AnovaGroups groups;
     CellPosition current{1, kMeanColumn};
-    bool refused = false;
-    bool groupCountRefused = false;
+    std::optional<Refusal> refusal;
 };
 
-// Whether the number read from a cell of column j is refused.
-bool isRefusedCell(int column, double number) {
-    if (column == kSdColumn)
-        return number <= 0.0;
-    if (column == kSizeColumn)
-        return number < 2.0;
-    return false;
+// Why the number read from a cell is refused; nothing when it is taken.
+std::optional<std::string> cellRangeProblem(CellPosition cell, double number) {
+    if (cell.column == kSdColumn && number <= 0.0)
+        return cellName(cell) + ": the SD must be greater than 0.";
+    if (cell.column == kSizeColumn && number < 2.0)
+        return cellName(cell) + ": the N must be 2 or more.";
+    return std::nullopt;
+}
+
+// The cell's refusal, if any: empty, not a number, or out of its column's range.
+std::optional<Refusal> refusedCell(CellPosition cell, const std::string& text, double& number) {
+    if (isEmpty(text))
+        return emptyCellRefusal(cell);
+    if (auto refusal = nonNumberCellRefusal(cell, text))
+        return refusal;
+    number = readNumber(text);
+    if (auto problem = cellRangeProblem(cell, number))
+        return cellRefusal(cell, *std::move(problem));
+    return std::nullopt;
 }
 
 ReadGroups readGroups(const DataSheet& sheet) {
     ReadGroups read;
     // The groups end above the first empty Mean cell; a Mean in all 100 rows leaves none.
     int k = 0;
+    bool meanInEveryRow = true;
     for (int r = 1; r <= DataSheet::kRows; ++r) {
         read.current = {r, kMeanColumn};
         if (isEmpty(sheet.text(r, kMeanColumn))) {
             k = r - 1;
+            meanInEveryRow = false;
             break;
         }
     }
-    read.refused = k < 2;
-    read.groupCountRefused = read.refused;
-    const auto size = static_cast<std::size_t>(std::max(k, 0) + 1);
+    if (k < 2) {
+        read.refusal = Refusal{.focus = kFocusGrid,
+                               .reason = meanInEveryRow ? "At most 99 groups can be compared."
+                                                        : "At least 2 groups are needed."};
+        return read;
+    }
+    const auto size = static_cast<std::size_t>(k + 1);
     read.groups = {std::vector<float>(size), std::vector<float>(size), std::vector<float>(size)};
     std::vector<float>* columns[] = {nullptr, &read.groups.mean, &read.groups.sd, &read.groups.n};
-    for (int i = 1; i <= k && !read.refused; ++i) {
-        for (int j = kMeanColumn; j <= kSizeColumn && !read.refused; ++j) {
+    for (int i = 1; i <= k; ++i) {
+        for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
             read.current = {i, j};
-            const std::string& text = sheet.text(i, j);
-            read.refused = isEmpty(text);
-            if (read.refused)
-                break;
-            const double number = readNumber(text);
-            read.refused = isRefusedCell(j, number);
-            if (!read.refused)
-                (*columns[j])[static_cast<std::size_t>(i)] = single(number);
+            double number = 0.0;
+            read.refusal = refusedCell(read.current, sheet.text(i, j), number);
+            if (read.refusal)
+                return read;
+            (*columns[j])[static_cast<std::size_t>(i)] = single(number);
         }
     }
     return read;
@@ -227,10 +243,8 @@ AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
 
 Outcome oneWayAnova(const DataSheetInput& input) {
     const ReadGroups read = readGroups(input.sheet);
-    if (read.groupCountRefused)
-        return Refusal{.focus = kFocusGrid};
-    if (read.refused)
-        return Refusal{.focus = kFocusGrid, .currentCell = read.current};
+    if (read.refusal)
+        return *read.refusal;
     const AnovaResult r = oneWayAnovaOf(read.groups);
     return Answer{.clipboard = "F(" + trimmedPlainForm(static_cast<float>(r.betweenDf)) + "," +
                                trimmedPlainForm(r.withinDf) + ")=" + trimmedPlainForm(r.f) +

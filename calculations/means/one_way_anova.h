@@ -12,10 +12,10 @@ namespace quillon {
 
 inline constexpr int kAnovaColumns = 6;
 
-// Groups are the rows above the first empty Mean cell. A refusal names the cell at fault as the
-// current cell. The answer's table holds every row of the answer grid (13 + 2 x pairs rows,
-// heading rows included, kAnovaColumns cells each, unnamed cells empty) and replaces the grid's
-// whole content; its text is empty.
+// Groups are the rows above the first empty Mean cell. A refusal names the cell at fault (empty,
+// not a number, an SD not above 0, an N below 2) as the current cell. The answer's table holds
+// every row of the answer grid (13 + 2 x pairs rows, heading rows included, kAnovaColumns cells
+// each, unnamed cells empty) and replaces the grid's whole content; its text is empty.
 Outcome oneWayAnova(const DataSheetInput& input);
 
 // Groups 1..k of the sheet; index 0 unused.

@@ -15,7 +15,7 @@ Outcome populationMeanT(InputTexts inputs) {
         return *sample.refusal;
     const auto [mean, deviation, size, correction, _] = sample;
     if (isEmpty(inputs[4]))
-        return refuse(5);
+        return refuse(5, kEmptyBoxReason);
 
     const float standardError = standardErrorOfMean(deviation, size, correction);
     const float df = single(double{size} - 1.0);

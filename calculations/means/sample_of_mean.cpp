@@ -14,10 +14,14 @@ SampleOfMean readSampleOfMean(InputTexts inputs) {
     // A negative deviation gives a negative standard error; a population below 1 (other than 0,
     // no population) is smaller than any sample that gives an answer, and its correction would
     // widen the error instead of narrowing it.
-    sample.refusal = firstRefusal({{1, isEmpty(inputs[0])},
-                                   {2, sample.deviation <= 0.0f},
-                                   {3, sample.size == 0.0f},
-                                   {4, population != 0.0f && population < 1.0f}});
+    sample.refusal = firstRefusal(
+        {{1, isEmpty(inputs[0]), kEmptyBoxReason},
+         {2, isEmpty(inputs[1]), kEmptyBoxReason},
+         {2, sample.deviation <= 0.0f, "The standard deviation must be greater than 0."},
+         {3, isEmpty(inputs[2]), kEmptyBoxReason},
+         {3, sample.size == 0.0f, "The sample size must not be 0."},
+         {4, population != 0.0f && population < 1.0f,
+          "The population size must be 1 or more, or 0 for none."}});
     if (!sample.refusal)
         sample.correction = populationCorrection(population, sample.size);
     return sample;

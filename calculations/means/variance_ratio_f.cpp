@@ -13,10 +13,16 @@ Outcome varianceRatioF(InputTexts inputs) {
     float size1 = readSingle(inputs[1]);
     float deviation2 = readSingle(inputs[2]);
     float size2 = readSingle(inputs[3]);
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]) || deviation1 <= 0.0f},
-                                           {2, isEmpty(inputs[1]) || size1 < 2.0f},
-                                           {3, isEmpty(inputs[2]) || deviation2 <= 0.0f},
-                                           {4, isEmpty(inputs[3]) || size2 < 2.0f}}))
+    constexpr std::string_view kDeviationRange = "The standard deviation must be greater than 0.";
+    constexpr std::string_view kSizeRange = "The sample size must be 2 or more.";
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                                           {1, deviation1 <= 0.0f, kDeviationRange},
+                                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                                           {2, size1 < 2.0f, kSizeRange},
+                                           {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                                           {3, deviation2 <= 0.0f, kDeviationRange},
+                                           {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                                           {4, size2 < 2.0f, kSizeRange}}))
         return *refusal;
 
     // The larger standard deviation goes over the smaller, so F is at least 1.

@@ -19,9 +19,15 @@ Outcome oneSamplePercentsT(InputTexts inputs) {
     const float percent1 = readSingle(inputs[0]);
     const float percent2 = readSingle(inputs[1]);
     const float size = readSingle(inputs[2]);
-    if (const auto refusal = firstRefusal({{1, !isPercentStrictlyInside(percent1)},
-                                           {2, !isPercentStrictlyInside(percent2)},
-                                           {3, size == 0.0f}}))
+    constexpr std::string_view kPercentRange =
+        "The percent must be greater than 0 and less than 100.";
+    // An empty box reads as 0 and so fails its check.
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                                           {1, !isPercentStrictlyInside(percent1), kPercentRange},
+                                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                                           {2, !isPercentStrictlyInside(percent2), kPercentRange},
+                                           {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                                           {3, size == 0.0f, "The sample size must not be 0."}}))
         return *refusal;
 
     const float p1 = single(percent1 / 100.0);

@@ -13,11 +13,17 @@ Outcome percentConfidenceInterval(InputTexts inputs) {
     const float population = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
     float alpha = single(1.0 - level / 100.0);
+    // An empty population size means no correction; an empty level reads as 0 and is refused.
     if (const auto refusal =
-            firstRefusal({{1, isEmpty(inputs[0])},
-                          {2, size == 0.0f},
-                          {3, population < 0.0f || (population > 0.0f && population < size)},
-                          {4, alpha <= 0.0f || alpha >= 1.0f}}))
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, size == 0.0f, "The sample size must not be 0."},
+                          {3, population < 0.0f, "The population size must not be negative."},
+                          {3, population > 0.0f && population < size,
+                           "The population size must not be smaller than the sample size."},
+                          {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                          {4, alpha <= 0.0f || alpha >= 1.0f,
+                           "The confidence level must be greater than 0 and less than 100."}}))
         return *refusal;
 
     const float correction = populationCorrection(population, size);

@@ -21,10 +21,16 @@ Outcome twoSamplePercentsT(InputTexts inputs) {
     const float percent2 = readSingle(inputs[2]);
     const float size2 = readSingle(inputs[3]);
     // A percent beyond 0 to 100 or a negative size gives an error or a meaningless t.
-    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]) || !isPercent(percent1)},
-                                           {2, size1 <= 0.0f},
-                                           {3, isEmpty(inputs[2]) || !isPercent(percent2)},
-                                           {4, size2 <= 0.0f}}))
+    constexpr std::string_view kPercentRange = "The percent must be from 0 to 100.";
+    constexpr std::string_view kSizeRange = "The sample size must be greater than 0.";
+    if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                                           {1, !isPercent(percent1), kPercentRange},
+                                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                                           {2, size1 <= 0.0f, kSizeRange},
+                                           {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                                           {3, !isPercent(percent2), kPercentRange},
+                                           {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                                           {4, size2 <= 0.0f, kSizeRange}}))
         return *refusal;
 
     const float p1 = single(percent1 / 100.0);

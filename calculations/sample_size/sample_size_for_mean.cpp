@@ -12,8 +12,14 @@ Outcome sampleSizeForMean(InputTexts inputs) {
     const float error = readSingle(inputs[1]);
     const float level = readSingle(inputs[2]);
     const float alpha = alphaOfLevel(level);
-    if (const auto refusal = firstRefusal(
-            {{1, deviation == 0.0f}, {2, error == 0.0f}, {3, !isLevelAccepted(alpha)}}))
+    // An empty box reads as 0, which every check refuses.
+    if (const auto refusal =
+            firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
+                          {1, deviation == 0.0f, "The standard deviation must not be 0."},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, error == 0.0f, "The maximum acceptable difference must not be 0."},
+                          {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                          {3, !isLevelAccepted(alpha), kLevelRangeReason}}))
         return *refusal;
 
     const float z = gridCriticalZ(alpha);

@@ -14,10 +14,16 @@ Outcome sampleSizeForPercent(InputTexts inputs) {
     const float error = readProportion(inputs[2]);
     const float level = readSingle(inputs[3]);
     const float alpha = alphaOfLevel(level);
-    if (const auto refusal = firstRefusal({{1, !isPopulationAccepted(typedPopulation)},
-                                           {2, !isRateAccepted(rate)},
-                                           {3, error == 0.0f},
-                                           {4, !isLevelAccepted(alpha)}}))
+    // An empty population stands for an unlimited one; the other boxes read an empty text as 0,
+    // which their checks refuse.
+    if (const auto refusal =
+            firstRefusal({{1, !isPopulationAccepted(typedPopulation), kPopulationRangeReason},
+                          {2, isEmpty(inputs[1]), kEmptyBoxReason},
+                          {2, !isRateAccepted(rate), kRateRangeReason},
+                          {3, isEmpty(inputs[2]), kEmptyBoxReason},
+                          {3, error == 0.0f, "The maximum acceptable difference must not be 0."},
+                          {4, isEmpty(inputs[3]), kEmptyBoxReason},
+                          {4, !isLevelAccepted(alpha), kLevelRangeReason}}))
         return *refusal;
 
     const float z = gridCriticalZ(alpha);

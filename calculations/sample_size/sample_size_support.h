@@ -18,13 +18,20 @@ float readProportion(std::string_view text);
 // 1 - CL / 100, each step stored single.
 float alphaOfLevel(float level);
 
+// A confidence level from .01 to 99.99 percent: alpha from .0001 to .9999.
 bool isLevelAccepted(float alpha);
+inline constexpr std::string_view kLevelRangeReason =
+    "The confidence level must be from .01 to 99.99.";
 
 // A population (0 for unlimited) and a rate (as a proportion) that a size can be worked out for:
 // a negative population, or a rate beyond 0 to 100%, can only give a negative size, a size above
 // the population, or an error of 0.
 bool isPopulationAccepted(float population);
 bool isRateAccepted(float rate);
+inline constexpr std::string_view kPopulationRangeReason =
+    "The population size must not be negative.";
+inline constexpr std::string_view kRateRangeReason =
+    "The rate must be greater than 0 and at most 100.";
 
 // The size a percent needs for an error (both proportions), reduced for a finite population.
 float requiredSizeForPercent(float z, float rate, float error, float population);

@@ -62,10 +62,49 @@ TEST(FuzzChecksDeathTest, TableProbabilitiesAndRefusals) {
     anova.table[1][5] = ".0821";
     checkOutcome(anova, 0);
 
-    checkOutcome(Refusal{.focus = 3}, 3);
-    EXPECT_DEATH(checkOutcome(Refusal{.focus = 4}, 3), "FUZZ FINDING");
-    EXPECT_DEATH(checkOutcome(Refusal{.focus = 0, .currentCell = CellPosition{101, 1}}, 1),
+    checkOutcome(Refusal{.focus = 3, .reason = "This box is empty."}, 3);
+    EXPECT_DEATH(checkOutcome(Refusal{.focus = 4, .reason = "This box is empty."}, 3),
                  "FUZZ FINDING");
+    EXPECT_DEATH(checkOutcome(Refusal{.focus = 0,
+                                      .currentCell = CellPosition{101, 1},
+                                      .reason = "Row 101 Column A is empty."},
+                              1),
+                 "FUZZ FINDING");
+}
+
+TEST(FuzzChecks, ReasonsThatPass) {
+    const std::vector<Refusal> refusals = {
+        {.focus = 1, .reason = "The probability must be from .0001 to .9999."},
+        {.focus = 0, .currentCell = CellPosition{1, 1}, .reason = "Row 1 Column A is empty."},
+        {.focus = 0, .reason = "Row 1 Column A is not a number: Weight"},
+        {.focus = 0, .reason = "Row 2 Column B is not a number: 1.5.3"},
+        {.focus = 1, .reason = "The population size is not a number: inf"},
+        {.focus = 1,
+         .message = "The maximum count for Fisher's exact test is 50.",
+         .reason = "The maximum count for Fisher's exact test is 50."},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.reason);
+        checkOutcome(refusal, 1);
+    }
+}
+
+TEST(FuzzChecksDeathTest, ReasonsThatFail) {
+    const std::vector<Refusal> refusals = {
+        {.focus = 1},
+        {.focus = 1, .reason = "The probability must be from .0001 to .9999"},
+        {.focus = 1, .reason = "the probability must be from .0001 to .9999."},
+        {.focus = 1, .reason = "Two lines.\r\nOf reason."},
+        {.focus = 0, .reason = "Row 1 Column A is not a number: "},
+        {.focus = 1, .message = "The maximum count for Fisher's exact test is 50."},
+        {.focus = 1,
+         .message = "The maximum count for Fisher's exact test is 50.",
+         .reason = "The counts must add up to 50 or less."},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.reason);
+        EXPECT_DEATH(checkOutcome(refusal, 1), "FUZZ FINDING");
+    }
 }
 
 } // namespace

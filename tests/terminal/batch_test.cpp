@@ -27,7 +27,8 @@ TEST(Batch, EachLineOneOutputLineAndTheRunGoesOn) {
     EXPECT_EQ(run.out,
               "t(18)=2.236, p=.0382\n"
               "\n"
-              "refused: box 2 (Enter the unbiased standard deviation of the first group:)\n"
+              "refused: box 2 (Enter the unbiased standard deviation of the first group:): the "
+              "standard deviation must not be 0\n"
               "error: Division by zero: the values entered cannot be calculated.\n"
               "error: 6 values needed, one per box (an empty box is \"\"), but 4 given\n"
               "refused: box 1 (Enter the mean of the first group:): \"1e3\" is not a number a "
@@ -45,7 +46,7 @@ TEST(Batch, EmptyCellsAfterTheLastBoxAreNoValues) {
     const CalcRun run = runCalc({"t-critical", "--batch"}, ".05,10,,\n.05,10,3\n,10\n");
     EXPECT_EQ(run.out, "t(10)=2.228, p=.0500\n"
                        "error: 2 values needed, one per box (an empty box is \"\"), but 3 given\n"
-                       "refused: box 1 (Enter the two-tailed probability:)\n");
+                       "refused: box 1 (Enter the two-tailed probability:): this box is empty\n");
 }
 
 TEST(Batch, AnswerOnOneLineWhereTheWindowSetsNoSummary) {
@@ -77,6 +78,8 @@ TEST(Batch, JsonObjectPerRow) {
     EXPECT_EQ(rows[1]["refusal"]["box"], 2);
     EXPECT_EQ(rows[1]["refusal"]["question"],
               "Enter the unbiased standard deviation of the first group:");
+    EXPECT_EQ(rows[1]["refusal"]["reason"], "The standard deviation must not be 0.");
+    EXPECT_FALSE(rows[1]["refusal"].contains("message"));
     EXPECT_FALSE(rows[1].contains("answer"));
     EXPECT_EQ(rows[2]["error"], "Division by zero: the values entered cannot be calculated.");
     EXPECT_NE(rows[3]["error"].get<std::string>().find("but 4 given"), std::string::npos);
@@ -93,6 +96,8 @@ TEST(Batch, JsonOfASingleAnswerAndOfAMessage) {
     const CalcRun refused = runCalc({"fisher-exact", "30", "10", "10", "1", "--json"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(nlohmann::json::parse(refused.out)["refusal"]["message"],
+              "The maximum count for Fisher's exact test is 50.");
+    EXPECT_EQ(nlohmann::json::parse(refused.out)["refusal"]["reason"],
               "The maximum count for Fisher's exact test is 50.");
     // Text that is not UTF-8 still gives valid JSON.
     const CalcRun bad = runCalc({"z-probability", "--batch", "--json"}, "\xff\xfe\n");

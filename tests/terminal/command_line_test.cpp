@@ -23,7 +23,8 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
          {"t-critical", "2", "10"},
          "",
          2,
-         "quillon-calc: refused: box 1 (Enter the two-tailed probability:)\n"},
+         "quillon-calc: refused: box 1 (Enter the two-tailed probability:): the probability must "
+         "be from .0001 to .9999\n"},
         {"the window's message",
          {"fisher-exact", "30", "10", "10", "1"},
          "",
@@ -39,8 +40,12 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
          {"anova"},
          "10,2,10\n12,,10\n",
          2,
-         "refused: the data, row 2 column 2 (SD)"},
-        {"too few rows", {"describe-sample"}, "5\n", 2, "refused: the data (too few rows)"},
+         "quillon-calc: refused: row 2 column B (SD) is empty\n"},
+        {"too few rows",
+         {"describe-sample"},
+         "5\n",
+         2,
+         "quillon-calc: refused: at least 2 values are needed\n"},
         {"the chi-square test's message", {"chi-square-test"}, "10,5\n5,\n", 2, "has no data."},
         {"division by zero",
          {"independent-groups", "10", "2", ".5", "8.5", "2.5", "1.5"},
@@ -146,12 +151,72 @@ TEST(CommandLine, ValuesAsABoxTakesThem) {
     EXPECT_EQ(runCalc({"z-probability", " 1.5 "}).out, runCalc({"z-probability", "1.5"}).out);
     EXPECT_EQ(runCalc({"z-probability", "--", "-1.5"}).out, runCalc({"z-probability", "-1.5"}).out);
     EXPECT_EQ(runCalc({"t-critical", ".05", ""}).err,
-              "quillon-calc: refused: box 2 (Enter the degrees of freedom:)\n");
+              "quillon-calc: refused: box 2 (Enter the degrees of freedom:): this box is empty\n");
     // Longer than a box holds: refused at once, whatever its length.
     const CalcRun long_value = runCalc({"z-probability", std::string(10u << 20, '1')});
     EXPECT_EQ(long_value.status, 2);
     EXPECT_NE(long_value.err.find("longer than the 32767 characters a box holds"),
               std::string::npos);
+}
+
+// A word read as a value is refused by name, never read as 0; on the first line, --header is
+// suggested, and with it a column under a heading answers.
+TEST(CommandLine, WordsInTheDataAreRefusedByName) {
+    const std::string weights = "Weight\n12\n14\n10\n15.5\n";
+    const std::string hint = "; --header skips a first line of headings\n";
+    const struct {
+        std::string what;
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string err;
+    } cases[] = {
+        {"a heading",
+         {"describe-sample"},
+         weights,
+         "quillon-calc: refused: row 1 column A (Data) is not a number: Weight" + hint},
+        {"a word further down",
+         {"describe-sample"},
+         "12\n14\nn/a\n",
+         "quillon-calc: refused: row 3 column A (Data) is not a number: n/a\n"},
+        {"a second line of headings",
+         {"describe-sample", "--header"},
+         "Weight\nkg\n12\n14\n",
+         "quillon-calc: refused: row 1 column A (Data) is not a number: kg\n"},
+        {"headings over pairs",
+         {"matched-pairs"},
+         "Before,After\n1,2\n2,4\n",
+         "quillon-calc: refused: row 1 column A (Var. 1) is not a number: Before" + hint},
+        {"a column named by its letter",
+         {"chi-square-test"},
+         "10\t5\n4\t1,5\n",
+         "quillon-calc: refused: row 2 column B is not a number: 1,5\n"},
+        {"an empty first cell is no heading",
+         {"anova"},
+         "10,,10\n12,2,10\n",
+         "quillon-calc: refused: row 1 column B (SD) is empty\n"},
+        {"a population size of a minus alone",
+         {"describe-sample", "--population=-"},
+         "12\n14\n",
+         "quillon-calc: refused: --population: the population size is not a number: -\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        const CalcRun run = runCalc(row.arguments, row.input);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, row.err);
+    }
+
+    const CalcRun headed = runCalc({"describe-sample", "--header"}, weights);
+    EXPECT_EQ(headed.status, 0) << headed.err;
+    EXPECT_TRUE(headed.out.starts_with("Mean = 12.875     N = 4\n")) << headed.out;
+
+    const auto json = nlohmann::json::parse(runCalc({"describe-sample", "--json"}, weights).out);
+    EXPECT_EQ(json["refusal"]["row"], 1);
+    EXPECT_EQ(json["refusal"]["column"], 1);
+    EXPECT_EQ(json["refusal"]["heading"], "Data");
+    EXPECT_EQ(json["refusal"]["reason"], "Row 1 Column A is not a number: Weight");
+    EXPECT_FALSE(json["refusal"].contains("message"));
 }
 
 TEST(CommandLine, OptionsOfTheDataSheets) {

@@ -1,7 +1,10 @@
 // Every calculation answered at the terminal exactly as its window answers it: the answer text
-// (with LF line breaks) and the clipboard summary, from the same inputs typed or piped in.
+// (with LF line breaks) and the clipboard summary, from the same inputs typed or piped in; and
+// every refusal given with the same box or cell and reason.
 #include "calculations/catalogue.h"
+#include "terminal/evaluation.h"
 #include "tests/calculations/data_sheet_cases.h"
+#include "tests/calculations/refusal_tables.h"
 #include "tests/terminal/terminal_run.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +164,67 @@ TEST(SameAnswers, EveryCalculationAnswersAsItsWindowDoes) {
         }
     }
     EXPECT_EQ(covered.size(), catalogue().size());
+}
+
+// The reason as a line shows it: its first letter in lower case, no full stop at the end.
+std::string lowered(std::string reason) {
+    reason.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(reason.front())));
+    if (reason.ends_with('.'))
+        reason.pop_back();
+    return reason;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(SameAnswers, EveryRefusalIsReportedAsItsWindowGivesIt) {
+    for (const RefusalTable& table : refusalTables()) {
+        SCOPED_TRACE(table.window);
+        const CatalogueEntry& entry = *findByWindow(table.window);
+        if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
+            for (const BoxRefusal& row : table.boxes) {
+                SCOPED_TRACE(joinedInputs(row.inputs));
+                const Evaluation got = evaluateBoxes(*asked, row.inputs);
+                ASSERT_EQ(got.kind, Evaluation::Kind::Refused);
+                EXPECT_EQ(got.box, row.box);
+                EXPECT_EQ(got.reason, row.reason);
+                EXPECT_EQ(refusalText(got),
+                          "box " + std::to_string(row.box) + " (" + boxQuestion(*asked, row.box) +
+                              "): " + (row.messageBox ? row.reason : lowered(row.reason)));
+            }
+            continue;
+        }
+        const auto& sheet = std::get<SheetInputs>(entry.inputs);
+        for (const SheetRefusal& row : table.sheets) {
+            SCOPED_TRACE(row.name);
+            const Evaluation got = evaluateSheet(sheet, sheet.headings, row.input);
+            ASSERT_EQ(got.kind, Evaluation::Kind::Refused);
+            EXPECT_EQ(got.box, std::nullopt);
+            EXPECT_EQ(got.cell, row.cell);
+            EXPECT_EQ(got.reason, row.reason);
+            const std::string text = refusalText(got);
+            if (row.focus == 1) {
+                EXPECT_EQ(text, "--population: " + lowered(row.reason));
+            } else if (row.messageBox) {
+                EXPECT_EQ(text, row.reason);
+            } else if (!row.cell) {
+                EXPECT_EQ(text, lowered(row.reason));
+            } else {
+                // The cell is named once, in lower case, and the reason follows it.
+                const std::string name = "row " + std::to_string(row.cell->row) + " column ";
+                EXPECT_TRUE(text.starts_with(name)) << text;
+                EXPECT_EQ(occurrences(lowercase(text), name), 1u) << text;
+                const std::string tail = row.reason.substr(row.reason.find(" Column ") + 9);
+                EXPECT_TRUE(text.ends_with(tail.ends_with('.') ? lowered(tail) : tail) ||
+                            text.find("; --header") != std::string::npos)
+                    << text;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -76,8 +76,11 @@ TEST(ContingencyChiSquare, AnswersAndRefusals) {
              messageBox("Row 1 Column B has no data.", {1, 2})},
             {"the last column is Z", widestTable(),
              messageBox("Row 1 Column Z has no data.", {1, 26})},
-            {"a row of zeros; text counts as 0", sheetOf({{"abc", "0"}, {"1", "2"}}),
+            {"a row of zeros", sheetOf({{"0", "0"}, {"1", "2"}}),
              remark("Row 1 has no nonzero data.")},
+            // a text that is not a number is no count of 0
+            {"a word in a row of zeros", sheetOf({{"abc", "0"}, {"1", "2"}}),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 1}}},
             {"a column of zeros", sheetOf({{"1", "0"}, {"2", "0"}}),
              remark("Column 2 has no nonzero data.")},
             {"a negative expected frequency", sheetOf({{"10", "-20"}, {"30", "40"}}),

@@ -62,10 +62,9 @@ TEST(DescribeSample, AnswersAndRefusals) {
              described(
                  description("3.500", "6", "1.871", "Standard error of the mean = 0.764", "3.500"),
                  {7, 1})},
-            {"text that is not a number counts as 0", sheetOf(columnOf({"abc", "2"})),
-             described(
-                 description("1.000", "2", "1.414", "Standard error of the mean = 1.000", "1.000"),
-                 {3, 1})},
+            // a text that is not a number is no value of 0
+            {"text that is not a number is refused", sheetOf(columnOf({"abc", "2"})),
+             Refusal{.focus = kFocusGrid, .currentCell = CellPosition{1, 1}}},
             {"only column 1 is read", sheetOf({{"2", "99"}, {"4", "99"}}),
              described(
                  description("3.000", "2", "1.414", "Standard error of the mean = 1.000", "3.000"),
