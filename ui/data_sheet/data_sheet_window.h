@@ -10,6 +10,7 @@
 #include "ui/common/calculation_window.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -44,6 +45,8 @@ private:
     void chooseMethod(int method);
     DataSheetInput input() const;
     void applyRefusal(const Refusal& refusal) override;
+    // The reason beside the cell at fault, or beside the grid when the refusal names no cell.
+    void showSheetNotice(std::optional<CellPosition> cell, const QString& reason);
     void applyAnswer(Answer answer) override;
 
     const DataSheetLayout& layout_;
