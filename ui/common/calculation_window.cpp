@@ -1,6 +1,7 @@
 #include "ui/common/calculation_window.h"
 
 #include "ui/common/alerts.h"
+#include "ui/common/announcement.h"
 #include "ui/common/notice_bubble.h"
 #include "ui/common/notice_placement.h"
 #include "ui/common/notice_text.h"
@@ -9,7 +10,6 @@
 #include "ui/common/twips.h"
 #include "ui/help/help_viewer.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -34,11 +34,6 @@ constexpr std::chrono::milliseconds kCopiedLasting{4000};
 // A reason wraps at about this many characters, however wide the window.
 constexpr int kNoticeCharacters = 56;
 constexpr int kNoticeMarginTwips = 240;
-
-void announce(QWidget* widget) {
-    QAccessibleEvent alert(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-}
 
 } // namespace
 

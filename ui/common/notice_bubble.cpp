@@ -1,5 +1,6 @@
 #include "ui/common/notice_bubble.h"
 
+#include "ui/common/announcement.h"
 #include "ui/common/notice_colours.h"
 
 #include <QAccessible>
@@ -137,8 +138,7 @@ void NoticeBubble::showAt(const QString& text, const NoticeSpot& spot) {
     applySpot(spot);
     raise();
     show();
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    announce(this);
 }
 
 void NoticeBubble::moveTo(const NoticeSpot& spot) {

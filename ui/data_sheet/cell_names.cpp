@@ -2,16 +2,15 @@
 
 namespace quillon {
 
-QString cellAccessibleName(int row, const QString& heading) {
+QString cellAccessibleName(int row, int column, const QString& heading) {
     const QString name = QStringLiteral("Row %1").arg(row);
-    const QString column = heading.trimmed();
-    if (column.isEmpty()) {
+    const QString shown = heading.trimmed();
+    if (shown.isEmpty()) {
         return name;
     }
-    if (column.size() == 1 && column.front().isLetter()) {
-        return name + QStringLiteral(", Column ") + column;
-    }
-    return name + QStringLiteral(", ") + column;
+    const bool lettered = column >= 1 && column <= 26 && shown.size() == 1 &&
+                          shown.front() == QLatin1Char(static_cast<char>('A' + column - 1));
+    return name + (lettered ? QStringLiteral(", Column ") : QStringLiteral(", ")) + shown;
 }
 
 } // namespace quillon

@@ -211,7 +211,8 @@ void DataSheetEditor::setHeadings(const std::vector<std::string>& headings) {
 
 QString DataSheetEditor::cellName(CellPosition cell) const {
     const QTableWidgetItem* heading = sheet_->horizontalHeaderItem(cell.column - 1);
-    return cellAccessibleName(cell.row, heading == nullptr ? QString() : heading->text());
+    return cellAccessibleName(cell.row, cell.column,
+                              heading == nullptr ? QString() : heading->text());
 }
 
 QString DataSheetEditor::cellText(CellPosition cell) const {
