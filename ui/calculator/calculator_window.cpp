@@ -50,7 +50,9 @@ void CalculatorWindow::buildControls() {
     }
     const std::array<QPushButton*, 4> buttons = buildButtons(geometry.buttons);
     // A reason's bubble ends where the boxes and buttons end.
-    setNoticeMargin(width() - 1 - buttons.front()->geometry().right());
+    constexpr int kNear = 4;
+    setNoticeMargins(
+        QMargins(kNear, kNear, width() - 1 - buttons.front()->geometry().right(), kNear));
     QWidget* previous = nullptr;
     for (QWidget* next : inputs_) {
         if (previous != nullptr) {

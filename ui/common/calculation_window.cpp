@@ -33,12 +33,13 @@ constexpr std::array kButtonCaptions = {"Calculate", "Clear", "Exit", "Help"};
 constexpr std::chrono::milliseconds kCopiedLasting{4000};
 // A reason wraps at about this many characters, however wide the window.
 constexpr int kNoticeCharacters = 56;
-constexpr int kNoticeMarginTwips = 240;
+// A bubble may come close to the window's edges, not onto them.
+constexpr int kNoticeMargin = 4;
 
 } // namespace
 
 CalculationWindow::CalculationWindow(QWidget* parent)
-    : QDialog(parent), noticeMargin_(fromTwips(kNoticeMarginTwips)) {
+    : QDialog(parent), noticeMargins_(kNoticeMargin, kNoticeMargin, kNoticeMargin, kNoticeMargin) {
     notice_ = new NoticeBubble(NoticeBubble::Kind::Pointing, this);
     copied_ = new NoticeBubble(NoticeBubble::Kind::Line, this);
 }
@@ -227,17 +228,25 @@ void CalculationWindow::followNoticeTarget() {
         notice_->hide();
         return;
     }
-    const QRect room =
-        rect().adjusted(noticeMargin_, noticeMargin_, -noticeMargin_, -noticeMargin_);
+    const QRect room = rect().marginsRemoved(noticeMargins_);
     const int widest =
         std::min(room.width(), notice_->fontMetrics().averageCharWidth() * kNoticeCharacters);
-    QRect avoid;
+    // In sight stay the control being worked in and every value typed into a box.
+    std::vector<QRect> keepInSight;
+    const auto placeOf = [this](const QWidget* widget) {
+        return QRect(widget->mapTo(this, QPoint(0, 0)), widget->size());
+    };
     if (QWidget* focus = QApplication::focusWidget();
         focus != nullptr && focus->window() == this && focus != notice_) {
-        avoid = QRect(focus->mapTo(this, QPoint(0, 0)), focus->size());
+        keepInSight.push_back(placeOf(focus));
+    }
+    for (const QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (box->isVisible() && !box->text().isEmpty()) {
+            keepInSight.push_back(placeOf(box));
+        }
     }
     const NoticeSpot spot = placeNotice(*target, notice_->bodySize(noticeText_, widest),
-                                        notice_->pointerHeight(), room, avoid);
+                                        notice_->pointerHeight(), room, keepInSight);
     if (notice_->isVisible() && notice_->text() == noticeText_) {
         notice_->moveTo(spot);
     } else {

@@ -11,6 +11,7 @@
 #include "calculations/common/outcome.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <QPointer>
 
 #include <array>
@@ -57,7 +58,7 @@ protected:
     // Places the notice again: its target moved, or the focus went to what it covers.
     void followNoticeTarget();
     // Room the notice leaves between itself and the window's edges.
-    void setNoticeMargin(int pixels) { noticeMargin_ = pixels; }
+    void setNoticeMargins(const QMargins& margins) { noticeMargins_ = margins; }
     // The widget that shows the answer, which the notice of a copy never covers.
     void setAnswerArea(QWidget* area) { answerArea_ = area; }
     // The notice and the brief word of a copy both go (Clear, a new opening).
@@ -104,7 +105,7 @@ private:
     std::function<std::optional<QRect>()> noticeArea_;
     std::vector<std::pair<QPointer<QWidget>, QString>> described_; // with their own descriptions
     QObject* noticeScope_ = nullptr;
-    int noticeMargin_;
+    QMargins noticeMargins_;
 };
 
 } // namespace quillon

@@ -52,17 +52,20 @@ QRect noticeBounds(const NoticeSpot& spot, int pointer) {
 }
 
 NoticeSpot placeNotice(const QRect& target, QSize body, int pointer, const QRect& room,
-                       const QRect& avoid) {
+                       std::span<const QRect> keepInSight) {
     const std::array spots = {spotAt(target, body, pointer, room, NoticeSide::Below),
                               spotAt(target, body, pointer, room, NoticeSide::Above),
                               spotAt(target, body, pointer, room, NoticeSide::Left)};
-    // The focus on the target itself (or on a grid holding it) is no reason to move.
-    const bool avoiding = avoid.isValid() && !avoid.intersects(target);
     const auto fits = [&](const NoticeSpot& spot) {
         return room.contains(noticeBounds(spot, pointer));
     };
+    const auto covers = [&](const NoticeSpot& spot) {
+        return std::any_of(keepInSight.begin(), keepInSight.end(), [&](const QRect& place) {
+            return place.isValid() && !place.intersects(target) && spot.body.intersects(place);
+        });
+    };
     for (const NoticeSpot& spot : spots) {
-        if (fits(spot) && !(avoiding && spot.body.intersects(avoid))) {
+        if (fits(spot) && !covers(spot)) {
             return spot;
         }
     }

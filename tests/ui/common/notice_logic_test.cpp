@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <string>
 
@@ -104,6 +105,7 @@ struct PlacementCase {
     QRect avoid;
     NoticeSide side;
     bool clearOfFocus = true; // the focus stays uncovered
+    QRect alsoInSight = {};   // a second place to keep in sight, a box holding a value
 };
 
 std::ostream& operator<<(std::ostream& out, const PlacementCase& c) {
@@ -114,13 +116,15 @@ class NoticePlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(NoticePlacementTest, stands_by_the_target_inside_the_room) {
     const PlacementCase& c = GetParam();
-    const NoticeSpot spot = placeNotice(c.target, c.body, kPointer, kRoom, c.avoid);
+    const std::array keep{c.avoid, c.alsoInSight};
+    const NoticeSpot spot = placeNotice(c.target, c.body, kPointer, kRoom, keep);
     EXPECT_EQ(int(spot.side), int(c.side));
     EXPECT_EQ(spot.body.size(), c.body);
     EXPECT_TRUE(kRoom.contains(noticeBounds(spot, kPointer)));
     EXPECT_FALSE(spot.body.intersects(c.target));
     if (c.avoid.isValid() && c.clearOfFocus) {
         EXPECT_FALSE(spot.body.intersects(c.avoid));
+        EXPECT_FALSE(spot.body.intersects(c.alsoInSight));
     }
     // The pointer reaches from the body's edge to the target's.
     switch (spot.side) {
@@ -167,6 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeSide::Below},
         PlacementCase{"a_grid_with_the_focus_does_not_move_it", QRect(40, 40, 200, 100), kOneLine,
                       QRect(30, 30, 250, 150), NoticeSide::Below, false},
+        PlacementCase{"left_when_values_stand_above_and_below", box(1), kOneLine, box(0),
+                      NoticeSide::Left, true, box(2)},
         PlacementCase{"covers_the_focus_when_no_side_is_free", box(0), QSize(430, 22), box(1),
                       NoticeSide::Below, false}));
 

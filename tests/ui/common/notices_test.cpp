@@ -233,6 +233,33 @@ private slots:
         QVERIFY(notice()->geometry().intersects(box(3)->geometry()));
     }
 
+    void the_reason_leaves_the_values_typed_in_sight_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QStringList>("typed");
+        QTest::newRow("between two values")
+            << "Means2" << 5 << QStringList{"20.6", "0", "14", "1", "2", "3"};
+        QTest::newRow("the fourfold table's first box")
+            << "Counts2" << 1 << QStringList{"7", "2", "3", "80"};
+        QTest::newRow("the first of two boxes") << "Distr2b" << 1 << QStringList{"1.5", "10"};
+    }
+    void the_reason_leaves_the_values_typed_in_sight() {
+        QFETCH(QString, window);
+        QFETCH(int, refused);
+        QFETCH(QStringList, typed);
+        openCalculator(window.toStdString());
+        for (int i = 0; i < typed.size(); ++i) {
+            box(i + 1)->setText(typed[i]);
+        }
+        refuse({.focus = refused, .reason = "The value must be from .0001 to .9999."});
+        QVERIFY(noticeShows("The value must be from .0001 to .9999."));
+        QVERIFY(standsBy(notice(), box(refused)->geometry()));
+        for (int i = 1; i <= typed.size(); ++i) {
+            QVERIFY2(i == refused || !notice()->geometry().intersects(box(i)->geometry()),
+                     qPrintable(QStringLiteral("box %1 is covered").arg(i)));
+        }
+    }
+
     void a_refusal_with_an_error_box_shows_the_reason_once_the_box_is_closed_data() {
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("shown");
