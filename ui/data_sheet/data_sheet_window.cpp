@@ -213,8 +213,9 @@ void DataSheetWindow::applyRefusal(const Refusal& refusal) {
     showSheetNotice(refusal.currentCell, reason);
 }
 
-void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QString& reason) {
-    if (reason.isEmpty()) {
+void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QString& text) {
+    if (text.isEmpty()) {
+        hideNotice();
         return;
     }
     QTableWidget* sheet = editor_->sheet();
@@ -236,19 +237,18 @@ void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QS
         target.area = [sheet] { return std::optional<QRect>(sheet->geometry()); };
         target.described = {sheet, floater};
     }
-    QObject* scope = showNotice(target, reason);
+    QObject* scope = showNotice(target, text);
     const auto follow = [this] { followNoticeTarget(); };
     connect(sheet->verticalScrollBar(), &QScrollBar::valueChanged, scope, follow);
     connect(sheet->horizontalScrollBar(), &QScrollBar::valueChanged, scope, follow);
-    connect(editor_.get(), &DataSheetEditor::boxMoved, scope, [this, cell, floater, reason] {
-        // The box tells why only while it is over the cell at fault.
+    connect(editor_.get(), &DataSheetEditor::boxMoved, scope, [this, cell, floater, text] {
+        // The box tells it only while it is over the cell.
         if (cell) {
-            floater->setAccessibleDescription(editor_->remembered() == *cell ? reason : QString());
+            floater->setAccessibleDescription(editor_->remembered() == *cell ? text : QString());
         }
         followNoticeTarget();
     });
-    // The reason goes once the cell at fault (any cell, for the grid) is typed in, pasted into or
-    // emptied.
+    // The text goes once the cell (any cell, for the grid) is typed in, pasted into or emptied.
     connect(floater, &QLineEdit::textEdited, scope, [this, cell] {
         if (!cell || editor_->remembered() == *cell) {
             hideNotice();

@@ -34,6 +34,12 @@ public:
     DataSheetEditor& editor() { return *editor_; }
     int helpTopic() const override { return helpTopic_; }
 
+    // A short text beside a cell, following it as the grid scrolls (out of sight while the cell
+    // is), or beside the grid when no cell is given; the cell's box carries it as its accessible
+    // description while over that cell. It goes as showNotice's does, and when that cell (any
+    // cell, for the grid) is typed in, pasted into or emptied.
+    void showSheetNotice(std::optional<CellPosition> cell, const QString& text);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,8 +51,6 @@ private:
     void chooseMethod(int method);
     DataSheetInput input() const;
     void applyRefusal(const Refusal& refusal) override;
-    // The reason beside the cell at fault, or beside the grid when the refusal names no cell.
-    void showSheetNotice(std::optional<CellPosition> cell, const QString& reason);
     void applyAnswer(Answer answer) override;
 
     const DataSheetLayout& layout_;

@@ -5,6 +5,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/calculator/calculator_window.h"
 #include "ui/common/notice_bubble.h"
+#include "ui/common/notice_colours.h"
 #include "ui/data_sheet/data_sheet_window.h"
 
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quillon;
@@ -518,6 +520,60 @@ private slots:
         QVERIFY(copied()->text().endsWith(QChar(0x2026)));
         QVERIFY(copied()->width() <= window_->findChild<QWidget*>("Line1")->width());
         QCOMPARE(copied()->accessibleName(), "Copied: " + QString::fromStdString(summary));
+    }
+
+    // Measured on the picture: the bubble's edge against the window around it, and its text
+    // against its ground, in a light, a dark and a high-contrast palette.
+    void the_bubble_stands_out_in_every_palette_data() {
+        QTest::addColumn<QPalette>("palette");
+        QPalette light(QColor(0xef, 0xef, 0xef));
+        light.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc));
+        light.setColor(QPalette::ToolTipText, Qt::black);
+        QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::ToolTipBase, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::ToolTipText, QColor(0xee, 0xee, 0xee));
+        QPalette contrast(Qt::black, Qt::black);
+        contrast.setColor(QPalette::WindowText, Qt::white);
+        contrast.setColor(QPalette::ToolTipBase, Qt::black);
+        contrast.setColor(QPalette::ToolTipText, Qt::yellow);
+        // A ground the window shares, with a tip text lost in it.
+        QPalette careless(QColor(0x88, 0x88, 0x88), QColor(0x88, 0x88, 0x88));
+        careless.setColor(QPalette::WindowText, QColor(0x99, 0x99, 0x99));
+        careless.setColor(QPalette::ToolTipBase, QColor(0x88, 0x88, 0x88));
+        careless.setColor(QPalette::ToolTipText, QColor(0x90, 0x90, 0x90));
+        QTest::newRow("light") << light;
+        QTest::newRow("dark") << dark;
+        QTest::newRow("high contrast") << contrast;
+        QTest::newRow("careless") << careless;
+    }
+    void the_bubble_stands_out_in_every_palette() {
+        QFETCH(QPalette, palette);
+        openCalculator("Distr2b");
+        window_->setPalette(palette);
+        refuse({.focus = 1, .reason = "The probability must be from .0001 to .9999."});
+        QVERIFY(notice()->isVisible());
+        const QImage picture = window_->grab().toImage();
+        const qreal scale = picture.devicePixelRatio();
+        const auto pixel = [&](QPoint at) {
+            return picture.pixelColor(QPoint(qRound(at.x() * scale), qRound(at.y() * scale)));
+        };
+        const QRect bubble = notice()->geometry();
+        const int middle = notice()->contentsRect().center().y() + bubble.top();
+        const QColor edge = pixel(QPoint(bubble.left(), middle));
+        const QColor around = pixel(QPoint(bubble.left() - 2, middle));
+        const QColor ground = pixel(QPoint(bubble.left() + 2, middle));
+        QVERIFY2(contrastRatio(edge, around) >= 3.0,
+                 qPrintable(edge.name() + " on " + around.name()));
+        // The darkest or lightest pixel of the text, whichever stands out from the ground.
+        double best = 1.0;
+        const QRect text = notice()->contentsRect().translated(bubble.topLeft());
+        for (int y = text.top(); y <= text.bottom(); ++y) {
+            for (int x = text.left(); x <= text.right(); ++x) {
+                best = std::max(best, contrastRatio(pixel(QPoint(x, y)), ground));
+            }
+        }
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best) + " on " + ground.name()));
     }
 
     void a_brief_word_goes_by_itself() {
