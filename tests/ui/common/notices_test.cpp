@@ -212,16 +212,6 @@ private slots:
         QCOMPARE(describedAs(box(2)), goes ? QString() : reason);
     }
 
-    void another_refusal_moves_the_reason_to_its_box() {
-        openCalculator("Means2");
-        refuse({.focus = 2, .reason = "The first deviation is wrong."});
-        refuse({.focus = 5, .reason = "The second deviation is wrong."});
-        QVERIFY(noticeShows("The second deviation is wrong."));
-        QVERIFY(standsBy(notice(), box(5)->geometry()));
-        QCOMPARE(describedAs(box(2)), QString());
-        QCOMPARE(describedAs(box(5)), QString("The second deviation is wrong."));
-    }
-
     void the_reason_steps_aside_for_the_box_the_focus_goes_to() {
         openCalculator("Distr3a");
         refuse({.focus = 2, .reason = "The numerator degrees of freedom must be 1 or more."});
