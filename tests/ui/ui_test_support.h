@@ -5,6 +5,7 @@
 #include "calculations/catalogue.h"
 #include "ui/common/alerts.h"
 #include "ui/common/text_conversion.h"
+#include "ui/data_sheet/data_sheet_layout.h"
 #include "ui/main_window/window_registry.h"
 
 #include <QAction>
@@ -16,8 +17,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -123,6 +126,37 @@ inline const CalculatorDefinition& standInDefinition(std::string_view name) {
         }
     }
     throw std::invalid_argument("no such calculator");
+}
+
+// The calculation behind every stand-in data sheet window; tests set what it does.
+struct SheetStandIn {
+    static inline std::function<Outcome(const DataSheetInput&)> behaviour;
+    static inline std::vector<DataSheetInput> calls;
+    static Outcome calculate(const DataSheetInput& input) {
+        calls.push_back(input);
+        return behaviour ? behaviour(input) : Outcome{Answer{}};
+    }
+    static void reset() {
+        behaviour = nullptr;
+        calls.clear();
+    }
+};
+
+// The program's layout of a data sheet window, calculating with the stand-in.
+inline const DataSheetLayout& standInLayout(std::string_view name) {
+    static std::deque<DataSheetLayout> copies;
+    for (const DataSheetLayout& copy : copies) {
+        if (copy.name == name) {
+            return copy;
+        }
+    }
+    const DataSheetLayout* layout = findDataSheetLayout(name);
+    if (layout == nullptr) {
+        throw std::invalid_argument("no such data sheet");
+    }
+    DataSheetLayout& copy = copies.emplace_back(*layout);
+    copy.calculate = &SheetStandIn::calculate;
+    return copy;
 }
 
 // Every calculator window with the stand-in calculation, and plain dialogs for the data sheets.

@@ -1,7 +1,11 @@
 // Saves a picture of every window, opened with a worked example, into a folder: for looking at the
-// windows at a scale factor (QT_SCALE_FACTOR) or in a colour scheme, not a test.
-// Usage: window_gallery FOLDER [-dark | -high-contrast]
+// windows at a scale factor (QT_SCALE_FACTOR) or in a colour scheme, not a test. With -refusals,
+// pictures of refusals instead, each with its reason showing.
+// Usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]
+#include "tests/ui/refusal_examples.h"
+#include "tests/ui/ui_test_support.h"
 #include "tests/ui/window_tour.h"
+#include "ui/calculator/calculator_window.h"
 #include "ui/common/visible_edges_style.h"
 #include "ui/main_window/main_window.h"
 
@@ -10,6 +14,7 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <memory>
 
 using namespace quillon;
 
@@ -23,13 +28,55 @@ void save(const QDir& folder, const QString& name, QWidget* window) {
     }
 }
 
+std::unique_ptr<CalculationWindow> openForRefusal(const testing::RefusalExample& example) {
+    if (const DataSheetLayout* sheetLayout = findDataSheetLayout(example.window)) {
+        static_cast<void>(sheetLayout);
+        auto window = std::make_unique<DataSheetWindow>(testing::standInLayout(example.window));
+        window->show();
+        static_cast<void>(QTest::qWaitForWindowExposed(window.get()));
+        for (std::size_t r = 0; r < example.rows.size(); ++r) {
+            for (std::size_t c = 0; c < example.rows[r].size(); ++c) {
+                window->editor().setCellText({static_cast<int>(r) + 1, static_cast<int>(c) + 1},
+                                             QString::fromLatin1(example.rows[r][c]));
+            }
+        }
+        return window;
+    }
+    auto window = std::make_unique<CalculatorWindow>(testing::standInDefinition(example.window));
+    window->prepare();
+    window->show();
+    static_cast<void>(QTest::qWaitForWindowExposed(window.get()));
+    for (std::size_t i = 0; i < example.inputs.size(); ++i) {
+        window->findChild<QLineEdit*>(QStringLiteral("Input%1").arg(i + 1))
+            ->setText(QString::fromLatin1(example.inputs[i]));
+    }
+    return window;
+}
+
+void saveRefusals(const QDir& folder) {
+    // The "Error" boxes are recorded, not shown: the picture is of what stays once one is closed.
+    testing::RecordingAlerts recorded;
+    AlertsOverride quiet(recorded);
+    for (const testing::RefusalExample& example : testing::refusalExamples()) {
+        testing::StandIn::behaviour = [&](InputTexts) -> Outcome { return example.refusal; };
+        testing::SheetStandIn::behaviour = [&](const DataSheetInput&) -> Outcome {
+            return example.refusal;
+        };
+        std::unique_ptr<CalculationWindow> window = openForRefusal(example);
+        window->activateWindow();
+        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        save(folder, QString::fromLatin1(example.picture), window.get());
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast]\n", stderr);
+        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]
+", stderr);
         return 64;
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -41,6 +88,10 @@ int main(int argc, char* argv[]) {
     }
     QDir folder(arguments.at(1));
     folder.mkpath(QStringLiteral("."));
+    if (arguments.contains(QStringLiteral("-refusals"))) {
+        saveRefusals(folder);
+        return 0;
+    }
 
     MainWindow main;
     main.show();

@@ -20,6 +20,13 @@ QString numbered(const char* stem, std::size_t index) {
     return QString::fromLatin1(stem) + QString::number(index + 1);
 }
 
+// The boxes of a fourfold table, named by their place for screen readers: row by row.
+QString fourfoldPlace(std::size_t index) {
+    return QStringLiteral("Observed frequency, row %1, column %2")
+        .arg(index / 2 + 1)
+        .arg(index % 2 + 1);
+}
+
 } // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent)
@@ -31,6 +38,9 @@ CalculatorWindow::CalculatorWindow(const CalculatorDefinition& definition, QWidg
 
 void CalculatorWindow::buildControls() {
     const CalculatorGeometry geometry = calculatorGeometry(definition_);
+    // A paste the box refused says why beside the box, as a refused Calculate does.
+    connect(keyFilter_, &NumericKeyFilter::pasteRefused, this,
+            [this](QLineEdit* box, const QString& reason) { showNotice(box, QRect(), reason); });
     setFixedSize(fromTwips(geometry.client));
 
     // Created in tab order: the boxes, then Calculate, Clear, Exit and Help.
@@ -42,6 +52,10 @@ void CalculatorWindow::buildControls() {
         inputs_.push_back(box);
     }
     const std::array<QPushButton*, 4> buttons = buildButtons(geometry.buttons);
+    // A reason's bubble ends where the boxes and buttons end.
+    constexpr int kNear = 4;
+    setNoticeMargins(
+        QMargins(kNear, kNear, width() - 1 - buttons.front()->geometry().right(), kNear));
     QWidget* previous = nullptr;
     for (QWidget* next : inputs_) {
         if (previous != nullptr) {
@@ -65,6 +79,14 @@ void CalculatorWindow::buildControls() {
         label->setWordWrap(true);
         labels_.push_back(label);
     }
+    // Each box is named by its question for screen readers; the table's boxes by their place.
+    for (std::size_t i = 0; i < inputs_.size(); ++i) {
+        if (fourfold) {
+            inputs_[i]->setAccessibleName(fourfoldPlace(i));
+        } else if (i < labels_.size()) {
+            labels_[i]->setBuddy(inputs_[i]);
+        }
+    }
     buildRule(QStringLiteral("Line1"), geometry.line1);
     if (geometry.line2) {
         buildRule(QStringLiteral("Line2"), *geometry.line2);
@@ -76,6 +98,7 @@ void CalculatorWindow::buildControls() {
 }
 
 void CalculatorWindow::prepare() {
+    hideNotices();
     setWindowTitle(toQString(definition_.title));
     for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
         labels_[i]->setText(toQString(definition_.questions[i]));
@@ -99,7 +122,11 @@ void CalculatorWindow::calculate() {
 void CalculatorWindow::applyRefusal(const Refusal& refusal) {
     CalculationWindow::applyRefusal(refusal);
     if (refusal.focus >= 1 && refusal.focus <= static_cast<int>(inputs_.size())) {
-        inputs_[static_cast<std::size_t>(refusal.focus - 1)]->setFocus();
+        QLineEdit* box = inputs_[static_cast<std::size_t>(refusal.focus - 1)];
+        box->setFocus();
+        // Under the box, pointing up at it: where the eye already is, and the box's own row and
+        // question stay in sight.
+        showNotice(box, QRect(), reasonText(refusal));
     }
 }
 

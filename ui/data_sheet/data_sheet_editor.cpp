@@ -9,6 +9,7 @@
 #include "ui/common/outcome_effects.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
+#include "ui/data_sheet/cell_names.h"
 #include "ui/data_sheet/row_number_header.h"
 #include "ui/data_sheet/sheet_cell_delegate.h"
 #include "ui/data_sheet/sheet_clipboard.h"
@@ -203,6 +204,15 @@ void DataSheetEditor::setHeadings(const std::vector<std::string>& headings) {
     }
     sheet_->setHorizontalHeaderLabels(labels);
     corner_->setText(headings.empty() ? QString() : toQString(headings.front()));
+    if (floater_ != nullptr) {
+        floater_->setAccessibleName(cellName(remembered_));
+    }
+}
+
+QString DataSheetEditor::cellName(CellPosition cell) const {
+    const QTableWidgetItem* heading = sheet_->horizontalHeaderItem(cell.column - 1);
+    return cellAccessibleName(cell.row, cell.column,
+                              heading == nullptr ? QString() : heading->text());
 }
 
 QString DataSheetEditor::cellText(CellPosition cell) const {
@@ -259,10 +269,12 @@ void DataSheetEditor::editCell(Focus focus) {
     sheet_->clearSelection();
     placeBox();
     floater_->setText(cellText(remembered_));
+    floater_->setAccessibleName(cellName(remembered_));
     floater_->show();
     if (focus == Focus::Take) {
         floater_->setFocus();
     }
+    emit boxMoved();
 }
 
 void DataSheetEditor::placeBox() {

@@ -64,6 +64,9 @@ public:
     // Every data cell's text, as the calculations read them.
     DataSheet contents() const;
 
+    // What screen readers call a cell: its row and column heading.
+    QString cellName(CellPosition cell) const;
+
     // The range chosen with the mouse, or else the box's cell, onto the clipboard.
     void copyCells();
     // A block of cells on the clipboard laid onto the grid from the box's cell; the box ends over
@@ -76,6 +79,8 @@ signals:
     // to be shown beside the area (the cell the block starts at, in the anchor's coordinates,
     // the grid's viewport).
     void noticed(QWidget* anchor, const QRect& area, const QString& text);
+    // The box was laid over a cell (the same or another one).
+    void boxMoved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -63,11 +63,17 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     setWindowTitle(toQString(layout.title));
 
     editor_ = std::make_unique<DataSheetEditor>(this, layout.shape);
+    // What a paste left out is said beside the cell it starts at, where a refusal would stand.
+    connect(editor_.get(), &DataSheetEditor::noticed, this,
+            [this](QWidget*, const QRect&, const QString& text) {
+                showSheetNotice(editor_->remembered(), text);
+            });
     const QString instruction = toQString(layout.instruction);
     const DataSheetGeometry geometry = dataSheetGeometry(
         layout, editor_->gridWidth(), fontMetrics().horizontalAdvance(instruction) + 1);
     setFixedSize(fromTwips(geometry.client));
     makeLabel(this, "Label2", instruction, geometry.label);
+    editor_->sheet()->setAccessibleName(instruction);
     QRect sheet = fromTwips(geometry.sheet);
     sheet.setHeight(editor_->heightForWholeRows(sheet.height()));
     editor_->sheet()->setGeometry(sheet);
@@ -103,6 +109,7 @@ std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
         // Typing is free here; a pasted size comes without the line break a spreadsheet adds.
         population_->installEventFilter(new PasteGuard(population_));
         placeWithCaption(population_, "Label4", QStringLiteral("Population Size:"), twips, 1095);
+        population_->setAccessibleName(QStringLiteral("Population Size"));
         controls.push_back(population_);
         break;
     case SheetExtra::YatesCorrection:
@@ -110,6 +117,8 @@ std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
         useYates_->setObjectName(QStringLiteral("UseYates"));
         placeWithCaption(useYates_, "Yates", QStringLiteral("Yate's correction:"), twips, 300)
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The caption is a label of its own; the box itself carries it for screen readers.
+        useYates_->setAccessibleName(QStringLiteral("Yate's correction"));
         controls.push_back(useYates_);
         break;
     case SheetExtra::CorrelationMethod: {
@@ -145,6 +154,10 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
     answerTable_ = new AnswerTableModel(kAnswerColumns, kPostHocHeadingRow, this);
     answerGrid_ = new AnswerGrid(this);
     answerGrid_->setObjectName(QStringLiteral("Grid1"));
+    answerGrid_->setAccessibleName(QStringLiteral("Answer"));
+    answerGrid_->setAccessibleDescription(
+        QStringLiteral("The analysis of variance table and the post-hoc t-tests"));
+    setAnswerArea(answerGrid_);
     answerGrid_->setModel(answerTable_);
     answerGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     answerGrid_->setWordWrap(false);
@@ -196,9 +209,74 @@ void DataSheetWindow::applyRefusal(const Refusal& refusal) {
         answerLabel()->clear();
     }
     CalculationWindow::applyRefusal(refusal);
+    const QString reason = reasonText(refusal);
+    if (refusal.focus == 1 && population_ != nullptr) {
+        population_->setFocus();
+        showNotice(population_, QRect(), reason);
+        return;
+    }
     // The box goes to the cell at fault, so the user sees it and the next keys mend it. A refusal
     // that names no cell (too few or too many rows) leaves the box where the user was typing.
     editor_->moveTo(refusal.currentCell.value_or(editor_->remembered()));
+    showSheetNotice(refusal.currentCell, reason);
+}
+
+void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QString& text) {
+    if (text.isEmpty()) {
+        hideNotice();
+        return;
+    }
+    QTableWidget* sheet = editor_->sheet();
+    QLineEdit* floater = editor_->floater();
+    NoticeTarget target;
+    if (cell) {
+        // The cell as it shows in the grid, wherever the grid has scrolled; nothing while it is
+        // out of view.
+        target.area = [this, sheet, at = *cell]() -> std::optional<QRect> {
+            const QRect shown = sheet->visualRect(sheet->model()->index(at.row - 1, at.column - 1))
+                                    .intersected(sheet->viewport()->rect());
+            if (shown.isEmpty()) {
+                return std::nullopt;
+            }
+            return QRect(sheet->viewport()->mapTo(this, shown.topLeft()), shown.size());
+        };
+        target.described = {floater};
+    } else {
+        target.area = [sheet] { return std::optional<QRect>(sheet->geometry()); };
+        target.described = {sheet, floater};
+    }
+    QObject* scope = showNotice(target, text);
+    const auto follow = [this] { followNoticeTarget(); };
+    connect(sheet->verticalScrollBar(), &QScrollBar::valueChanged, scope, follow);
+    connect(sheet->horizontalScrollBar(), &QScrollBar::valueChanged, scope, follow);
+    connect(editor_.get(), &DataSheetEditor::boxMoved, scope, [this, cell, floater, text] {
+        // The box tells it only while it is over the cell.
+        if (cell) {
+            floater->setAccessibleDescription(editor_->remembered() == *cell ? text : QString());
+        }
+        followNoticeTarget();
+    });
+    // The text goes once the cell (any cell, for the grid) is typed in, pasted into or emptied.
+    connect(floater, &QLineEdit::textEdited, scope, [this, cell] {
+        if (!cell || editor_->remembered() == *cell) {
+            hideNotice();
+        }
+    });
+    const QString before = cell ? editor_->cellText(*cell) : QString();
+    connect(sheet->model(), &QAbstractItemModel::dataChanged, scope,
+            [this, cell, before](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (!cell) {
+                    hideNotice();
+                    return;
+                }
+                const bool covered = topLeft.row() <= cell->row - 1 &&
+                                     cell->row - 1 <= bottomRight.row() &&
+                                     topLeft.column() <= cell->column - 1 &&
+                                     cell->column - 1 <= bottomRight.column();
+                if (covered && editor_->cellText(*cell) != before) {
+                    hideNotice();
+                }
+            });
 }
 
 void DataSheetWindow::applyAnswer(Answer answer) {

@@ -10,6 +10,7 @@
 #include "ui/common/calculation_window.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -32,6 +33,12 @@ public:
 
     DataSheetEditor& editor() { return *editor_; }
     int helpTopic() const override { return helpTopic_; }
+
+    // A short text beside a cell, following it as the grid scrolls (out of sight while the cell
+    // is), or beside the grid when no cell is given; the cell's box carries it as its accessible
+    // description while over that cell. It goes as showNotice's does, and when that cell (any
+    // cell, for the grid) is typed in, pasted into or emptied.
+    void showSheetNotice(std::optional<CellPosition> cell, const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,6 +20,8 @@ SheetCorner::SheetCorner(QTableView* view) : QObject(view), view_(view) {
 void SheetCorner::setText(const QString& text) {
     text_ = text;
     if (corner_ != nullptr) {
+        // Screen readers meet the disabled button as the heading it shows.
+        corner_->setAccessibleName(text);
         corner_->update();
     }
 }

@@ -3,6 +3,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/calculator/calculator_window.h"
 #include "ui/calculator/numeric_key_filter.h"
+#include "ui/common/notice_bubble.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/help_viewer.h"
 
@@ -425,6 +426,12 @@ private slots:
         QCOMPARE(refused[0][1].toString(),
                  QString("A box takes only digits, one point and a leading minus: 1,5"));
         QVERIFY(StandIn::calls.empty());
+        // The reason stands beside the box until the box changes.
+        auto* notice = window_->findChild<NoticeBubble*>("Notice");
+        QVERIFY(notice != nullptr && notice->isVisible());
+        QCOMPARE(notice->text(), refused[0][1].toString());
+        type(2, "4");
+        QVERIFY(!notice->isVisible());
     }
 
     void the_answer_menu_copies_the_whole_answer_when_nothing_is_selected() {

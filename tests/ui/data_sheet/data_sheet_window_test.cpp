@@ -2,6 +2,7 @@
 // blocks of cells, and one calculation of each window through its widgets.
 #include "calculations/common/cell_block.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/common/notice_bubble.h"
 #include "ui/common/visible_edges_style.h"
 #include "ui/data_sheet/answer_table_model.h"
 #include "ui/data_sheet/data_sheet_window.h"
@@ -744,6 +745,10 @@ private slots:
             QCOMPARE(noticed[0][0].value<QWidget*>(), sheet()->viewport());
             QCOMPARE(noticed[0][1].toRect(), cellRect(from));
             QCOMPARE(noticed[0][2].toString(), notice);
+            // The window says it where a refusal would stand.
+            const auto* bubble = window_->findChild<NoticeBubble*>("Notice");
+            QVERIFY(bubble != nullptr && bubble->isVisible());
+            QCOMPARE(bubble->text(), notice);
         }
         QCOMPARE(recorded_->errors, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(recorded_->beeps, 0);
