@@ -75,8 +75,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]
-", stderr);
+        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]\n", stderr);
         return 64;
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
