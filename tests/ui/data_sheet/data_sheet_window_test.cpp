@@ -99,6 +99,16 @@ class DataSheetWindowTest : public QObject {
         }
         return cells;
     }
+    // The same as "position=text" lines, sorted.
+    QStringList filledCellList() {
+        QStringList filled;
+        const QMap<QString, QString> cells = filledCells();
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            filled << cell.key() + "=" + cell.value();
+        }
+        std::sort(filled.begin(), filled.end());
+        return filled;
+    }
     bool boxIsInView() {
         return floater()->isVisible() &&
                sheet()->viewport()->rect().contains(floater()->geometry());
@@ -673,13 +683,8 @@ private slots:
         editor().moveTo(from);
         QGuiApplication::clipboard()->setText(clipboard);
         key(Qt::Key_V, Qt::ControlModifier);
-        QStringList filled;
-        const QMap<QString, QString> cells = filledCells();
-        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-            filled << cell.key() + "=" + cell.value();
-        }
         std::sort(after.begin(), after.end());
-        QCOMPARE(filled, after);
+        QCOMPARE(filledCellList(), after);
         QCOMPARE(recorded_->errors, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(editor().remembered(), from);
         QCOMPARE(floater()->text(), editor().cellText(from));
@@ -733,13 +738,8 @@ private slots:
         editor().moveTo(from);
         QGuiApplication::clipboard()->setText(clipboard);
         key(Qt::Key_V, Qt::ControlModifier);
-        QStringList filled;
-        const QMap<QString, QString> cells = filledCells();
-        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-            filled << cell.key() + "=" + cell.value();
-        }
         std::sort(after.begin(), after.end());
-        QCOMPARE(filled, after);
+        QCOMPARE(filledCellList(), after);
         QCOMPARE(noticed.size(), notice.isEmpty() ? 0 : 1);
         if (!notice.isEmpty()) {
             QCOMPARE(noticed[0][0].value<QWidget*>(), sheet()->viewport());
