@@ -3,6 +3,7 @@
 #include "core/critical_search.h"
 
 #include "core/arithmetic.h"
+#include "core/kept_or_true.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,10 @@
 namespace quillon {
 
 namespace {
+
+// The true tail taken a hair below its computed value bounds it below and never rises: far more
+// than that value's error in double (below 1E-8 relative however it is formed).
+constexpr double kTrueTailMargin = 1.0 - 1e-8;
 
 struct Pass {
     float value;       // where the pass stopped
@@ -150,6 +155,15 @@ CriticalValue searchByPasses(const RunPass& runOnePass, float start, float first
     return found;
 }
 
+// The guided search on the routine's own probability.
+CriticalValue guidedSearch(const GuidedProbability& routine, float target, float start,
+                           float firstStep) {
+    const auto leapThenWalk = [&](float passStart, float step) {
+        return runGuidedPass(routine, target, passStart, step);
+    };
+    return searchByPasses(leapThenWalk, start, firstStep);
+}
+
 } // namespace
 
 CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
@@ -160,12 +174,29 @@ CriticalValue criticalValueSearch(const std::function<float(float)>& probability
     return searchByPasses(walk, start, firstStep);
 }
 
+CriticalValue trueCriticalValueSearch(const std::function<double(double)>& trueTail, float target,
+                                      float start, float firstStep) {
+    GuidedProbability routine;
+    routine.probability = [&](float value) { return single(trueTail(value)); };
+    routine.lowerBound = [&](float value) { return trueTail(value) * kTrueTailMargin; };
+    return guidedSearch(routine, target, start, firstStep);
+}
+
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep) {
-    const auto leapThenWalk = [&](float passStart, float step) {
-        return runGuidedPass(routine, target, passStart, step);
-    };
-    return searchByPasses(leapThenWalk, start, firstStep);
+    if (!routine.trueTail)
+        return guidedSearch(routine, target, start, firstStep);
+    CriticalValue bySteps{};
+    try {
+        bySteps = guidedSearch(routine, target, start, firstStep);
+    } catch (const ArithmeticError&) {
+        return trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+    }
+    if (!printsTrueCriticalValue(bySteps.value, target, routine.trueTail))
+        return trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+    const float probability = keptOrTrueProbability(
+        bySteps.probability, [&] { return routine.trueTail(double{bySteps.value}); });
+    return {bySteps.value, probability};
 }
 
 } // namespace quillon

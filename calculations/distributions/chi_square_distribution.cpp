@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_probabilities.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -38,7 +39,7 @@ Outcome criticalChiSquare(InputTexts inputs) {
                                            {2, df < 1.0 || df > kMostChiSquareDegrees}}))
         return *refusal;
     const CriticalValue found =
-        searchFromZero([df](float x) { return chiSquareProb(x, df); }, target);
+        fastCriticalValueSearch(guidedChiSquareProb(df), target, 0.0f, 1.0f);
     return answer("Chi-square value = " + measurementText(found.value),
                   "X2(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));
