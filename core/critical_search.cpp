@@ -164,6 +164,16 @@ CriticalValue guidedSearch(const GuidedProbability& routine, float target, float
     return searchByPasses(leapThenWalk, start, firstStep);
 }
 
+// The steps' probability at a value the true tail's search found; where the steps cannot form it,
+// that search's own.
+float stepsOrTruth(const GuidedProbability& routine, const CriticalValue& found) {
+    try {
+        return routine.probability(found.value);
+    } catch (const ArithmeticError&) {
+        return found.probability;
+    }
+}
+
 } // namespace
 
 CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
@@ -186,17 +196,23 @@ CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float ta
                                       float firstStep) {
     if (!routine.trueTail)
         return guidedSearch(routine, target, start, firstStep);
-    CriticalValue bySteps{};
+    CriticalValue found{};
+    float bySteps = 0.0f;
     try {
-        bySteps = guidedSearch(routine, target, start, firstStep);
+        found = guidedSearch(routine, target, start, firstStep);
+        bySteps = found.probability;
     } catch (const ArithmeticError&) {
-        return trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+        found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+        bySteps = stepsOrTruth(routine, found);
     }
-    if (!printsTrueCriticalValue(bySteps.value, target, routine.trueTail))
-        return trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
-    const float probability = keptOrTrueProbability(
-        bySteps.probability, [&] { return routine.trueTail(double{bySteps.value}); });
-    return {bySteps.value, probability};
+    if (!printsTrueCriticalValue(found.value, target, routine.trueTail)) {
+        found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+        bySteps = stepsOrTruth(routine, found);
+    }
+    // The probability beside the value is the one the probability routine gives for it.
+    const float probability =
+        keptOrTrueProbability(bySteps, [&] { return routine.trueTail(double{found.value}); });
+    return {found.value, probability};
 }
 
 } // namespace quillon

@@ -65,9 +65,10 @@ struct GuidedProbability {
 // the last of them as criticalValueSearch does, each probe looking a few points ahead.
 //
 // With routine.trueTail, that answer is checked by the rule of kept_or_true.h: its value is kept
-// where it prints true to the quantile, with its probability kept or given way to the true tail as
-// the probability routines do; otherwise, and where that search raises ArithmeticError, the answer
-// is trueCriticalValueSearch's on the true tail.
+// where it prints true to the quantile; otherwise, and where that search raises ArithmeticError,
+// the value is trueCriticalValueSearch's on the true tail. The probability beside either is the
+// steps' at that value, kept or given way to the true tail as the probability routines do: what
+// the window of the probability prints for it.
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep);
 
