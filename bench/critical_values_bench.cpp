@@ -90,6 +90,15 @@ BENCHMARK_CAPTURE(calculation, criticalF_0001_100000_100000, criticalF,
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculation, criticalF_9999_1000_1000, criticalF, {".9999", "1000", "1000"})
     ->Unit(benchmark::kMillisecond);
+// The slowest found over a grid of targets and degrees of freedom once the answers are checked.
+BENCHMARK_CAPTURE(calculation, criticalF_001_32767_2, criticalF, {".001", "32767", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_65536_4, criticalF, {".0001", "65536", "4"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_1000000_4, criticalF, {".0001", "1000000", "4"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_95_65535_10, criticalF, {".95", "65535", "10"})
+    ->Unit(benchmark::kMillisecond);
 
 // Critical t with 1 degree of freedom at .0001: some 6,400 probes of the first pass.
 BENCHMARK_CAPTURE(calculation, criticalT_0001_1, criticalT, {".0001", "1"})
