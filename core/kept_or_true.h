@@ -1,6 +1,6 @@
 // The rule that keeps what a routine's own steps give wherever it is true to the digits the
-// windows print, and gives the true value elsewhere. Where the steps are right, every answer keeps
-// its text to the character.
+// windows print, and gives the true value elsewhere. Where the steps are that close, every answer
+// keeps its text to the character.
 //
 // Probabilities print with four decimals. A probability from the steps is kept where it lies within
 // 5E-5, half a unit of the fourth decimal, of the true tail: it then prints within one unit of the
