@@ -197,6 +197,15 @@ CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float ta
                                       float firstStep) {
     if (!routine.trueTail)
         return guidedSearch(routine, target, start, firstStep);
+    return fastCriticalValueSearch(routine, target, start, firstStep, [&](float value) {
+        return printsTrueCriticalValue(value, target, routine.trueTail);
+    });
+}
+
+CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
+                                      float firstStep, const std::function<bool(float)>& kept) {
+    if (!routine.trueTail)
+        return guidedSearch(routine, target, start, firstStep);
     CriticalValue found{};
     float bySteps = 0.0f;
     try {
@@ -206,7 +215,7 @@ CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float ta
         found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
         bySteps = stepsOrTruth(routine, found);
     }
-    if (!printsTrueCriticalValue(found.value, target, routine.trueTail)) {
+    if (!kept(found.value)) {
         found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
         bySteps = stepsOrTruth(routine, found);
     }

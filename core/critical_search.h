@@ -72,6 +72,12 @@ struct GuidedProbability {
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep);
 
+// The same with the steps' value kept where `kept` holds for it, instead of where it prints true
+// to the quantile: for a window that prints a number built from the critical value rather than
+// the value itself.
+CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
+                                      float firstStep, const std::function<bool(float)>& kept);
+
 // The search on the true tail stored as a single: the first grid point whose true tail is at or
 // below the target, and that tail. Its answer lies less than a step of the last pass above the
 // true quantile (apart from the rounding of the grid points, and of the true tail to a single).

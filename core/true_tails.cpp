@@ -2,7 +2,13 @@
 
 #include "core/true_distributions.h"
 
+#include <cmath>
+
 namespace quillon {
+
+double trueZTail(double z) {
+    return std::erfc(std::fabs(z) / std::sqrt(2.0));
+}
 
 double trueTTail(double t, double n) {
     const double tSquared = t * t;

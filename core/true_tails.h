@@ -1,9 +1,13 @@
-// The true tails of the t, F and chi-square distributions in double, from the regularized
-// incomplete beta and gamma functions: what the routines answer wherever their own steps cannot
-// serve, and what every value of those steps is checked against.
+// The true tails of the normal, t, F and chi-square distributions in double, from the
+// complementary error function and the regularized incomplete beta and gamma functions: what the
+// routines answer wherever their own steps cannot serve, and what every value of those steps (and
+// of the numbers the windows build from them) is checked against.
 #pragma once
 
 namespace quillon {
+
+// The true two-tailed probability of a standard normal deviate, erfc(|z| / sqrt 2).
+double trueZTail(double z);
 
 // The true two-tailed probability of t with n degrees of freedom, I_w(n/2, 1/2) with
 // w = n / (n + t^2).
