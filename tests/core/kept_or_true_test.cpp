@@ -7,6 +7,7 @@
 #include "core/critical_search.h"
 #include "core/distributions.h"
 #include "core/number_text.h"
+#include "core/true_tails.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,42 @@ TEST(KeptOrTrue, ACriticalValueIsKeptWhereItPrintsWithinItsBand) {
         EXPECT_EQ(printsTrueCriticalValue(c.value, c.target, *c.tail), c.kept) << c.name;
 }
 
+// The probability asked for is held as a single: .36 with 47 degrees of freedom has the quantile
+// .92439998 where the typed decimal's is .92440002, 2E-8 either side of the band's end.
+TEST(KeptOrTrue, TheBandAllowsForATargetHeldAsASingle) {
+    const std::function<double(double)> t47 = [](double t) { return trueTTail(t, 47.0); };
+    EXPECT_TRUE(printsTrueCriticalValue(.925f, .36f, t47));
+    EXPECT_TRUE(printsTrueCriticalValue(.924f, .36f, t47));
+    EXPECT_FALSE(printsTrueCriticalValue(.926f, .36f, t47));
+}
+
+// The quantile of .05 under exp(-x) is 2.995732; its band is .001498 either way.
+TEST(KeptOrTrue, AHalfWidthIsJudgedAsPrinted) {
+    const std::function<double(double)> exponential = [](double x) { return std::exp(-x); };
+    struct Case {
+        const char* name;
+        HalfWidth halfWidth;
+        float t;
+        bool kept;
+    };
+    // Four decimals: the band, .0005 for a critical value's rounding and .00005 for the
+    // half-width's, .002048 in all. Three decimals at 100 t + .5: .2003 about 300.0732.
+    const Case cases[] = {
+        {"prints 2.9977, .00197 above", {1.0, 0.0, kProbabilityPattern}, 2.9977f, true},
+        {"prints 2.9979, .00217 above", {1.0, 0.0, kProbabilityPattern}, 2.9979f, false},
+        {"prints 2.9937, .00203 below", {1.0, 0.0, kProbabilityPattern}, 2.9937f, true},
+        {"prints 2.9935, .00223 below", {1.0, 0.0, kProbabilityPattern}, 2.9935f, false},
+        {"prints 300.270, .197 above", {100.0, 0.5, kGeneralPattern}, 2.9977f, true},
+        {"prints 300.300, .227 above", {100.0, 0.5, kGeneralPattern}, 2.998f, false},
+        // A half-width of no width prints the same at any t.
+        {"no width", {0.0, 0.5, kGeneralPattern}, 9.0f, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(printsTrueHalfWidth(c.halfWidth, c.t, .05f, exponential), c.kept) << c.name;
+    EXPECT_EQ(format(HalfWidth{100.0, 0.5, kGeneralPattern}.of(2.9977f), kGeneralPattern),
+              "300.270");
+}
+
 // A routine whose steps are a factor off the truth exp(-x), searched from 0 by 1.
 GuidedProbability stepsOff(double factor) {
     GuidedProbability routine;
@@ -151,6 +188,20 @@ TEST(CheckedSearch, StepsOffTheDigitsGiveWayToTheSearchOnTheTrueTail) {
         const float steps = routine.probability(found.value);
         EXPECT_EQ(found.probability, c.trueProbability ? truth : steps) << c.name;
     }
+}
+
+// A window that prints a number built from the value judges that number instead.
+TEST(CheckedSearch, TheWindowsJudgementKeepsOrReplacesTheStepsValue) {
+    const GuidedProbability routine = stepsOff(1.01);
+    const auto always = [](float) { return true; };
+    const auto never = [](float) { return false; };
+    // 1% high, the steps reach .05 at 3.006.
+    EXPECT_EQ(
+        format(fastCriticalValueSearch(routine, .05f, 0.0f, 1.0f, always).value, kGeneralPattern),
+        "3.006");
+    EXPECT_EQ(
+        format(fastCriticalValueSearch(routine, .05f, 0.0f, 1.0f, never).value, kGeneralPattern),
+        "2.996");
 }
 
 TEST(CheckedSearch, AStepSearchThatCannotReachItsTargetGivesWayToTheTrueTail) {

@@ -514,6 +514,55 @@ void correlations(Random& random) {
     }
 }
 
+// Fixed inputs whose printed text is named in kept_texts_test.cpp: ranges and interval
+// half-widths built from tails or a critical t that alone print off, and a critical t a hair from
+// the edge of its band.
+void keptTexts() {
+    const auto tRange = [](Real mean, Real sd, long n, Real lower, Real upper) {
+        const Real tLower = (lower - mean) / sd;
+        const Real tUpper = (upper - mean) / sd;
+        return std::fabs(lowerT(tUpper, n - 1.0L) - lowerT(tLower, n - 1.0L));
+    };
+    const struct {
+        const char* inputs;
+        Real within;
+    } tRanges[] = {
+        {"0|1|2000|-1.5|1.92", tRange(0.0L, 1.0L, 2000, -1.5L, 1.92L)},
+        {"-79.59|15.2|2216|-142.38|-59.035", tRange(-79.59L, 15.2L, 2216, -142.38L, -59.035L)},
+        {"81.35|7.14|6172|91.762|111.92", tRange(81.35L, 7.14L, 6172, 91.762L, 111.92L)},
+    };
+    for (const auto& range : tRanges) {
+        emit("Distr2c", range.inputs, "falling within the range = ", range.within,
+             kProbabilityTolerance);
+        emit("Distr2c", range.inputs, "falling outside the range = ", 1.0L - range.within,
+             kProbabilityTolerance);
+    }
+    const Real zWithin = lowerZ(0.01L) - lowerZ(-0.01L);
+    emit("Distr1c", "0|1|-.01|.01", "falling within the range = ", zWithin, kProbabilityTolerance);
+    emit("Distr1c", "0|1|-.01|.01", "falling outside the range = ", 1.0L - zWithin,
+         kProbabilityTolerance);
+    const Real edge = criticalT(0.36L, 47.0L);
+    emit("Distr2b", "0.36|47", "t value = ", edge, criticalTolerance(edge));
+    const struct {
+        long root;
+        const char* level;
+    } means[] = {{104, "87"}, {168, "77"}, {316, "95"}};
+    for (const auto& mean : means) {
+        const long n = mean.root * mean.root;
+        const Real q = criticalT(1.0L - valueOf(mean.level) / 100.0L, static_cast<Real>(n - 1));
+        emit("Means3",
+             join({"0", std::to_string(mean.root), std::to_string(n), "", mean.level}, '|'),
+             "\u00B1 ", q, criticalTolerance(q) + 0.00055L);
+    }
+    const long root = 82;
+    const long n = root * root + 1;
+    const Real q = criticalT(0.11L, static_cast<Real>(n - 1));
+    const Real se = 0.5L / static_cast<Real>(root);
+    emit("Percent3", join({"50", std::to_string(n), "", "89"}, '|'), "\u00B1 ",
+         100.0L * q * se + 1.0L / (2.0L * n),
+         (criticalTolerance(q) + 0.0005L) * 100.0L * se + 0.0005L);
+}
+
 } // namespace
 
 int main() {
@@ -530,5 +579,6 @@ int main() {
     percentWindows(random);
     contingencyTables(random);
     correlations(random);
+    keptTexts();
     return 0;
 }
