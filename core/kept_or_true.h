@@ -5,12 +5,14 @@
 // Probabilities print with four decimals. A probability from the steps is kept where its printed
 // text lies within one unit of the fourth decimal (1E-4) of the true tail, and 1E-7 more: the
 // values a window reads are held as singles, which moves the true tail by some 1E-8 from the one
-// of the typed decimals. Elsewhere the true tail answers, stored as a single, and prints within
-// half a unit of it. A window that prints a number
-// built from several probabilities (the probability of a range: half the sum or difference of two
-// tails, and its complement) judges its own printed numbers the same way: the numbers built from
-// the routines' values stand where each prints within one unit of the same number built from the
-// true tails, and the latter answers elsewhere.
+// of the typed decimals. Below a true tail of .001, where one unit is a tenth of the value or
+// more (.0003 for a true .000213 is 40% off), the printed text must be the truth's own rounding:
+// within half a unit, and 1E-7 more. Elsewhere the true tail answers, stored as a single, and
+// prints within half a unit of it. A window that prints a number built from several probabilities
+// (the probability of a range: half the sum or difference of two tails, and its complement) judges
+// its own printed numbers the same way: the numbers built from the routines' values stand where
+// each prints within one unit of the same number built from the true tails, and the latter answers
+// elsewhere.
 //
 // Critical values print with three decimals. One found by a search on the steps is kept where its
 // printed value lies within 0.05% of the true quantile, or within 0.0006 of it where that is more
@@ -33,6 +35,7 @@ namespace quillon {
 
 inline constexpr double kKeptProbabilityUnit = 1e-4;
 inline constexpr double kKeptProbabilitySlack = 1e-7;
+inline constexpr double kKeptSmallProbability = 1e-3;
 inline constexpr double kKeptCriticalShare = 0.0005;
 inline constexpr double kKeptCriticalDistance = 0.0006;
 inline constexpr double kKeptCriticalRounding = 0.0005;
@@ -42,7 +45,7 @@ inline constexpr double kKeptTargetShare = 1e-6;
 double printedProbability(float probability);
 
 // Whether a probability prints within kKeptProbabilityUnit (and kKeptProbabilitySlack) of the
-// truth.
+// truth; below a truth of kKeptSmallProbability within half of kKeptProbabilityUnit.
 bool printsTrueProbability(float probability, double truth);
 
 // The probability from the steps where it prints true (printsTrueProbability), otherwise the

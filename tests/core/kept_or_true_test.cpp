@@ -40,7 +40,11 @@ TEST(KeptOrTrue, ProbabilitiesThatPrintWithinAUnitOfTheTruthAreKept) {
         {"7.1E-5 off, prints beyond a unit", .05016f, .050089, static_cast<float>(.050089)},
         {"within the slack of a single", .0725f, .07239992, .0725f},
         {"beyond the slack", .0725f, .0723998, static_cast<float>(.0723998)},
-        {"the F fallback at 1.25 with 1000 and 1000", .00033f, .0002128, .00033f},
+        // Below .001 only the truth's own rounding is kept: .0003 for .000213 is 40% off.
+        {"the F fallback at 1.25 with 1000 and 1000", .00033f, .0002128, .0002128f},
+        {"below .001, prints .0005 for .000451", .00046f, .000451, .00046f},
+        {"below .001, prints .0004 for .00049999", .00044f, .00049999, .00049999f},
+        {"at .001 a unit again", .00105f, .001, .00105f},
         {"the F fallback at 1.35 with 500 and 500", .00061f, .000426, .000426f},
         {"t with 5000 counted as 999", .0457700f, .0455543, .0455543f},
         {"series noise far below a unit", 1.5e-7f, 6.8e-11, 1.5e-7f},

@@ -46,12 +46,11 @@ inline const std::vector<TrueAnswer>& trueAnswers() {
          {"0,1,25000", "0.010947,1,25000", "-0.010947,1,25000"},
          false,
          "F(2,74997)=2.99592, p=.0500"},
-        // The approximation's .0003 for the true .000213 prints within a unit of it: it stands.
         {"F 1.25 with 1000 and 1000",
          "f-probability",
          {"1.25", "1000", "1000"},
          false,
-         "F(1000,1000)=1.25, p=.0003"},
+         "F(1000,1000)=1.25, p=.0002"},
         {"F 1.35 with 500 and 500",
          "f-probability",
          {"1.35", "500", "500"},
@@ -84,13 +83,12 @@ inline const std::vector<TrueAnswer>& trueAnswers() {
          {".0002", "1000", "2"},
          false,
          "F(1000,2)=4999.499, p=.0002"},
-        // Beside it, what the probability window prints at 1999.5: the steps' .0004, within a unit
-        // of the true .00049999.
+        // Beside it, what the probability window prints at 1999.5: the true .00049999.
         {"critical F with 5000 and 2 at .0005",
          "f-critical",
          {".0005", "5000", "2"},
          false,
-         "F(5000,2)=1999.500, p=.0004"},
+         "F(5000,2)=1999.500, p=.0005"},
         // The chi-square approximation above 30 degrees of freedom.
         {"critical chi-square with 40 at .001",
          "chi-square-critical",
