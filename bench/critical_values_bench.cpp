@@ -73,6 +73,33 @@ BENCHMARK_CAPTURE(calculation, criticalF_0001_100000_2, criticalF, {".0001", "10
 BENCHMARK_CAPTURE(calculation, criticalF_0001_1_5_2_5, criticalF, {".0001", "1.5", "2.5"})
     ->Unit(benchmark::kMillisecond);
 
+// The series' noise just above its rounding error, and the approximation where the series fails:
+// a first search on the routine's own steps, then one on the true tail.
+BENCHMARK_CAPTURE(calculation, criticalF_0002_1000_2, criticalF, {".0002", "1000", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0005_5000_2, criticalF, {".0005", "5000", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_65536_2, criticalF, {".0001", "65536", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_05_1_70000, criticalF, {".05", "1", "70000"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_1_70000, criticalF, {".0001", "1", "70000"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_100000_100000, criticalF,
+                  {".0001", "100000", "100000"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_9999_1000_1000, criticalF, {".9999", "1000", "1000"})
+    ->Unit(benchmark::kMillisecond);
+// The slowest found over a grid of targets and degrees of freedom once the answers are checked.
+BENCHMARK_CAPTURE(calculation, criticalF_001_32767_2, criticalF, {".001", "32767", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_65536_4, criticalF, {".0001", "65536", "4"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0001_1000000_4, criticalF, {".0001", "1000000", "4"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_95_65535_10, criticalF, {".95", "65535", "10"})
+    ->Unit(benchmark::kMillisecond);
+
 // Critical t with 1 degree of freedom at .0001: some 6,400 probes of the first pass.
 BENCHMARK_CAPTURE(calculation, criticalT_0001_1, criticalT, {".0001", "1"})
     ->Unit(benchmark::kMillisecond);
@@ -80,10 +107,25 @@ BENCHMARK_CAPTURE(calculation, criticalT_0001_1_0001, criticalT, {".0001", "1.00
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculation, criticalT_0001_999, criticalT, {".0001", "999"})
     ->Unit(benchmark::kMillisecond);
+// The series' noise with 1 degree of freedom, and degrees of freedom above 999.
+BENCHMARK_CAPTURE(calculation, criticalT_0002_1, criticalT, {".0002", "1"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalT_0007_3542, criticalT, {".0007", "3542"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalT_0001_100000, criticalT, {".0001", "100000"})
+    ->Unit(benchmark::kMillisecond);
 
 // Critical chi-square with the most degrees of freedom accepted: about 101,700 probes.
 BENCHMARK_CAPTURE(calculation, criticalChiSquare_0001_100000, criticalChiSquare,
                   {".0001", "100000"})
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(calculation, criticalChiSquare_9999_100000, criticalChiSquare,
+                  {".9999", "100000"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalChiSquare_001_40, criticalChiSquare, {".001", "40"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalChiSquare_0001_31, criticalChiSquare, {".0001", "31"})
     ->Unit(benchmark::kMillisecond);
 
 // The confidence intervals at 99.99 percent: a sample of 2 (1 degree of freedom, steps of 5) and

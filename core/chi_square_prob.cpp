@@ -3,11 +3,15 @@
 // factor sqrt(2/(pi x)) for odd degrees of freedom. Above 30: sqrt(2 x) - sqrt(2 df - 1) as a
 // normal deviate (A&S 26.4.13) with the normal tail by A&S 26.2.16. Degrees of freedom up to 30
 // that are not whole take the true value, the regularized upper incomplete gamma function.
-// Any arithmetic fault gives 0.
+// Any arithmetic fault gives 0. chiSquareProb keeps that value where it is true to its printed
+// digits, and gives the true tail elsewhere.
 #include "core/distributions.h"
+#include "core/distributions_by_steps.h"
 
 #include "core/arithmetic.h"
+#include "core/kept_or_true.h"
 #include "core/true_distributions.h"
+#include "core/true_tails.h"
 
 #include <cmath>
 
@@ -67,7 +71,7 @@ float approximateChiSquareProb(float x, double df) {
 
 } // namespace
 
-float chiSquareProb(float x, double df) {
+float chiSquareProbBySteps(float x, double df) {
     if (!(df > 0.0))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     try {
@@ -79,6 +83,11 @@ float chiSquareProb(float x, double df) {
     } catch (const ArithmeticError&) {
         return 0.0f;
     }
+}
+
+float chiSquareProb(float x, double df) {
+    const float bySteps = chiSquareProbBySteps(x, df);
+    return keptOrTrueProbability(bySteps, [&] { return trueChiSquareTail(x, df); });
 }
 
 } // namespace quillon

@@ -1,4 +1,4 @@
-// Lower bounds of tProb and fProb from what each value can be:
+// Lower bounds of tProbBySteps and fProbBySteps from what each value can be:
 // - the true tail, where the degrees of freedom are not whole, the statistic is close to 0, or the
 //   series' result lies below its rounding error E;
 // - the series' result itself, at least E, where it is kept;
@@ -11,9 +11,10 @@
 #include "core/critical_probabilities.h"
 
 #include "core/arithmetic.h"
-#include "core/distributions.h"
+#include "core/distributions_by_steps.h"
 #include "core/f_series.h"
 #include "core/series_mends.h"
+#include "core/true_tails.h"
 
 #include <algorithm>
 #include <array>
@@ -107,7 +108,8 @@ std::function<double(float)> approximationBound(double df1, double df2) {
 
 GuidedProbability guidedTProb(double df) {
     GuidedProbability routine;
-    routine.probability = [df](float t) { return tProb(t, df); };
+    routine.probability = [df](float t) { return tProbBySteps(t, df); };
+    routine.trueTail = [df](double t) { return trueTTail(t, df); };
     const bool valid = df > 0.0;
     const float n = !valid ? 0.0f : df > 999.0 ? 999.0f : single(df);
     if (!(valid && n > 0.0f))
@@ -153,7 +155,8 @@ GuidedProbability guidedTProb(double df) {
 
 GuidedProbability guidedFProb(double df1, double df2) {
     GuidedProbability routine;
-    routine.probability = [df1, df2](float f) { return fProb(f, df1, df2); };
+    routine.probability = [df1, df2](float f) { return fProbBySteps(f, df1, df2); };
+    routine.trueTail = [df1, df2](double f) { return trueFTail(f, df1, df2); };
     if (!(df1 > 0.0 && df2 > 0.0))
         return routine;
     if (!isWhole(df1) || !isWhole(df2)) {
@@ -193,6 +196,13 @@ GuidedProbability guidedFProb(double df1, double df2) {
     routine.passable = [=](float f, float target) {
         return f < 1E-06f || approximationIsAbove(f, df1, df2, target);
     };
+    return routine;
+}
+
+GuidedProbability guidedChiSquareProb(double df) {
+    GuidedProbability routine;
+    routine.probability = [df](float x) { return chiSquareProbBySteps(x, df); };
+    routine.trueTail = [df](double x) { return trueChiSquareTail(x, df); };
     return routine;
 }
 

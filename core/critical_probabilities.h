@@ -1,16 +1,21 @@
-// The t and F routines prepared for the fast critical-value search: exactly the values of tProb
-// and fProb, with the series' outcome kept for each stored x (the probes of a search share few of
-// them where the tail is long), and a lower bound from the true tail.
+// The t, F and chi-square routines prepared for the fast critical-value search: exactly the values
+// of their own steps (distributions_by_steps.h), with the series' outcome kept for each stored x
+// (the probes of a search share few of them where the tail is long), a lower bound from the true
+// tail, and the true tail that the search checks its answer against.
 #pragma once
 
 #include "core/critical_search.h"
 
 namespace quillon {
 
-// tProb(t, df) for the search of a critical t.
+// tProbBySteps(t, df) for the search of a critical t.
 GuidedProbability guidedTProb(double df);
 
-// fProb(f, df1, df2) for the search of a critical F.
+// fProbBySteps(f, df1, df2) for the search of a critical F.
 GuidedProbability guidedFProb(double df1, double df2);
+
+// chiSquareProbBySteps(x, df) for the search of a critical chi-square, walked point by point: the
+// approximation above 30 degrees of freedom costs less than any bound.
+GuidedProbability guidedChiSquareProb(double df);
 
 } // namespace quillon

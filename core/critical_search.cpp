@@ -3,6 +3,7 @@
 #include "core/critical_search.h"
 
 #include "core/arithmetic.h"
+#include "core/kept_or_true.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,11 @@
 namespace quillon {
 
 namespace {
+
+// The true tail taken a hair below its computed value bounds it below and never rises from one
+// point to the next: more than its computed value wobbles, also where its method changes (by some
+// 5E-9 relative at most).
+constexpr double kTrueTailMargin = 1.0 - 1e-8;
 
 struct Pass {
     float value;       // where the pass stopped
@@ -150,6 +156,25 @@ CriticalValue searchByPasses(const RunPass& runOnePass, float start, float first
     return found;
 }
 
+// The guided search on the routine's own probability.
+CriticalValue guidedSearch(const GuidedProbability& routine, float target, float start,
+                           float firstStep) {
+    const auto leapThenWalk = [&](float passStart, float step) {
+        return runGuidedPass(routine, target, passStart, step);
+    };
+    return searchByPasses(leapThenWalk, start, firstStep);
+}
+
+// The steps' probability at a value the true tail's search found; where the steps cannot form it,
+// that search's own.
+float stepsOrTruth(const GuidedProbability& routine, const CriticalValue& found) {
+    try {
+        return routine.probability(found.value);
+    } catch (const ArithmeticError&) {
+        return found.probability;
+    }
+}
+
 } // namespace
 
 CriticalValue criticalValueSearch(const std::function<float(float)>& probability, float target,
@@ -160,12 +185,44 @@ CriticalValue criticalValueSearch(const std::function<float(float)>& probability
     return searchByPasses(walk, start, firstStep);
 }
 
+CriticalValue trueCriticalValueSearch(const std::function<double(double)>& trueTail, float target,
+                                      float start, float firstStep) {
+    GuidedProbability routine;
+    routine.probability = [&](float value) { return single(trueTail(value)); };
+    routine.lowerBound = [&](float value) { return trueTail(value) * kTrueTailMargin; };
+    return guidedSearch(routine, target, start, firstStep);
+}
+
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep) {
-    const auto leapThenWalk = [&](float passStart, float step) {
-        return runGuidedPass(routine, target, passStart, step);
-    };
-    return searchByPasses(leapThenWalk, start, firstStep);
+    if (!routine.trueTail)
+        return guidedSearch(routine, target, start, firstStep);
+    return fastCriticalValueSearch(routine, target, start, firstStep, [&](float value) {
+        return printsTrueCriticalValue(value, target, routine.trueTail);
+    });
+}
+
+CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
+                                      float firstStep, const std::function<bool(float)>& kept) {
+    if (!routine.trueTail)
+        return guidedSearch(routine, target, start, firstStep);
+    CriticalValue found{};
+    float bySteps = 0.0f;
+    try {
+        found = guidedSearch(routine, target, start, firstStep);
+        bySteps = found.probability;
+    } catch (const ArithmeticError&) {
+        found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+        bySteps = stepsOrTruth(routine, found);
+    }
+    if (!kept(found.value)) {
+        found = trueCriticalValueSearch(routine.trueTail, target, start, firstStep);
+        bySteps = stepsOrTruth(routine, found);
+    }
+    // The probability beside the value is the one the probability routine gives for it.
+    const float probability =
+        keptOrTrueProbability(bySteps, [&] { return routine.trueTail(double{found.value}); });
+    return {found.value, probability};
 }
 
 } // namespace quillon

@@ -53,6 +53,9 @@ struct GuidedProbability {
     // the probabilities at the next few points of the pass (value plus step, repeatedly) need is
     // computed alongside, for little more. Empty: none.
     std::function<float(float value, float step)> probeAhead;
+    // The true tail at a value, in double, falling as the value grows; what the search's answer is
+    // checked against. Empty: no check.
+    std::function<double(double value)> trueTail;
 };
 
 // The same search, answering exactly what criticalValueSearch answers for routine.probability
@@ -60,7 +63,27 @@ struct GuidedProbability {
 // over the points whose lower bound shows them above the target (by doubling and halving a count
 // of grid points, which are still reached by repeated additions of the step), then walks on from
 // the last of them as criticalValueSearch does, each probe looking a few points ahead.
+//
+// With routine.trueTail, that answer is checked by the rule of kept_or_true.h: its value is kept
+// where it prints true to the quantile; otherwise, and where that search raises ArithmeticError,
+// the value is trueCriticalValueSearch's on the true tail. The probability beside either is the
+// steps' at that value, kept or given way to the true tail as the probability routines do: what
+// the window of the probability prints for it.
 CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
                                       float firstStep);
+
+// The same with the steps' value kept where `kept` holds for it, instead of where it prints true
+// to the quantile: for a window that prints a number built from the critical value rather than
+// the value itself.
+CriticalValue fastCriticalValueSearch(const GuidedProbability& routine, float target, float start,
+                                      float firstStep, const std::function<bool(float)>& kept);
+
+// The search on the true tail stored as a single: the first grid point whose true tail is at or
+// below the target, and that tail. Its answer lies less than a step of the last pass above the
+// true quantile (apart from the rounding of the grid points, and of the true tail to a single).
+// Raises ArithmeticError as criticalValueSearch does where a pass cannot reach the target, and
+// where the true tail cannot be formed.
+CriticalValue trueCriticalValueSearch(const std::function<double(double)>& trueTail, float target,
+                                      float start, float firstStep);
 
 } // namespace quillon

@@ -4,15 +4,9 @@
 #pragma once
 
 #include "core/f_series.h"
+#include "core/true_tails.h"
 
 namespace quillon {
-
-// The true upper tail of an F-ratio, I_w(df2/2, df1/2) with w = df2 / (df2 + df1 f), in double.
-double trueFTail(float f, double df1, double df2);
-
-// The true two-tailed probability of t with n degrees of freedom, I_w(n/2, 1/2) with
-// w = n / (n + t^2), in double.
-double trueTTail(float t, double n);
 
 // FProb of f with whole df1 and df2 from the series' outcome at f's stored x: the approximation
 // where the series failed (the true tail where that gives 0), the true tail where the series'

@@ -115,8 +115,7 @@ void run(Routine routine, const std::vector<double>& a) {
     case Routine::CriticalChiSquare:
         if (isWindowTarget(x) && a[1] >= 1.0 && a[1] <= 100000.0)
             checkCritical(
-                quillon::criticalValueSearch(
-                    [df = a[1]](float v) { return quillon::chiSquareProb(v, df); }, x, 0.0f, 1.0f),
+                quillon::fastCriticalValueSearch(quillon::guidedChiSquareProb(a[1]), x, 0.0f, 1.0f),
                 a);
         return;
     case Routine::GridCriticalZ:

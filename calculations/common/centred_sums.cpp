@@ -2,6 +2,7 @@
 
 #include "core/arithmetic.h"
 
+#include <cmath>
 #include <cstddef>
 #include <limits>
 
@@ -18,7 +19,15 @@ double sumOfSquaresCondition(std::span<const float> values) {
 }
 
 bool rawSumsCancel(std::span<const float> values) {
-    return sumOfSquaresCondition(values) > kMaxSumOfSquaresCondition;
+    if (sumOfSquaresCondition(values) > kMaxSumOfSquaresCondition)
+        return true;
+    return centredProducts(values, values) < std::numeric_limits<float>::min();
+}
+
+double keptCentredSum(double sum) {
+    if (sum != 0.0 && std::fabs(sum) < std::numeric_limits<float>::min())
+        return sum;
+    return single(sum);
 }
 
 std::span<const float> sheetValues(const std::vector<float>& column, float count) {

@@ -1,6 +1,8 @@
 // Sums of squares and products about the means, formed in double, for data whose single-precision
 // raw sums cancel: Σx² - (Σx)²/n keeps about 7 - log10(Σx² / Σ(x - x̄)²) digits, so years, dates or
-// weights in grams (a large level against a small spread) lose every one of them.
+// weights in grams (a large level against a small spread) lose every one of them. Data so small
+// that their squares fall below the normal single range (below about 1E-19: masses in kilograms,
+// lengths in metres of atoms) lose their digits in the raw sums too, down to sums of exactly 0.
 #pragma once
 
 #include <span>
@@ -15,8 +17,14 @@ inline constexpr double kMaxSumOfSquaresCondition = 1000.0;
 // from raw sums magnifies their rounding errors. Infinite when the values are all alike.
 double sumOfSquaresCondition(std::span<const float> values);
 
-// Whether the raw sums of these values cancel beyond kMaxSumOfSquaresCondition.
+// Whether the raw sums of these values cancel beyond kMaxSumOfSquaresCondition, or their sum of
+// squares about the mean lies below the smallest normal single.
 bool rawSumsCancel(std::span<const float> values);
+
+// A sum of squares or products about the means as a calculation keeps it: stored as a single, as
+// the raw sums are, unless its size lies below the smallest normal single, where a single would
+// hold it with fewer digits or as 0: then as it is, in double.
+double keptCentredSum(double sum);
 
 // Elements 1..count of a sheet column held 1-based (element 0 unused).
 std::span<const float> sheetValues(const std::vector<float>& column, float count);

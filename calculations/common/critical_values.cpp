@@ -19,9 +19,24 @@ float gridCriticalZ(float alpha) {
     return criticalValueSearch(probability, alpha, 0.0f, 1.0f).value;
 }
 
+namespace {
+
+float firstStepOfT(float df) {
+    return df < 3.0f ? 5.0f : 1.0f;
+}
+
+} // namespace
+
 float gridCriticalT(float alpha, float df) {
-    const float firstStep = df < 3.0f ? 5.0f : 1.0f;
-    return fastCriticalValueSearch(guidedTProb(df), alpha, 0.0001f, firstStep).value;
+    return fastCriticalValueSearch(guidedTProb(df), alpha, 0.0001f, firstStepOfT(df)).value;
+}
+
+float gridCriticalT(float alpha, float df, const HalfWidth& halfWidth) {
+    const GuidedProbability routine = guidedTProb(df);
+    const auto printsTrue = [&](float t) {
+        return printsTrueHalfWidth(halfWidth, t, alpha, routine.trueTail);
+    };
+    return fastCriticalValueSearch(routine, alpha, 0.0001f, firstStepOfT(df), printsTrue).value;
 }
 
 } // namespace quillon

@@ -97,20 +97,21 @@ struct PairSums {
     float n = 0.0f;
     float sumX = 0.0f;
     float sumY = 0.0f;
-    float sxx = 0.0f; // corrected sums of squares and products
-    float syy = 0.0f;
-    float sxy = 0.0f;
+    // Corrected sums of squares and products, each a single, or a double below the single range.
+    double sxx = 0.0;
+    double syy = 0.0;
+    double sxy = 0.0;
 };
 
-// Every sum in double about the means, each stored as single.
+// Every sum in double about the means, each stored as single where a single holds it.
 PairSums centredPairSums(std::span<const float> x, std::span<const float> y) {
     PairSums sums;
     sums.n = static_cast<float>(x.size());
     sums.sumX = single(sumOf(x));
     sums.sumY = single(sumOf(y));
-    sums.sxx = single(centredProducts(x, x));
-    sums.syy = single(centredProducts(y, y));
-    sums.sxy = single(centredProducts(x, y));
+    sums.sxx = keptCentredSum(centredProducts(x, x));
+    sums.syy = keptCentredSum(centredProducts(y, y));
+    sums.sxy = keptCentredSum(centredProducts(x, y));
     return sums;
 }
 
@@ -190,8 +191,8 @@ std::string regressionText(const PairSums& s, const LineFit& fit) {
 // statistics it shows.
 Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method) {
     const PairSums sums = pairSums(pairs);
-    if (sums.sxx == 0.0f || sums.syy == 0.0f)
-        return noVariance(sums.sxx == 0.0f, pairs.lastRead);
+    if (sums.sxx == 0.0 || sums.syy == 0.0)
+        return noVariance(sums.sxx == 0.0, pairs.lastRead);
 
     const LineFit fit = lineFit(sums);
     const bool pearson = method == CorrelationMethod::Pearson;

@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_probabilities.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -45,7 +46,7 @@ Outcome criticalChiSquare(InputTexts inputs) {
                            "The degrees of freedom must be from 1 to 100000."}}))
         return *refusal;
     const CriticalValue found =
-        searchFromZero([df](float x) { return chiSquareProb(x, df); }, target);
+        fastCriticalValueSearch(guidedChiSquareProb(df), target, 0.0f, 1.0f);
     return answer("Chi-square value = " + measurementText(found.value),
                   "X2(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));

@@ -1,6 +1,7 @@
 #include "calculations/distributions/distribution_support.h"
 
 #include "calculations/common/calculation_support.h"
+#include "core/kept_or_true.h"
 
 #include <cmath>
 
@@ -41,7 +42,8 @@ CriticalValue searchFromZero(const std::function<float(float)>& probability, flo
 }
 
 RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
-                                  const std::function<float(float)>& twoTailed) {
+                                  const std::function<float(float)>& twoTailed,
+                                  const std::function<double(double)>& trueTwoTailed) {
     const float lowerDeviate = single(divide(double{lower} - double{mean}, sd));
     const int lowerSide = signOf(lowerDeviate);
     const float lowerArea = single((1.0 - twoTailed(lowerDeviate)) / 2.0);
@@ -52,7 +54,20 @@ RangeProbability rangeProbability(float mean, float sd, float lower, float upper
                              ? single(std::fabs(double{lowerArea} - double{upperArea}))
                              : single(double{lowerArea} + double{upperArea});
     const float outside = single(1.0 - within);
-    return {within, outside};
+    double trueWithin = 0.0;
+    try {
+        const double trueLowerArea = (1.0 - trueTwoTailed(lowerDeviate)) / 2.0;
+        const double trueUpperArea = (1.0 - trueTwoTailed(upperDeviate)) / 2.0;
+        trueWithin = lowerSide == upperSide ? std::fabs(trueLowerArea - trueUpperArea)
+                                            : trueLowerArea + trueUpperArea;
+    } catch (const ArithmeticError&) {
+        return {within, outside};
+    }
+    if (printsTrueProbability(within, trueWithin) &&
+        printsTrueProbability(outside, 1.0 - trueWithin))
+        return {within, outside};
+    const float trueWithinSingle = single(trueWithin);
+    return {trueWithinSingle, single(1.0 - trueWithinSingle)};
 }
 
 std::string rangeAnswer(const RangeProbability& range) {

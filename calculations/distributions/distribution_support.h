@@ -27,9 +27,15 @@ struct RangeProbability {
 };
 
 // The area between the mean and each limit is half the complement of the limit's two-tailed
-// probability; limits on the same side of the mean take the difference of their areas.
+// probability; limits on the same side of the mean take the difference of their areas. The two
+// probabilities built so from the routine's own steps stand where each prints within a unit of its
+// fourth decimal of the same built from the true two-tailed probability (kept_or_true.h); the
+// latter, stored as singles, answer elsewhere. Where the true probability cannot be formed
+// (ArithmeticError), the steps' stand. Half of each tail enters: the steps' values are taken
+// unchecked, as a tail off by more than a unit can still give a range that prints true.
 RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
-                                  const std::function<float(float)>& twoTailed);
+                                  const std::function<float(float)>& twoTailed,
+                                  const std::function<double(double)>& trueTwoTailed);
 
 // The within and outside lines with a blank line between them.
 std::string rangeAnswer(const RangeProbability& range);

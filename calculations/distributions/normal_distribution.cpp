@@ -3,6 +3,7 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/distributions.h"
+#include "core/true_tails.h"
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ Outcome zRangeProbability(InputTexts inputs) {
         return *refusal;
     if (!(sd > 0.0f))
         return refuse(2, "The standard deviation must be greater than 0.");
-    const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb);
+    const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb, trueZTail);
     const std::string sample =
         "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";
     return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));

@@ -5,6 +5,8 @@
 #include "core/critical_probabilities.h"
 #include "core/critical_search.h"
 #include "core/distributions.h"
+#include "core/distributions_by_steps.h"
+#include "core/true_tails.h"
 
 #include <cmath>
 
@@ -56,8 +58,9 @@ Outcome tRangeProbability(InputTexts inputs) {
                           {5, isEmpty(inputs[4]), kEmptyBoxReason}}))
         return *refusal;
     const float df = single(double{n} - 1.0);
-    const RangeProbability range =
-        rangeProbability(mean, sd, lower, upper, [df](float t) { return tProb(t, df); });
+    const RangeProbability range = rangeProbability(
+        mean, sd, lower, upper, [df](float t) { return tProbBySteps(t, df); },
+        [df](double t) { return trueTTail(t, df); });
     const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
                                " (N=" + trimmedPlainForm(n) + ")";
     return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));

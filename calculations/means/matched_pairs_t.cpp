@@ -16,8 +16,8 @@ namespace quillon {
 namespace {
 
 // The unbiased standard deviation from a sum of squares; a sum of 0 or below gives 0.
-float unbiasedSd(float ss, float count) {
-    if (ss > 0.0f)
+float unbiasedSd(double ss, float count) {
+    if (ss > 0.0)
         return single(squareRoot(divide(ss, count - 1.0)));
     return 0.0f;
 }
@@ -32,16 +32,16 @@ struct PairSummary {
     float sdD = 0.0f;
 };
 
-// Means and sums of squares in double, each stored as single.
+// Means and sums of squares in double, each stored as single where a single holds it.
 PairSummary centredSummary(std::span<const float> x, std::span<const float> y,
                            std::span<const float> d) {
     const float count = static_cast<float>(x.size());
     const float meanX = storedMean(x);
     const float meanY = storedMean(y);
     const float meanD = storedMean(d);
-    const float ssX = single(centredProducts(x, x));
-    const float ssY = single(centredProducts(y, y));
-    const float ssD = single(centredProducts(d, d));
+    const double ssX = keptCentredSum(centredProducts(x, x));
+    const double ssY = keptCentredSum(centredProducts(y, y));
+    const double ssD = keptCentredSum(centredProducts(d, d));
     const float sdD = single(squareRoot(divide(ssD, count - 1.0)));
     return {meanX, meanY, meanD, unbiasedSd(ssX, count), unbiasedSd(ssY, count), sdD};
 }

@@ -24,8 +24,8 @@ Outcome meanConfidenceInterval(InputTexts inputs) {
     alpha = clampedAlpha(alpha);
     const float standardError = standardErrorOfMean(deviation, size, correction);
     const float df = single(double{size} - 1.0);
-    const float t = gridCriticalT(alpha, df);
-    const float halfWidth = single(double{t} * standardError);
+    const HalfWidth width{.scale = standardError, .pattern = kProbabilityPattern};
+    const float halfWidth = width.of(gridCriticalT(alpha, df, width));
     const float shownLevel = single((1.0 - alpha) * 100.0);
     const float lower = single(double{mean} - halfWidth);
     const float upper = single(double{mean} + halfWidth);

@@ -33,10 +33,12 @@ Outcome percentConfidenceInterval(InputTexts inputs) {
     const float standardError =
         single(squareRoot(divide(double{correction} * p * q, double{size} - 1.0)));
     const float df = single(double{size} - 1.0);
-    const float t = gridCriticalT(alpha, df);
     // In percentage points; the continuity term 1 / (2n) is added unscaled, a fraction of a point
     // rather than the 100 / (2n) points the scale would suggest.
-    const float halfWidth = single(100.0 * t * standardError + divide(1.0, 2.0 * size));
+    const HalfWidth width{.scale = 100.0 * standardError,
+                          .offset = divide(1.0, 2.0 * size),
+                          .pattern = kGeneralPattern};
+    const float halfWidth = width.of(gridCriticalT(alpha, df, width));
     const float shownLevel = single((1.0 - alpha) * 100.0);
     const float centre = single(100.0 * p);
     const float lower = single(double{centre} - halfWidth);

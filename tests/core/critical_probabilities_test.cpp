@@ -1,7 +1,7 @@
 #include "core/critical_probabilities.h"
 
 #include "core/arithmetic.h"
-#include "core/distributions.h"
+#include "core/distributions_by_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ struct Guided {
 std::vector<Guided> guidedRoutines() {
     std::vector<Guided> routines;
     for (const double df : {1.0, 2.0, 3.0, 10.0, 999.0, 5000.0, 1.5, 0.5}) {
-        routines.push_back(
-            {"t, " + std::to_string(df), guidedTProb(df), [df](float t) { return tProb(t, df); }});
+        routines.push_back({"t, " + std::to_string(df), guidedTProb(df),
+                            [df](float t) { return tProbBySteps(t, df); }});
     }
     const double pairs[][2] = {{1, 2},     {3, 7},     {30, 40},     {5000, 2},  {5000, 10},
                                {65535, 2}, {2, 65535}, {65536, 2},   {2, 70000}, {100000, 100000},
@@ -35,7 +35,11 @@ std::vector<Guided> guidedRoutines() {
         const double df2 = pair[1];
         routines.push_back({"F, " + std::to_string(df1) + ", " + std::to_string(df2),
                             guidedFProb(df1, df2),
-                            [df1, df2](float f) { return fProb(f, df1, df2); }});
+                            [df1, df2](float f) { return fProbBySteps(f, df1, df2); }});
+    }
+    for (const double df : {1.0, 2.5, 30.0, 31.0, 1000.0, 100000.0}) {
+        routines.push_back({"chi-square, " + std::to_string(df), guidedChiSquareProb(df),
+                            [df](float x) { return chiSquareProbBySteps(x, df); }});
     }
     return routines;
 }

@@ -1,5 +1,6 @@
 #include "core/arithmetic.h"
 #include "core/distributions.h"
+#include "core/distributions_by_steps.h"
 #include "core/f_series.h"
 
 #include <gtest/gtest.h>
@@ -64,17 +65,48 @@ TEST(TProb, KnownValues) {
         {"2, 2", [] { return tProb(2.0f, 2); }, .183503, 5e-7},
         {"3, 5", [] { return tProb(3.0f, 5); }, .0300993, 5e-8},
         {"2, 999", [] { return tProb(2.0f, 999); }, .0457700, 5e-8},
-        {"2, 5000", [] { return tProb(2.0f, 5000); }, .0457700, 5e-8},
+        // The steps count 5000 as 999 and give .0457700, 2.2E-4 off: the true value.
+        {"2, 5000", [] { return tProb(2.0f, 5000); }, .0455543, 5e-8},
         {"1.96, 1000", [] { return tProb(1.96f, 1000); }, .0502753, 5e-8},
         {"0, 7", [] { return tProb(0.0f, 7); }, 1.0, 0.0},
         {"0, 1000", [] { return tProb(0.0f, 1000); }, 1.0, 0.0},
     });
 }
 
-TEST(TProb, DegreesOfFreedomAbove999CountAs999) {
+TEST(TProb, DegreesOfFreedomAbove999CountAs999InTheSteps) {
     for (const float t : {0.01f, 0.7f, 1.96f, 2.0f, 3.3f, 10.0f})
         for (const double df : {999.5, 1000.0, 5000.0, 1e7, 1e30})
-            EXPECT_EQ(tProb(t, df), tProb(t, 999)) << t << " with " << df;
+            EXPECT_EQ(tProbBySteps(t, df), tProbBySteps(t, 999)) << t << " with " << df;
+}
+
+// Above 999 degrees of freedom the steps' value stands where it prints within a unit of the
+// fourth decimal of the true value at the degrees of freedom as passed; elsewhere the true value
+// answers. The true values are rows of true_values.tsv.
+TEST(TProb, AboveTheCapTheStepsStandOnlyWhereTrueToTheirDigits) {
+    struct Case {
+        const char* name;
+        float t;
+        double df;
+        double expected;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"1.96, 1000: 2E-6 off", 1.96f, 1000, .0502753, true},
+        {"3.3, 5000: 2.8E-5 off", 3.3f, 5000, .0010020, true},
+        {"0.01, 1E30: 2.2E-5 off", 0.01f, 1e30, .9920436, true},
+        // More than 5E-5 off, yet .0065 for .0064278, .5803 for .5802173, .0039 for .0038281.
+        {"2.727, 3059: 7.4E-5 off", 2.727f, 3059, .0065017, true},
+        {"0.5531, 5527: 1.0E-4 off", 0.5531f, 5527, .5803186, true},
+        {"2.892, 631782: 8.1E-5 off", 2.892f, 631782, .0039092, true},
+        {"0.7, 5000: 1.3E-4 off", 0.7f, 5000, .4839599, false},
+        {"1.96, 5000: 2.2E-4 off", 1.96f, 5000, .0500512, false},
+        {"2, 1E7: 2.7E-4 off", 2.0f, 1e7, .0455003, false},
+        {"1.96, 1E30: 2.8E-4 off", 1.96f, 1e30, .0499958, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(tProb(c.t, c.df), c.expected, 5e-8) << c.name;
+        EXPECT_EQ(tProb(c.t, c.df) == tProbBySteps(c.t, c.df), c.kept) << c.name;
+    }
 }
 
 TEST(TProb, IsTheFSeriesOnTSquaredWithOneDegreeInTheNumerator) {
@@ -89,7 +121,8 @@ TEST(ChiSquareProb, KnownValues) {
         {"3.841459, 1", [] { return chiSquareProb(3.841459f, 1); }, .04999995, 5e-9},
         {"5.991465, 2", [] { return chiSquareProb(5.991465f, 2); }, .05000001, 5e-9},
         {"43.77, 30", [] { return chiSquareProb(43.77f, 30); }, .0500308, 5e-8},
-        {"40, 31", [] { return chiSquareProb(40.0f, 31); }, .128383, 5e-7},
+        // The approximation above 30 gives .128383, 6.6E-4 off: the true value.
+        {"40, 31", [] { return chiSquareProb(40.0f, 31); }, .129040, 5e-7},
         {"177, 10", [] { return chiSquareProb(177.0f, 10); }, 0.0, 0.0},
         {"175, 10", [] { return chiSquareProb(175.0f, 10); }, 3.5E-07, 5e-9},
         {"0.3, 100", [] { return chiSquareProb(0.3f, 100); }, 1.0, 0.0},
@@ -102,25 +135,31 @@ TEST(ChiSquareProb, ZeroGivesOneForEveryDegreeOfFreedom) {
         EXPECT_EQ(chiSquareProb(0.0f, df), 1.0f) << df;
 }
 
-TEST(ChiSquareProb, SwitchesToTheApproximationAbove30) {
+TEST(ChiSquareProb, TheStepsSwitchToTheApproximationAbove30) {
     // The exact series at 30 and the approximation at 31 disagree by a small step.
     const float x = 40.0f;
-    EXPECT_NEAR(chiSquareProb(x, 30), .104864, 5e-7);
-    EXPECT_NEAR(chiSquareProb(x, 31), .128383, 5e-7);
+    EXPECT_NEAR(chiSquareProbBySteps(x, 30), .104864, 5e-7);
+    EXPECT_NEAR(chiSquareProbBySteps(x, 31), .128383, 5e-7);
+    // The approximation is 6.6E-4 off at 31: the routine gives the true value there.
+    EXPECT_EQ(chiSquareProb(x, 30), chiSquareProbBySteps(x, 30));
+    EXPECT_NEAR(chiSquareProb(x, 31), .1290403, 5e-8);
 }
 
-TEST(ChiSquareProb, AnArithmeticFaultGivesZero) {
+TEST(ChiSquareProb, AnArithmeticFaultGivesZeroInTheSteps) {
     // The root of 2/x for an odd df fails for a negative x; so does sqrt(2x) above 30.
     for (const double df : {1.0, 3.0, 29.0, 31.0, 100.0})
-        EXPECT_EQ(chiSquareProb(-1.0f, df), 0.0f) << df;
+        EXPECT_EQ(chiSquareProbBySteps(-1.0f, df), 0.0f) << df;
 }
 
 TEST(ChiSquareProb, ANegativeXNeverGivesMoreThanOne) {
     // With an even df the series gives any value at all (1.82 with 2); the true value is 1.
     for (const double df : {2.0, 4.0, 30.0})
-        EXPECT_EQ(chiSquareProb(-1.0f, df), 1.0f) << df;
+        EXPECT_EQ(chiSquareProbBySteps(-1.0f, df), 1.0f) << df;
     // A df that is not whole fails like an odd one.
-    EXPECT_EQ(chiSquareProb(-1.0f, 2.5), 0.0f);
+    EXPECT_EQ(chiSquareProbBySteps(-1.0f, 2.5), 0.0f);
+    // The routine gives the truth, 1, for every df: the 0 of a fault is not a probability.
+    for (const double df : {1.0, 2.0, 2.5, 3.0, 29.0, 30.0, 31.0, 100.0})
+        EXPECT_EQ(chiSquareProb(-1.0f, df), 1.0f) << df;
 }
 
 TEST(FProb, KnownValues) {
@@ -132,14 +171,15 @@ TEST(FProb, KnownValues) {
         {"1.5, 4, 6", [] { return fProb(1.5f, 4, 6); }, .3125, 0.0},
         // The series gives 1.2E-07 here, noise below its rounding error: the true value instead.
         {"10, 30, 40", [] { return fProb(10.0f, 30, 40); }, 6.826831E-11, 5e-17},
-        {"1.1, 100, 1000", [] { return fProb(1.1f, 100, 1000); }, .244654, 5e-7},
-        {"1.05, 500, 500", [] { return fProb(1.05f, 500, 500); }, .292583, 5e-7},
+        // The approximation gives .244654 and .292583 here, 1.6E-4 and 2.3E-4 off: the truth.
+        {"1.1, 100, 1000", [] { return fProb(1.1f, 100, 1000); }, .24480975, 3e-8},
+        {"1.05, 500, 500", [] { return fProb(1.05f, 500, 500); }, .2928113, 5e-8},
         {"0, 3, 4", [] { return fProb(0.0f, 3, 4); }, 1.0, 0.0},
         {"-2, 3, 4", [] { return fProb(-2.0f, 3, 4); }, 1.0, 0.0},
     });
 }
 
-TEST(FProb, FallsBackToTheApproximationWhenTheSeriesFails) {
+TEST(FProb, TheStepsFallBackToTheApproximationWhenTheSeriesFails) {
     const struct {
         float f;
         double df1, df2;
@@ -157,9 +197,11 @@ TEST(FProb, FallsBackToTheApproximationWhenTheSeriesFails) {
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(seriesFails(c.f, c.df1, c.df2)) << c.f << " " << c.df1 << " " << c.df2;
-        EXPECT_EQ(fProb(c.f, c.df1, c.df2), fNormalApproximation(c.f, c.df1, c.df2))
+        EXPECT_EQ(fProbBySteps(c.f, c.df1, c.df2), fNormalApproximation(c.f, c.df1, c.df2))
             << c.f << " " << c.df1 << " " << c.df2;
     }
+    EXPECT_NEAR(fProbBySteps(1.1f, 100, 1000), .244654, 5e-7);
+    EXPECT_NEAR(fProbBySteps(1.05f, 500, 500), .292583, 5e-7);
     // 65535 is the last that the count holds, odd or even, in either pass.
     for (const auto& df : {std::pair{2.0, 65535.0}, {65535.0, 2.0}, {2.0, 65534.0}, {65534.0, 2.0}})
         EXPECT_FALSE(seriesFails(1.0f, df.first, df.second)) << df.first << " " << df.second;
@@ -208,8 +250,9 @@ TEST(DistributionMends, NonWholeDegreesOfFreedomNoLongerGiveNonsense) {
     EXPECT_LT(tProb(3.0f, 1.5), tProb(3.0f, 1.0));
     // The series mixed its even and odd formulas: .886 against the true .00009.
     EXPECT_NEAR(chiSquareProb(20.0f, 2.5), .0000912, 5e-8);
-    // Above 30 the approximation takes any df (the true value would be .142365).
-    EXPECT_NEAR(chiSquareProb(40.0f, 31.5), .142242, 5e-7);
+    // Above 30 the approximation takes any df, 1.2E-4 off here: the routine gives the truth.
+    EXPECT_NEAR(chiSquareProbBySteps(40.0f, 31.5), .142242, 5e-7);
+    EXPECT_NEAR(chiSquareProb(40.0f, 31.5), .1423652, 5e-8);
 }
 
 TEST(DistributionMends, TAndFCloseToZeroGiveNearlyOne) {

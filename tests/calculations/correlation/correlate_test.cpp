@@ -224,5 +224,31 @@ TEST(Correlate, SumsBeyondTheSingleRangeOverflow) {
                                  });
 }
 
+// Values so small that their squares fall below the single range (1E-23 squares to 1E-46) keep
+// their sums about the means in double: the same r as at any other scale.
+TEST(Correlate, ValuesWhoseSquaresUnderflowASingle) {
+    const CellRows tiny = {{"1E-23", "1"}, {"2E-23", "2"}, {"3E-23", "4"}};
+    const CellRows small = {{"1E-21", "1"}, {"2E-21", "2"}, {"3E-21", "4"}};
+    const CellRows plain = {{"1", "1"}, {"2", "2"}, {"3", "4"}};
+    const std::string point982 = "Correlation coefficient = 0.982\r\n\r\n"
+                                 "Standard error of the coefficient = 0.021\r\n\r\n"
+                                 "t-test for the significance of the coefficient = 5.196\r\n\r\n"
+                                 "Degrees of freedom =  1\r\n\r\nTwo-tailed probability = .1210";
+    const std::string line = regressionText("-0.667 + 150000000000000000000000.000", "0.408",
+                                            "5.196", "1", ".1210", "0.964");
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"x of 1E-23", pearson(tiny), answered(point982, std::nullopt, CellPosition{4, 2})},
+            {"x of 1E-21", pearson(small), answered(point982, std::nullopt, CellPosition{4, 2})},
+            {"x of 1", pearson(plain), answered(point982, std::nullopt, CellPosition{4, 2})},
+            {"y of 1E-23", pearson({{"1", "1E-23"}, {"2", "2E-23"}, {"4", "3E-23"}}),
+             answered(point982, std::nullopt, CellPosition{4, 2})},
+            {"a line through 1E-23", regression(tiny), answered(line, line, CellPosition{4, 2})},
+            {"a constant x of 1E-23", pearson({{"1E-23", "1"}, {"1E-23", "2"}, {"1E-23", "4"}}),
+             stopped("There is no variance in the independent variable.", {4, 2})},
+        });
+}
+
 } // namespace
 } // namespace quillon

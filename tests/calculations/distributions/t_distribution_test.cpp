@@ -18,8 +18,9 @@ TEST(TDistribution, tProbability) {
             {{"2.228", "10.123456789"},
              answer("Two-tailed probability = .0497", "t(10.123456789)=2.228, p=.0497")},
             {{"2", "2.5"}, answer("Two-tailed probability = .1574", "t(2.5)=2, p=.1574")},
-            // Above 999 the routine's cap shows through; the df is copied as typed.
-            {{"2", "5000"}, answer("Two-tailed probability = .0458", "t(5000)=2, p=.0458")},
+            // Above 999 the steps count the df as 999 (.0458 here), 2.2E-4 off: the true value.
+            // The df is copied as typed.
+            {{"2", "5000"}, answer("Two-tailed probability = .0456", "t(5000)=2, p=.0456")},
             {{"", "10"}, refuse(1)},
             {{"0", "10"}, refuse(1)},
             {{"2.228", ""}, refuse(2)},
@@ -44,12 +45,13 @@ TEST(TDistribution, criticalT) {
 // With one degree of freedom the series' probability falls to 0 once t squared reaches 2^25, near
 // 5792.6; the true tail answers there, and the search goes on to the true 6366.198. Past 2048 a
 // step of .0001 no longer moves a single: the search ends on the .001 grid. At .001 the series
-// still answers, its x rounded to a single: .8 short of the true 636.619.
+// answers, its x rounded to a single: 635.822, .13% short of the true 636.619; the search on the
+// true tail answers instead.
 TEST(TDistribution, criticalTWithOneDegreeOfFreedom) {
     expectOutcomes(criticalT,
                    {
                        {{".0001", "1"}, answer("t value = 6366.198", "t(1)=6366.198, p=.0001")},
-                       {{".001", "1"}, answer("t value = 635.822", "t(1)=635.822, p=.0010")},
+                       {{".001", "1"}, answer("t value = 636.619", "t(1)=636.619, p=.0010")},
                    });
 }
 

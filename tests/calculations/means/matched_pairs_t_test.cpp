@@ -112,5 +112,22 @@ TEST(MatchedPairsT, SumsBeyondTheSingleRangeOverflow) {
         });
 }
 
+// Differences so small that their squares fall below the single range keep their sum of squares
+// in double: they have a variance, as at any other scale.
+TEST(MatchedPairsT, DifferencesWhoseSquaresUnderflowASingle) {
+    expectSheetOutcomes(
+        matchedPairsT,
+        {
+            {"1E-23 to 3E-23", sheetOf({{"1E-23", "0"}, {"2E-23", "0"}, {"3E-23", "0"}}),
+             tested({"0.000", "0.000"}, {"0.000", "0.000"}, "3.464", "2", ".0742", {4, 2})},
+            {"1E-21 to 3E-21", sheetOf({{"1E-21", "0"}, {"2E-21", "0"}, {"3E-21", "0"}}),
+             tested({"0.000", "0.000"}, {"0.000", "0.000"}, "3.464", "2", ".0742", {4, 2})},
+            {"1 to 3", sheetOf({{"1", "0"}, {"2", "0"}, {"3", "0"}}),
+             tested({"2.000", "1.000"}, {"0.000", "0.000"}, "3.464", "2", ".0742", {4, 2})},
+            {"constant at 1E-23", sheetOf({{"1E-23", "0"}, {"1E-23", "0"}, {"1E-23", "0"}}),
+             answered(kNoVariance, std::nullopt, CellPosition{4, 2}, true)},
+        });
+}
+
 } // namespace
 } // namespace quillon
