@@ -8,8 +8,9 @@
 #include <utility>
 
 namespace quillon {
+namespace {
 
-void sortSample(std::vector<float>& values, float n) {
+template <typename Real> void shellSort(std::vector<Real>& values, float n) {
     const double k = roundHalfEven(n);
     double gap = wholePart(k / 2.0);
     // Also ends at once for a negative or NaN count, whose halving would never reach 0.
@@ -27,6 +28,16 @@ void sortSample(std::vector<float>& values, float n) {
         }
         gap = wholePart(gap / 2.0);
     }
+}
+
+} // namespace
+
+void sortSample(std::vector<float>& values, float n) {
+    shellSort(values, n);
+}
+
+void sortSample(std::vector<double>& values, float n) {
+    shellSort(values, n);
 }
 
 } // namespace quillon

@@ -11,7 +11,7 @@
 namespace quillon {
 
 // Above this condition a raw sum of squares is no longer trusted to its printed digits.
-inline constexpr double kMaxSumOfSquaresCondition = 1000.0;
+inline constexpr double kMaxSumOfSquaresCondition = 50.0;
 
 // Σx² / Σ(x - x̄)², both in double: the factor by which forming the sum of squares about the mean
 // from raw sums magnifies their rounding errors. Infinite when the values are all alike.

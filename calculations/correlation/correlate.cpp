@@ -159,11 +159,32 @@ LineFit lineFit(const PairSums& s) {
     return fit;
 }
 
-std::string pearsonText(const PairSums& s, const LineFit& fit) {
+// What the line leaves unexplained: the residual sum of squares Syy - Sxy²/Sxx and 1 - r².
+struct Unexplained {
+    float residual = 0.0f;
+    double oneMinusR2 = 0.0;
+};
+
+// From the single-precision sums, unless their difference cancels: when Syy exceeds the residual
+// by more than kMaxSumOfSquaresCondition (a close fit), both come from the sums about the means in
+// double, the residual stored as single.
+Unexplained unexplained(const PairedColumns& pairs, const PairSums& s, const LineFit& fit) {
+    const std::span<const float> x = sheetValues(pairs.first, pairs.count);
+    const std::span<const float> y = sheetValues(pairs.second, pairs.count);
+    const double sxx = centredProducts(x, x);
+    const double syy = centredProducts(y, y);
+    const double sxy = centredProducts(x, y);
+    const double residual = syy - sxy * sxy / sxx;
+    if (syy > kMaxSumOfSquaresCondition * residual)
+        return {single(residual), residual / syy};
+    return {single(s.syy - divide(power(s.sxy, 2.0), s.sxx)), 1.0 - fit.r2};
+}
+
+std::string pearsonText(const PairSums& s, const LineFit& fit, const Unexplained& u) {
     const float n = s.n;
     const float df = n - 2.0f;
-    const float seR = single(divide(1.0 - fit.r2, squareRoot(n)));
-    const float t = single(fit.r * squareRoot(n - 2.0) / squareRoot(1.0 - fit.r2));
+    const float seR = single(divide(u.oneMinusR2, squareRoot(n)));
+    const float t = single(fit.r * squareRoot(n - 2.0) / squareRoot(u.oneMinusR2));
     const float p = tProb(t, df);
     return "Correlation coefficient = " + generalForm(fit.r) + kBlankLine +
            "Standard error of the coefficient = " + generalForm(seR) + kBlankLine +
@@ -172,11 +193,10 @@ std::string pearsonText(const PairSums& s, const LineFit& fit) {
            "Two-tailed probability = " + format(p, kProbabilityPattern);
 }
 
-std::string regressionText(const PairSums& s, const LineFit& fit) {
+std::string regressionText(const PairSums& s, const LineFit& fit, const Unexplained& u) {
     const float n = s.n;
     const float df = n - 2.0f;
-    const float residual = single(s.syy - divide(power(s.sxy, 2.0), s.sxx));
-    const float se = single(squareRoot(divide(residual, n - 2.0)));
+    const float se = single(squareRoot(divide(u.residual, n - 2.0)));
     const float tb = single(divide(fit.b * squareRoot(s.sxx), se));
     const float pb = tProb(tb, df);
     return modelLine(fit.a, fit.b) + kBlankLine +
@@ -202,9 +222,10 @@ Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method
                                             : modelLine(fit.a, fit.b);
         return stopWith(perfect + kBlankLine + kNoMoreStatistics, pairs.lastRead);
     }
+    const Unexplained u = unexplained(pairs, sums, fit);
     if (pearson)
-        return Answer{.text = pearsonText(sums, fit), .currentCell = pairs.lastRead};
-    const std::string text = regressionText(sums, fit);
+        return Answer{.text = pearsonText(sums, fit, u), .currentCell = pairs.lastRead};
+    const std::string text = regressionText(sums, fit, u);
     return Answer{.text = text, .clipboard = text, .currentCell = pairs.lastRead};
 }
 

@@ -5,17 +5,19 @@
 #include "calculations/common/centred_sums.h"
 #include "calculations/common/refusal_text.h"
 #include "core/sort_sample.h"
+#include "core/storage.h"
 
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace quillon {
 namespace {
 
 struct Sample {
-    std::vector<float> values = std::vector<float>(DataSheet::kRows + 1); // 1..count used
+    std::vector<double> typed = std::vector<double>(DataSheet::kRows + 1); // 1..count used
     float count = 0.0f;
     CellPosition lastRead;
     std::optional<Refusal> refusal; // the first value that is not a number
@@ -34,69 +36,66 @@ Sample readSample(const DataSheet& sheet) {
         if (sample.refusal)
             break;
         sample.count = sample.count + 1.0f;
-        sample.values[static_cast<std::size_t>(sample.count)] = readSingle(text);
+        // A value beyond the single range is an overflow where it is read.
+        static_cast<void>(readSingle(text));
+        sample.typed[static_cast<std::size_t>(sample.count)] = readNumber(text);
     }
     return sample;
 }
 
-struct MeanAndSquares {
-    float mean = 0.0f;
-    float ss = 0.0f; // sum of squares about the mean
+template <typename Real> struct MeanAndSquares {
+    Real mean = 0;
+    Real ss = 0; // sum of squares about the mean
 };
 
-// In single precision from the running sum, unless the level of the values is so large against
-// their spread that a single-precision mean loses the spread's digits: then in double, each result
+// From the running sum, unless single-precision values have a level so large against their
+// spread that a single-precision mean loses the spread's digits: then in double, each result
 // stored as single.
-MeanAndSquares meanAndSquares(const std::vector<float>& values, float count) {
-    const std::span<const float> sample = sheetValues(values, count);
-    if (rawSumsCancel(sample))
-        return {storedMean(sample), single(centredProducts(sample, sample))};
-
+template <typename Real>
+MeanAndSquares<Real> meanAndSquares(const std::vector<Real>& values, float count) {
+    if constexpr (std::is_same_v<Real, float>) {
+        const std::span<const float> sample = sheetValues(values, count);
+        if (rawSumsCancel(sample))
+            return {storedMean(sample), single(centredProducts(sample, sample))};
+    }
     const int n = static_cast<int>(count);
-    float sum = 0.0f;
+    Real sum = 0;
     for (int i = 1; i <= n; ++i)
-        sum = single(static_cast<double>(sum) + values[i]);
-    const float mean = single(divide(sum, count));
+        sum = stored<Real>(static_cast<double>(sum) + values[i]);
+    const Real mean = stored<Real>(divide(sum, count));
 
-    float ss = 0.0f;
+    Real ss = 0;
     for (int i = 1; i <= n; ++i)
-        ss = single(ss + power(static_cast<double>(values[i]) - mean, 2.0));
+        ss = stored<Real>(ss + power(static_cast<double>(values[i]) - mean, 2.0));
     return {mean, ss};
 }
 
-} // namespace
-
-Outcome describeSample(const DataSheetInput& input) {
-    Sample sample = readSample(input.sheet);
-    if (sample.refusal)
-        return *sample.refusal;
-    std::vector<float>& values = sample.values;
+// The statistics and their answer, every named quantity stored as Real.
+template <typename Real> Answer description(const Sample& sample, const std::string& population) {
     const float count = sample.count;
-    if (count < 2.0f)
-        return refuse(kFocusGrid, "At least 2 values are needed.");
-    // The population box takes any text; an empty one means no population.
-    if (!isEmpty(input.population) && !isWhollyNumber(input.population))
-        return refuse(1, notANumberReason("The population size", input.population));
+    std::vector<Real> values(sample.typed.size());
+    for (int i = 1; static_cast<float>(i) <= count; ++i)
+        values[i] = stored<Real>(sample.typed[i]);
 
     const auto [mean, ss] = meanAndSquares(values, count);
-    const float sd = single(squareRoot(divide(ss, count - 1.0)));
+    const Real sd = stored<Real>(squareRoot(divide(ss, count - 1.0)));
 
     // A population size not above the number of values leaves the standard error uncorrected.
-    float corr = 1.0f;
-    if (readSingle(input.population) > count) {
-        const double populationSize = readNumber(input.population);
-        corr = single(divide(populationSize - count, populationSize - 1.0));
+    Real corr = 1;
+    if (readSingle(population) > count) {
+        const double populationSize = readNumber(population);
+        corr = stored<Real>(divide(populationSize - count, populationSize - 1.0));
     }
-    const float se = single(sd / squareRoot(count) * squareRoot(corr));
+    const Real se = stored<Real>(sd / squareRoot(count) * squareRoot(corr));
 
     sortSample(values, count);
-    const float half = (static_cast<int>(count) % 2 == 0) ? 0.5f : 0.0f;
+    const Real half = (static_cast<int>(count) % 2 == 0) ? 0.5f : 0.0f;
     const int m = static_cast<int>(wholePart(count / 2.0 + 0.5));
-    const float median =
-        single((static_cast<double>(values[m + 1]) - values[m]) * half + values[m]);
+    const Real median =
+        stored<Real>((static_cast<double>(values[m + 1]) - values[m]) * half + values[m]);
 
     const char* seLabel =
-        corr == 1.0f ? "Standard error of the mean = " : "Corrected standard error of the mean = ";
+        corr == 1 ? "Standard error of the mean = " : "Corrected standard error of the mean = ";
     Answer result;
     result.text = "Mean = " + format(mean, kGeneralPattern) + "     N =" + plainForm(count) +
                   kBlankLine + "Unbiased standard deviation = " + format(sd, kGeneralPattern) +
@@ -105,6 +104,31 @@ Outcome describeSample(const DataSheetInput& input) {
     result.clipboard = result.text;
     result.currentCell = sample.lastRead;
     return result;
+}
+
+// Whether every value keeps its typed digits as a single.
+bool singlesHold(const Sample& sample) {
+    for (int i = 1; static_cast<float>(i) <= sample.count; ++i) {
+        if (!fitsSingle(sample.typed[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Outcome describeSample(const DataSheetInput& input) {
+    const Sample sample = readSample(input.sheet);
+    if (sample.refusal)
+        return *sample.refusal;
+    if (sample.count < 2.0f)
+        return refuse(kFocusGrid, "At least 2 values are needed.");
+    // The population box takes any text; an empty one means no population.
+    if (!isEmpty(input.population) && !isWhollyNumber(input.population))
+        return refuse(1, notANumberReason("The population size", input.population));
+    if (singlesHold(sample))
+        return description<float>(sample, input.population);
+    return description<double>(sample, input.population);
 }
 
 } // namespace quillon

@@ -117,6 +117,29 @@ TEST(DescribeSample, SpreadDoesNotDependOnTheLevelOfTheData) {
     }
 }
 
+TEST(DescribeSample, ValuesTypedWithMoreDigitsThanASingleHoldsKeepThem) {
+    const std::string twoApart = "Standard error of the mean = 1.000";
+    expectSheetOutcomes(
+        describeSample,
+        {
+            {"seven digits keep the single steps", sheetOf(columnOf({"1234567", "1234569"})),
+             described(description("1234568.000", "2", "1.414", twoApart, "1234568.000"), {3, 1})},
+            {"eight digits are kept in double", sheetOf(columnOf({"12345678", "12345680"})),
+             described(description("12345679.000", "2", "1.414", twoApart, "12345679.000"),
+                       {3, 1})},
+            {"one long value keeps the whole sample in double",
+             sheetOf(columnOf({"3", "1000000.2", "1"})),
+             described(description("333334.733", "3", "577349.230",
+                                   "Standard error of the mean = 333332.733", "3.000"),
+                       {4, 1})},
+            {"a spread below a single's reach at that level",
+             sheetOf(columnOf({"10000000.2", "10000000.1", "10000000.3"})),
+             described(description("10000000.200", "3", "0.100",
+                                   "Standard error of the mean = 0.058", "10000000.200"),
+                       {4, 1})},
+        });
+}
+
 TEST(DescribeSample, ValuesBeyondTheSingleRangeOverflow) {
     expectSheetFaults(
         describeSample,
