@@ -4,11 +4,14 @@
 #include "calculations/common/centred_sums.h"
 #include "calculations/common/refusal_text.h"
 #include "core/distributions.h"
+#include "core/storage.h"
+#include "core/typed_difference.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace quillon {
 namespace {
@@ -21,12 +24,14 @@ constexpr const char* kDashes = "------------";
 
 using Table = std::vector<std::vector<std::string>>;
 
-// The groups of the sheet, or the refusal of the cell at fault; current is the cell left current.
-// Too few or too many groups are refused with no one cell at fault.
+// The typed groups of the sheet, or the refusal of the cell at fault; current is the cell left
+// current. Too few or too many groups are refused with no one cell at fault.
 struct ReadGroups {
-    AnovaGroups groups;
+    std::vector<std::string> meanText;          // 1..k; index 0 unused
+    std::vector<double> typed[kSizeColumn + 1]; // by column, rows 1..k
     CellPosition current{1, kMeanColumn};
     std::optional<Refusal> refusal;
+    int count() const { return static_cast<int>(meanText.size()) - 1; }
 };
 
 // Why the number read from a cell is refused; nothing when it is taken.
@@ -70,8 +75,9 @@ ReadGroups readGroups(const DataSheet& sheet) {
         return read;
     }
     const auto size = static_cast<std::size_t>(k + 1);
-    read.groups = {std::vector<float>(size), std::vector<float>(size), std::vector<float>(size)};
-    std::vector<float>* columns[] = {nullptr, &read.groups.mean, &read.groups.sd, &read.groups.n};
+    read.meanText.resize(size);
+    for (int j = kMeanColumn; j <= kSizeColumn; ++j)
+        read.typed[j].resize(size);
     for (int i = 1; i <= k; ++i) {
         for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
             read.current = {i, j};
@@ -79,22 +85,69 @@ ReadGroups readGroups(const DataSheet& sheet) {
             read.refusal = refusedCell(read.current, sheet.text(i, j), number);
             if (read.refusal)
                 return read;
-            (*columns[j])[static_cast<std::size_t>(i)] = single(number);
+            // A value beyond the single range is an overflow where it is read.
+            static_cast<void>(single(number));
+            read.typed[j][static_cast<std::size_t>(i)] = number;
         }
+        read.meanText[static_cast<std::size_t>(i)] = sheet.text(i, kMeanColumn);
     }
     return read;
 }
 
-std::vector<PairTest> postHocTests(const AnovaGroups& groups, float msw) {
-    const std::vector<float>& mean = groups.mean;
-    const std::vector<float>& n = groups.n;
-    std::vector<PairTest> pairs;
+// Whether every typed value keeps its digits as a single.
+bool singlesHold(const ReadGroups& read) {
+    for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
+        for (int i = 1; i <= read.count(); ++i) {
+            if (!fitsSingle(read.typed[j][static_cast<std::size_t>(i)]))
+                return false;
+        }
+    }
+    return true;
+}
+
+template <typename Real> AnovaGroupsOf<Real> storedGroups(const ReadGroups& read) {
+    const auto size = static_cast<std::size_t>(read.count() + 1);
+    AnovaGroupsOf<Real> groups{
+        std::vector<Real>(size), std::vector<Real>(size), std::vector<Real>(size), {}};
+    std::vector<Real>* columns[] = {nullptr, &groups.mean, &groups.sd, &groups.n};
+    for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
+        for (std::size_t i = 1; i < size; ++i)
+            (*columns[j])[i] = stored<Real>(read.typed[j][i]);
+    }
+    if constexpr (std::is_same_v<Real, double>) {
+        groups.meanOffset.resize(size);
+        for (std::size_t i = 1; i < size; ++i)
+            groups.meanOffset[i] = typedDifference(read.meanText[i], read.meanText[1]);
+    }
+    return groups;
+}
+
+// The level each group mean is taken at, in double: the single-precision mean itself, or, for
+// means stored as double, the mean less group 1's, so that a level far above the spread
+// (1E12 + 0.4) keeps the spread's typed digits. Differences of levels are differences of means.
+template <typename Real> std::vector<double> meanLevels(const AnovaGroupsOf<Real>& groups) {
+    std::vector<double> level(groups.mean.size());
+    for (int i = 1; i <= groups.count(); ++i) {
+        if constexpr (std::is_same_v<Real, float>)
+            level[i] = groups.mean[i];
+        else
+            level[i] =
+                groups.meanOffset.empty() ? groups.mean[i] - groups.mean[1] : groups.meanOffset[i];
+    }
+    return level;
+}
+
+template <typename Real>
+std::vector<PairTestOf<Real>> postHocTests(const AnovaGroupsOf<Real>& groups,
+                                           const std::vector<double>& level, Real msw) {
+    const std::vector<Real>& n = groups.n;
+    std::vector<PairTestOf<Real>> pairs;
     for (int i = 1; i <= groups.count(); ++i) {
         for (int j = i + 1; j <= groups.count(); ++j) {
             const double se = squareRoot((1.0 / n[i] + 1.0 / n[j]) * msw);
-            const float t = single(divide(static_cast<double>(mean[i]) - mean[j], se));
-            const float df = single(static_cast<double>(n[i]) + n[j] - 2.0);
-            pairs.push_back({i, j, t, df, tProb(t, df)});
+            const Real t = stored<Real>(divide(level[i] - level[j], se));
+            const Real df = stored<Real>(static_cast<double>(n[i]) + n[j] - 2.0);
+            pairs.push_back({i, j, t, df, tProb(single(t), df)});
         }
     }
     return pairs;
@@ -106,7 +159,7 @@ void setRow(Table& table, std::size_t row, std::vector<std::string> cells) {
         table[row][column] = std::move(cells[column]);
 }
 
-Table anovaTable(const AnovaResult& r) {
+template <typename Real> Table anovaTable(const AnovaResultOf<Real>& r) {
     Table table(13 + 2 * r.pairs.size(), std::vector<std::string>(kAnovaColumns));
     setRow(table, 0, {"Source of", "", "Sum of", "Mean"});
     setRow(table, 1, {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."});
@@ -119,13 +172,13 @@ Table anovaTable(const AnovaResult& r) {
            {"Within", plainForm(r.withinDf), format(r.withinSquares, "#######.0"),
             format(r.withinMeanSquare, "#######.0")});
     setRow(table, 5,
-           {"Total", plainForm(single(r.betweenDf + static_cast<double>(r.withinDf))),
+           {"Total", plainForm(stored<Real>(r.betweenDf + static_cast<double>(r.withinDf))),
             format(r.totalSquares, "#######.0")});
     setRow(table, 7, {" Post-hoc", "t-tests   "});
     setRow(table, 9, {"Group", "Group", "t-value", "DF", "Prob."});
     setRow(table, 10, {kDashes, kDashes, kDashes, kDashes, kDashes});
     std::size_t row = kFirstPairRow;
-    for (const PairTest& pair : r.pairs) {
+    for (const PairTestOf<Real>& pair : r.pairs) {
         setRow(table, row,
                {plainForm(static_cast<float>(pair.first)),
                 plainForm(static_cast<float>(pair.second)), format(pair.t, kGeneralPattern),
@@ -155,33 +208,35 @@ double withinSquaresCondition(const AnovaGroups& groups) {
     return rawSquares / withinSquares;
 }
 
-struct SquareSums {
-    float between = 0.0f;
-    float within = 0.0f;
-    float total = 0.0f;
+template <typename Real> struct SquareSums {
+    Real between = 0;
+    Real within = 0;
+    Real total = 0;
 };
 
-// About the grand mean and the group means, in double, each stored as single.
-SquareSums centredSquares(const AnovaGroups& groups) {
+// About the grand mean and the group means, in double, each stored as Real.
+template <typename Real>
+SquareSums<Real> centredSquares(const AnovaGroupsOf<Real>& groups,
+                                const std::vector<double>& level) {
     double sizes = 0.0;
-    double weightedMeans = 0.0;
+    double weightedLevels = 0.0;
     for (int i = 1; i <= groups.count(); ++i) {
         sizes += groups.n[i];
-        weightedMeans += static_cast<double>(groups.mean[i]) * groups.n[i];
+        weightedLevels += level[i] * groups.n[i];
     }
-    const double grandMean = weightedMeans / sizes;
+    const double grandLevel = weightedLevels / sizes;
     double between = 0.0;
     double within = 0.0;
     for (int i = 1; i <= groups.count(); ++i) {
-        const double deviation = groups.mean[i] - grandMean;
+        const double deviation = level[i] - grandLevel;
         between += groups.n[i] * deviation * deviation;
         within += static_cast<double>(groups.sd[i]) * groups.sd[i] * (groups.n[i] - 1.0);
     }
-    return {single(between), single(within), single(between + within)};
+    return {stored<Real>(between), stored<Real>(within), stored<Real>(between + within)};
 }
 
 // From the raw single-precision sums of the summaries.
-SquareSums rawSumSquares(const AnovaGroups& groups, float sn) {
+SquareSums<float> rawSumSquares(const AnovaGroups& groups, float sn) {
     const int k = groups.count();
     const std::vector<float>& mean = groups.mean;
     const std::vector<float>& sd = groups.sd;
@@ -198,7 +253,7 @@ SquareSums rawSumSquares(const AnovaGroups& groups, float sn) {
                                divide(power(static_cast<double>(mean[i]) * n[i], 2.0), n[i]));
         sq = single(static_cast<double>(sq) + q);
     }
-    SquareSums squares;
+    SquareSums<float> squares;
     squares.total = single(sq - power(gm, 2.0) * sn);
 
     float smm = 0.0f;
@@ -211,46 +266,66 @@ SquareSums rawSumSquares(const AnovaGroups& groups, float sn) {
     return squares;
 }
 
-} // namespace
-
-AnovaResult oneWayAnovaOf(const AnovaGroups& groups) {
-    const int k = groups.count();
-    float sn = 0.0f;
-    for (int i = 1; i <= k; ++i)
-        sn = single(static_cast<double>(sn) + groups.n[i]);
-
-    const SquareSums squares = withinSquaresCondition(groups) > kMaxSumOfSquaresCondition
-                                   ? centredSquares(groups)
-                                   : rawSumSquares(groups, sn);
-    AnovaResult r;
-    r.betweenSquares = squares.between;
-    r.withinSquares = squares.within;
-    r.totalSquares = squares.total;
-    // Every SD above 0 leaves a spread within the groups; none left means SDs too small for a
-    // single.
-    if (r.withinSquares <= 0.0f)
-        throw ArithmeticError(ArithmeticFault::InvalidOperation);
-
-    r.betweenMeanSquare = single(divide(r.betweenSquares, k - 1.0));
-    r.withinMeanSquare = single(divide(r.withinSquares, static_cast<double>(sn) - k));
-    r.f = single(divide(r.betweenMeanSquare, r.withinMeanSquare));
-    r.betweenDf = toInt16(k - 1.0);
-    r.withinDf = single(static_cast<double>(sn) - k);
-    r.probability = fProb(r.f, r.betweenDf, r.withinDf);
-    r.pairs = postHocTests(groups, r.withinMeanSquare);
-    return r;
+// Singles keep the raw-sum steps while they hold the printed digits. Doubles have no legacy text
+// to keep, so their sums are always taken about the means.
+template <typename Real>
+SquareSums<Real> squareSums(const AnovaGroupsOf<Real>& groups, const std::vector<double>& level,
+                            Real sn) {
+    if constexpr (std::is_same_v<Real, float>) {
+        if (withinSquaresCondition(groups) <= kMaxSumOfSquaresCondition)
+            return rawSumSquares(groups, sn);
+    }
+    return centredSquares(groups, level);
 }
 
-Outcome oneWayAnova(const DataSheetInput& input) {
-    const ReadGroups read = readGroups(input.sheet);
-    if (read.refusal)
-        return *read.refusal;
-    const AnovaResult r = oneWayAnovaOf(read.groups);
+template <typename Real> Outcome answerOf(const ReadGroups& read) {
+    const AnovaResultOf<Real> r = oneWayAnovaOf(storedGroups<Real>(read));
     return Answer{.clipboard = "F(" + trimmedPlainForm(static_cast<float>(r.betweenDf)) + "," +
                                trimmedPlainForm(r.withinDf) + ")=" + trimmedPlainForm(r.f) +
                                ", p=" + format(r.probability, kProbabilityPattern),
                   .table = anovaTable(r),
                   .currentCell = read.current};
+}
+
+} // namespace
+
+template <typename Real> AnovaResultOf<Real> oneWayAnovaOf(const AnovaGroupsOf<Real>& groups) {
+    const int k = groups.count();
+    Real sn = 0;
+    for (int i = 1; i <= k; ++i)
+        sn = stored<Real>(static_cast<double>(sn) + groups.n[i]);
+
+    const std::vector<double> level = meanLevels(groups);
+    const SquareSums<Real> squares = squareSums(groups, level, sn);
+    AnovaResultOf<Real> r;
+    r.betweenSquares = squares.between;
+    r.withinSquares = squares.within;
+    r.totalSquares = squares.total;
+    // Every SD above 0 leaves a spread within the groups; none left means SDs too small for a
+    // single.
+    if (r.withinSquares <= 0)
+        throw ArithmeticError(ArithmeticFault::InvalidOperation);
+
+    r.betweenMeanSquare = stored<Real>(divide(r.betweenSquares, k - 1.0));
+    r.withinMeanSquare = stored<Real>(divide(r.withinSquares, static_cast<double>(sn) - k));
+    r.f = stored<Real>(divide(r.betweenMeanSquare, r.withinMeanSquare));
+    r.betweenDf = toInt16(k - 1.0);
+    r.withinDf = stored<Real>(static_cast<double>(sn) - k);
+    r.probability = fProb(single(r.f), r.betweenDf, r.withinDf);
+    r.pairs = postHocTests(groups, level, r.withinMeanSquare);
+    return r;
+}
+
+template AnovaResultOf<float> oneWayAnovaOf(const AnovaGroupsOf<float>&);
+template AnovaResultOf<double> oneWayAnovaOf(const AnovaGroupsOf<double>&);
+
+Outcome oneWayAnova(const DataSheetInput& input) {
+    const ReadGroups read = readGroups(input.sheet);
+    if (read.refusal)
+        return *read.refusal;
+    if (singlesHold(read))
+        return answerOf<float>(read);
+    return answerOf<double>(read);
 }
 
 } // namespace quillon

@@ -18,37 +18,47 @@ inline constexpr int kAnovaColumns = 6;
 // each, unnamed cells empty) and replaces the grid's whole content; its text is empty.
 Outcome oneWayAnova(const DataSheetInput& input);
 
-// Groups 1..k of the sheet; index 0 unused.
-struct AnovaGroups {
-    std::vector<float> mean;
-    std::vector<float> sd;
-    std::vector<float> n; // N need not be whole
+// Groups 1..k of the sheet; index 0 unused. Real is the storage of every quantity: float as the
+// legacy steps keep them, double when a typed value has more digits than a single holds.
+template <typename Real> struct AnovaGroupsOf {
+    std::vector<Real> mean;
+    std::vector<Real> sd;
+    std::vector<Real> n; // N need not be whole
+    // Each mean less group 1's mean, from the digits as typed (double storage only); left empty,
+    // the differences of the stored means.
+    std::vector<double> meanOffset;
     int count() const { return static_cast<int>(mean.size()) - 1; }
 };
+using AnovaGroups = AnovaGroupsOf<float>;
 
-struct PairTest {
+template <typename Real> struct PairTestOf {
     int first = 0;
     int second = 0;
-    float t = 0.0f;
-    float df = 0.0f;
-    float probability = 0.0f;
+    Real t = 0;
+    Real df = 0;
+    float probability = 0.0f; // the distribution routines give a single
 };
+using PairTest = PairTestOf<float>;
 
-struct AnovaResult {
-    float betweenSquares = 0.0f;
-    float withinSquares = 0.0f;
-    float totalSquares = 0.0f;
-    float betweenMeanSquare = 0.0f;
-    float withinMeanSquare = 0.0f;
-    float f = 0.0f;
+template <typename Real> struct AnovaResultOf {
+    Real betweenSquares = 0;
+    Real withinSquares = 0;
+    Real totalSquares = 0;
+    Real betweenMeanSquare = 0;
+    Real withinMeanSquare = 0;
+    Real f = 0;
     std::int16_t betweenDf = 0;
-    float withinDf = 0.0f;
+    Real withinDf = 0;
     float probability = 0.0f;
-    std::vector<PairTest> pairs; // (1, 2), (1, 3) .. (k - 1, k)
+    std::vector<PairTestOf<Real>> pairs; // (1, 2), (1, 3) .. (k - 1, k)
 };
+using AnovaResult = AnovaResultOf<float>;
 
 // At least two groups, every SD above 0 and every N at least 2. Raises ArithmeticError when no
 // spread within the groups is left (SDs too small for their squares to be held as singles).
-AnovaResult oneWayAnovaOf(const AnovaGroups& groups);
+template <typename Real> AnovaResultOf<Real> oneWayAnovaOf(const AnovaGroupsOf<Real>& groups);
+
+extern template AnovaResultOf<float> oneWayAnovaOf(const AnovaGroupsOf<float>&);
+extern template AnovaResultOf<double> oneWayAnovaOf(const AnovaGroupsOf<double>&);
 
 } // namespace quillon

@@ -200,3 +200,73 @@ TEST(OneWayAnova, NumbersApartFromTheirText) {
 
 } // namespace
 } // namespace quillon
+
+namespace quillon {
+namespace {
+
+// Values that a single holds at their typed digits keep the single-precision steps and their
+// texts; one value typed with an eighth significant digit keeps the whole analysis in double,
+// its spread taken from the digits as typed. Expected values from anova_switch_values.R.
+TEST(OneWayAnova, ValuesTypedBeyondASinglesDigitsKeepTheAnalysisInDouble) {
+    struct Case {
+        const char* what;
+        CellRows rows;
+        std::string f;         // the F-ratio cell
+        std::string t;         // the t-value of groups 1 and 2
+        std::string clipboard; // F and p
+    };
+    const std::vector<Case> cases = {
+        {"means typed at 7 digits: singles, whose differences are off",
+         {{"1000.001", ".001", "10"}, {"1000.002", ".001", "10"}, {"1000.004", ".001", "10"}},
+         "24.078",
+         "-2.320",
+         "F(2,27)=24.07779, p=.0000"},
+        {"means typed at 8 digits",
+         {{"1000.0011", ".001", "10"}, {"1000.0021", ".001", "10"}, {"1000.0041", ".001", "10"}},
+         "23.333",
+         "-2.236",
+         "F(2,27)=23.3333333333333, p=.0000"},
+        {"one SD typed at 8 digits",
+         {{"1000.001", ".001", "10"},
+          {"1000.002", ".0012345678", "10"},
+          {"1000.004", ".001", "10"}},
+         "19.863",
+         "-2.063",
+         "F(2,27)=19.8629025419583, p=.0000"},
+        {"means typed at 17 digits at a level of 1E12",
+         {{"1000000000000.0011", ".001", "10"},
+          {"1000000000000.0021", ".001", "10"},
+          {"1000000000000.0041", ".001", "10"}},
+         "23.333",
+         "-2.236",
+         "F(2,27)=23.3333333333333, p=.0000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Outcome outcome = oneWayAnova(sheetOf(c.rows));
+        const auto* answer = std::get_if<Answer>(&outcome);
+        ASSERT_NE(answer, nullptr);
+        EXPECT_EQ(answer->table[3][4], c.f);
+        EXPECT_EQ(answer->table[11][2], c.t);
+        EXPECT_EQ(answer->clipboard, c.clipboard);
+    }
+}
+
+// The double storage's own steps: the spread of the means comes from their offsets when known,
+// so a level of 1E12 that a double holds only to 1E-4 does not disturb it.
+TEST(OneWayAnova, DoubleStorageTakesTheSpreadFromTheTypedOffsets) {
+    AnovaGroupsOf<double> groups{
+        {0, 1e12 + 0.4, 1e12 + 0.3, 1e12 + 0.5}, {0, 0.1, 0.1, 0.1}, {0, 21, 21, 21}, {}};
+    const AnovaResultOf<double> fromStored = oneWayAnovaOf(groups);
+    groups.meanOffset = {0, 0.0, -0.1, 0.1};
+    const AnovaResultOf<double> fromTyped = oneWayAnovaOf(groups);
+    // Between: 21 x (0.1² + 0.1²) = 0.42; within: 0.01 x 20 x 3 = 0.6; F = 0.21 / 0.01.
+    EXPECT_NEAR(fromTyped.betweenSquares, 0.42, 1e-15);
+    EXPECT_NEAR(fromTyped.f, 21.0, 1e-12);
+    EXPECT_NEAR(fromTyped.pairs[0].t, 0.1 / std::sqrt(2.0 / 21 * 0.01), 1e-12);
+    // The stored means alone are a few parts in 10,000 off.
+    EXPECT_GT(std::fabs(fromStored.f - 21.0), 1e-3);
+}
+
+} // namespace
+} // namespace quillon
