@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/refusal_text.h"
+#include "core/storage.h"
 
 #include <string>
 
@@ -26,8 +27,19 @@ PairedColumns readPairedColumns(const DataSheet& sheet) {
         const auto index = static_cast<std::size_t>(pairs.count);
         pairs.first[index] = readSingle(firstText);
         pairs.second[index] = readSingle(secondText);
+        pairs.firstTyped[index] = readNumber(firstText);
+        pairs.secondTyped[index] = readNumber(secondText);
     }
     return pairs;
+}
+
+bool singlesHold(const PairedColumns& pairs) {
+    for (int i = 1; static_cast<float>(i) <= pairs.count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (!fitsSingle(pairs.firstTyped[index]) || !fitsSingle(pairs.secondTyped[index]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace quillon

@@ -6,19 +6,27 @@
 #include "calculations/common/paired_columns.h"
 #include "calculations/correlation/pair_ranks.h"
 #include "core/distributions.h"
+#include "core/storage.h"
 
 #include <cmath>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace quillon {
 namespace {
 
 const std::string kNoMoreStatistics = "Additional statistics cannot be calculated.";
 
-std::string generalForm(float value) {
+template <typename Real> std::string generalForm(Real value) {
     return format(value, kGeneralPattern);
+}
+
+// The probability of a t stored as Real; the distributions take it as a single.
+template <typename Real> float twoTailed(Real t, float df) {
+    return tProb(single(t), df);
 }
 
 // An answer that ends the calculation early, with a beep and no clipboard text.
@@ -30,7 +38,7 @@ Answer stopWith(std::string text, CellPosition lastRead) {
     return result;
 }
 
-std::string modelLine(float a, float b) {
+template <typename Real> std::string modelLine(Real a, Real b) {
     return "Model:  y = " + generalForm(a) + " + " + generalForm(b) + " x + Error";
 }
 
@@ -42,7 +50,7 @@ Answer noVariance(bool inFirst, CellPosition lastRead) {
                     lastRead);
 }
 
-bool allAlike(const std::vector<float>& column, float n) {
+template <typename Real> bool allAlike(const std::vector<Real>& column, float n) {
     for (int i = 2; static_cast<float>(i) <= n; ++i) {
         if (column[static_cast<std::size_t>(i)] != column[1])
             return false;
@@ -50,32 +58,34 @@ bool allAlike(const std::vector<float>& column, float n) {
     return true;
 }
 
-Outcome spearman(const PairedColumns& pairs) {
+template <typename Real> Outcome spearman(const PairedColumns& pairs) {
     const float n = pairs.count;
+    const std::vector<Real>& first = storedFirst<Real>(pairs);
+    const std::vector<Real>& second = storedSecond<Real>(pairs);
     // Ranks of a constant variable are all tied: the rank formula would still print a rho (0.5
     // for any other variable), which means nothing.
-    if (allAlike(pairs.first, n) || allAlike(pairs.second, n))
-        return noVariance(allAlike(pairs.first, n), pairs.lastRead);
-    PairTable table;
-    table.columns[0] = pairs.first;
-    table.columns[1] = pairs.second;
+    if (allAlike(first, n) || allAlike(second, n))
+        return noVariance(allAlike(first, n), pairs.lastRead);
+    PairTableOf<Real> table;
+    table.columns[0] = first;
+    table.columns[1] = second;
     sort(0, 1, n, table);
     assignRanks(0, n, table);
     sort(1, 0, n, table);
     assignRanks(1, n, table);
 
-    float d = 0.0f;
+    Real d = 0;
     for (int i = 1; static_cast<float>(i) <= n; ++i)
-        d = single(d + power(static_cast<double>(table.at(i, 0)) - table.at(i, 1), 2.0));
-    const float rho = single(1.0 - divide(6.0 * d, power(n, 3.0) - n));
-    if (std::fabs(rho) == 1.0f)
+        d = stored<Real>(d + power(static_cast<double>(table.at(i, 0)) - table.at(i, 1), 2.0));
+    const Real rho = stored<Real>(1.0 - divide(6.0 * d, power(n, 3.0) - n));
+    if (std::fabs(rho) == 1)
         return stopWith("The correlation coefficient is " + generalForm(rho) + kBlankLine +
                             kNoMoreStatistics,
                         pairs.lastRead);
 
-    const float t = single(rho * squareRoot(n - 2.0) / squareRoot(1.0 - power(rho, 2.0)));
+    const Real t = stored<Real>(rho * squareRoot(n - 2.0) / squareRoot(1.0 - power(rho, 2.0)));
     const float df = n - 2.0f;
-    const float p = tProb(t, df);
+    const float p = twoTailed(t, df);
 
     Answer result;
     result.text = "Correlation coefficient rho = " + generalForm(rho) + kBlankLine +
@@ -93,99 +103,122 @@ Outcome spearman(const PairedColumns& pairs) {
 }
 
 // The sums Pearson's r and the regression of y on x share.
-struct PairSums {
+template <typename Real> struct PairSums {
     float n = 0.0f;
-    float sumX = 0.0f;
-    float sumY = 0.0f;
-    // Corrected sums of squares and products, each a single, or a double below the single range.
+    Real sumX = 0;
+    Real sumY = 0;
+    // Corrected sums of squares and products as stored: a single, or a double below the single
+    // range; a double when the calculation keeps its quantities in double.
     double sxx = 0.0;
     double syy = 0.0;
     double sxy = 0.0;
 };
 
-// Every sum in double about the means, each stored as single where a single holds it.
-PairSums centredPairSums(std::span<const float> x, std::span<const float> y) {
-    PairSums sums;
+// A sum about the means as the calculation keeps it.
+template <typename Real> double keptSum(double sum) {
+    if constexpr (std::is_same_v<Real, float>)
+        return keptCentredSum(sum);
+    else
+        return sum;
+}
+
+// Every sum in double about the means, each stored as Real where Real holds it.
+template <typename Real>
+PairSums<Real> centredPairSums(std::span<const Real> x, std::span<const Real> y) {
+    PairSums<Real> sums;
     sums.n = static_cast<float>(x.size());
-    sums.sumX = single(sumOf(x));
-    sums.sumY = single(sumOf(y));
-    sums.sxx = keptCentredSum(centredProducts(x, x));
-    sums.syy = keptCentredSum(centredProducts(y, y));
-    sums.sxy = keptCentredSum(centredProducts(x, y));
+    sums.sumX = stored<Real>(sumOf(x));
+    sums.sumY = stored<Real>(sumOf(y));
+    sums.sxx = keptSum<Real>(centredProducts(x, x));
+    sums.syy = keptSum<Real>(centredProducts(y, y));
+    sums.sxy = keptSum<Real>(centredProducts(x, y));
     return sums;
 }
 
-// The raw single-precision sums, unless they cancel for either variable.
-PairSums pairSums(const PairedColumns& pairs) {
-    const std::span<const float> x = sheetValues(pairs.first, pairs.count);
-    const std::span<const float> y = sheetValues(pairs.second, pairs.count);
+// The raw sums, unless they cancel for either variable.
+template <typename Real> PairSums<Real> pairSums(const PairedColumns& pairs) {
+    const std::vector<Real>& first = storedFirst<Real>(pairs);
+    const std::vector<Real>& second = storedSecond<Real>(pairs);
+    const std::span<const Real> x = sheetValues(first, pairs.count);
+    const std::span<const Real> y = sheetValues(second, pairs.count);
     if (rawSumsCancel(x) || rawSumsCancel(y))
         return centredPairSums(x, y);
-    PairSums sums;
+    PairSums<Real> sums;
     sums.n = pairs.count;
-    float sumXX = 0.0f;
-    float sumYY = 0.0f;
-    float sumXY = 0.0f;
+    Real sumXX = 0;
+    Real sumYY = 0;
+    Real sumXY = 0;
     for (int i = 1; static_cast<float>(i) <= sums.n; ++i) {
-        const float xi = pairs.first[static_cast<std::size_t>(i)];
-        const float yi = pairs.second[static_cast<std::size_t>(i)];
-        sums.sumX = single(static_cast<double>(sums.sumX) + xi);
-        sums.sumY = single(static_cast<double>(sums.sumY) + yi);
-        sumXX = single(sumXX + power(xi, 2.0));
-        sumYY = single(sumYY + power(yi, 2.0));
-        sumXY = single(sumXY + static_cast<double>(xi) * yi);
+        const Real xi = first[static_cast<std::size_t>(i)];
+        const Real yi = second[static_cast<std::size_t>(i)];
+        sums.sumX = stored<Real>(static_cast<double>(sums.sumX) + xi);
+        sums.sumY = stored<Real>(static_cast<double>(sums.sumY) + yi);
+        sumXX = stored<Real>(sumXX + power(xi, 2.0));
+        sumYY = stored<Real>(sumYY + power(yi, 2.0));
+        sumXY = stored<Real>(sumXY + static_cast<double>(xi) * yi);
     }
     const float n = sums.n;
-    sums.sxy = single(sumXY - divide(static_cast<double>(sums.sumX) * sums.sumY, n));
-    sums.sxx = single(sumXX - divide(power(sums.sumX, 2.0), n));
-    sums.syy = single(sumYY - divide(power(sums.sumY, 2.0), n));
+    sums.sxy = stored<Real>(sumXY - divide(static_cast<double>(sums.sumX) * sums.sumY, n));
+    sums.sxx = stored<Real>(sumXX - divide(power(sums.sumX, 2.0), n));
+    sums.syy = stored<Real>(sumYY - divide(power(sums.sumY, 2.0), n));
     return sums;
 }
 
 // The fitted line y = a + b x and the correlation r of x and y.
-struct LineFit {
-    float a = 0.0f;
-    float b = 0.0f;
-    float r = 0.0f;
-    float r2 = 0.0f;
+template <typename Real> struct LineFit {
+    Real a = 0;
+    Real b = 0;
+    Real r = 0;
+    Real r2 = 0;
 };
 
-LineFit lineFit(const PairSums& s) {
-    LineFit fit;
-    fit.b = single(divide(s.sxy, s.sxx));
-    fit.a = single(divide(s.sumY, s.n) - divide(s.sumX, s.n) * fit.b);
-    fit.r = single(divide(s.sxy, squareRoot(static_cast<double>(s.sxx) * s.syy)));
-    fit.r2 = single(static_cast<double>(fit.r) * fit.r);
+template <typename Real> LineFit<Real> lineFit(const PairSums<Real>& s) {
+    LineFit<Real> fit;
+    fit.b = stored<Real>(divide(s.sxy, s.sxx));
+    fit.a = stored<Real>(divide(s.sumY, s.n) - divide(s.sumX, s.n) * fit.b);
+    fit.r = stored<Real>(divide(s.sxy, squareRoot(s.sxx * s.syy)));
+    fit.r2 = stored<Real>(static_cast<double>(fit.r) * fit.r);
     return fit;
 }
 
 // What the line leaves unexplained: the residual sum of squares Syy - Sxy²/Sxx and 1 - r².
-struct Unexplained {
-    float residual = 0.0f;
+template <typename Real> struct Unexplained {
+    Real residual = 0;
     double oneMinusR2 = 0.0;
 };
 
-// From the single-precision sums, unless their difference cancels: when Syy exceeds the residual
-// by more than kMaxSumOfSquaresCondition (a close fit), both come from the sums about the means in
-// double, the residual stored as single.
-Unexplained unexplained(const PairedColumns& pairs, const PairSums& s, const LineFit& fit) {
-    const std::span<const float> x = sheetValues(pairs.first, pairs.count);
-    const std::span<const float> y = sheetValues(pairs.second, pairs.count);
+// From the stored sums, unless their difference cancels: when Syy exceeds the residual by more
+// than kMaxSumOfSquaresCondition (a close fit), both come from the sums about the means in double,
+// the residual stored as Real. Those sums are formed from the values as typed: a close fit
+// magnifies the rounding of a typed 337.4 to a single (Norris's data: slope t 2331.614 for
+// 2331.606).
+template <typename Real>
+Unexplained<Real> unexplained(const PairedColumns& pairs, const PairSums<Real>& s,
+                              const LineFit<Real>& fit) {
+    const std::span<const Real> x = sheetValues(storedFirst<Real>(pairs), pairs.count);
+    const std::span<const Real> y = sheetValues(storedSecond<Real>(pairs), pairs.count);
     const double sxx = centredProducts(x, x);
     const double syy = centredProducts(y, y);
     const double sxy = centredProducts(x, y);
-    const double residual = syy - sxy * sxy / sxx;
-    if (syy > kMaxSumOfSquaresCondition * residual)
-        return {single(residual), residual / syy};
-    return {single(s.syy - divide(power(s.sxy, 2.0), s.sxx)), 1.0 - fit.r2};
+    if (syy > kMaxSumOfSquaresCondition * (syy - sxy * sxy / sxx)) {
+        const std::span<const double> typedX = sheetValues(pairs.firstTyped, pairs.count);
+        const std::span<const double> typedY = sheetValues(pairs.secondTyped, pairs.count);
+        const double typedSxy = centredProducts(typedX, typedY);
+        const double typedSyy = centredProducts(typedY, typedY);
+        const double residual = typedSyy - typedSxy * typedSxy / centredProducts(typedX, typedX);
+        return {stored<Real>(residual), residual / typedSyy};
+    }
+    return {stored<Real>(s.syy - divide(power(s.sxy, 2.0), s.sxx)), 1.0 - fit.r2};
 }
 
-std::string pearsonText(const PairSums& s, const LineFit& fit, const Unexplained& u) {
+template <typename Real>
+std::string pearsonText(const PairSums<Real>& s, const LineFit<Real>& fit,
+                        const Unexplained<Real>& u) {
     const float n = s.n;
     const float df = n - 2.0f;
-    const float seR = single(divide(u.oneMinusR2, squareRoot(n)));
-    const float t = single(fit.r * squareRoot(n - 2.0) / squareRoot(u.oneMinusR2));
-    const float p = tProb(t, df);
+    const Real seR = stored<Real>(divide(u.oneMinusR2, squareRoot(n)));
+    const Real t = stored<Real>(fit.r * squareRoot(n - 2.0) / squareRoot(u.oneMinusR2));
+    const float p = twoTailed(t, df);
     return "Correlation coefficient = " + generalForm(fit.r) + kBlankLine +
            "Standard error of the coefficient = " + generalForm(seR) + kBlankLine +
            "t-test for the significance of the coefficient = " + generalForm(t) + kBlankLine +
@@ -193,12 +226,14 @@ std::string pearsonText(const PairSums& s, const LineFit& fit, const Unexplained
            "Two-tailed probability = " + format(p, kProbabilityPattern);
 }
 
-std::string regressionText(const PairSums& s, const LineFit& fit, const Unexplained& u) {
+template <typename Real>
+std::string regressionText(const PairSums<Real>& s, const LineFit<Real>& fit,
+                           const Unexplained<Real>& u) {
     const float n = s.n;
     const float df = n - 2.0f;
-    const float se = single(squareRoot(divide(u.residual, n - 2.0)));
-    const float tb = single(divide(fit.b * squareRoot(s.sxx), se));
-    const float pb = tProb(tb, df);
+    const Real se = stored<Real>(squareRoot(divide(u.residual, n - 2.0)));
+    const Real tb = stored<Real>(divide(fit.b * squareRoot(s.sxx), se));
+    const float pb = twoTailed(tb, df);
     return modelLine(fit.a, fit.b) + kBlankLine +
            "Standard error of the estimate = " + generalForm(se) + kBlankLine +
            "t-test for the significance of the slope = " + generalForm(tb) + kBreak +
@@ -209,24 +244,32 @@ std::string regressionText(const PairSums& s, const LineFit& fit, const Unexplai
 
 // Pearson's r and the regression of y on x share their sums. Each method computes only the
 // statistics it shows.
+template <typename Real>
 Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method) {
-    const PairSums sums = pairSums(pairs);
+    const PairSums<Real> sums = pairSums<Real>(pairs);
     if (sums.sxx == 0.0 || sums.syy == 0.0)
         return noVariance(sums.sxx == 0.0, pairs.lastRead);
 
-    const LineFit fit = lineFit(sums);
+    const LineFit<Real> fit = lineFit(sums);
     const bool pearson = method == CorrelationMethod::Pearson;
     // Rounding can put the r-squared of a perfect fit just above 1.
-    if (fit.r2 >= 1.0f) {
+    if (fit.r2 >= 1) {
         const std::string perfect = pearson ? "The correlation coefficient is " + generalForm(fit.r)
                                             : modelLine(fit.a, fit.b);
         return stopWith(perfect + kBlankLine + kNoMoreStatistics, pairs.lastRead);
     }
-    const Unexplained u = unexplained(pairs, sums, fit);
+    const Unexplained<Real> u = unexplained(pairs, sums, fit);
     if (pearson)
         return Answer{.text = pearsonText(sums, fit, u), .currentCell = pairs.lastRead};
     const std::string text = regressionText(sums, fit, u);
     return Answer{.text = text, .clipboard = text, .currentCell = pairs.lastRead};
+}
+
+// Every quantity stored as Real.
+template <typename Real> Outcome correlateAs(const PairedColumns& pairs, CorrelationMethod method) {
+    if (method == CorrelationMethod::Spearman)
+        return spearman<Real>(pairs);
+    return pearsonOrRegression<Real>(pairs, method);
 }
 
 } // namespace
@@ -249,9 +292,10 @@ Outcome correlate(const DataSheetInput& input) {
         return *pairs.refusal;
     if (pairs.count < 3.0f)
         return refuse(kFocusGrid, "At least 3 pairs of values are needed.");
-    if (input.correlationMethod == CorrelationMethod::Spearman)
-        return spearman(pairs);
-    return pearsonOrRegression(pairs, input.correlationMethod);
+    // Values typed with more digits than a single holds keep them: the same steps in double.
+    if (singlesHold(pairs))
+        return correlateAs<float>(pairs, input.correlationMethod);
+    return correlateAs<double>(pairs, input.correlationMethod);
 }
 
 } // namespace quillon

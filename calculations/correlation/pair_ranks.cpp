@@ -6,7 +6,8 @@
 
 namespace quillon {
 
-void sort(int keyColumn, int otherColumn, float n, PairTable& table) {
+template <typename Real>
+void sort(int keyColumn, int otherColumn, float n, PairTableOf<Real>& table) {
     int gap = static_cast<int>(roundHalfEven(n)) / 2;
     while (gap != 0) {
         for (int i = 1; static_cast<float>(i) <= n - static_cast<float>(gap); ++i) {
@@ -23,7 +24,7 @@ void sort(int keyColumn, int otherColumn, float n, PairTable& table) {
     }
 }
 
-void assignRanks(int column, float n, PairTable& table) {
+template <typename Real> void assignRanks(int column, float n, PairTableOf<Real>& table) {
     int first = 1;
     int i = 1;
     while (static_cast<float>(i + 1) <= n) {
@@ -38,7 +39,7 @@ void assignRanks(int column, float n, PairTable& table) {
     calcRank(column, first, i, table);
 }
 
-void calcRank(int column, int first, int last, PairTable& table) {
+template <typename Real> void calcRank(int column, int first, int last, PairTableOf<Real>& table) {
     float sum = 0.0f;
     for (int position = first; position <= last; ++position)
         sum = single(static_cast<double>(sum) + position);
@@ -46,5 +47,12 @@ void calcRank(int column, int first, int last, PairTable& table) {
     for (int row = first; row <= last; ++row)
         table.at(row, column) = mean;
 }
+
+template void sort(int, int, float, PairTableOf<float>&);
+template void sort(int, int, float, PairTableOf<double>&);
+template void assignRanks(int, float, PairTableOf<float>&);
+template void assignRanks(int, float, PairTableOf<double>&);
+template void calcRank(int, int, int, PairTableOf<float>&);
+template void calcRank(int, int, int, PairTableOf<double>&);
 
 } // namespace quillon

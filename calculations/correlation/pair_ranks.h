@@ -6,21 +6,25 @@
 
 namespace quillon {
 
-// Rows 1..100 of two columns, 0 and 1; row 0 is unused.
-struct PairTable {
-    std::vector<float> columns[2] = {std::vector<float>(101), std::vector<float>(101)};
+// Rows 1..100 of two columns, 0 and 1; row 0 is unused. The values are stored as the calculation
+// stores them, single or double; their ranks replace them in the same storage.
+template <typename Real> struct PairTableOf {
+    std::vector<Real> columns[2] = {std::vector<Real>(101), std::vector<Real>(101)};
 
-    float& at(int row, int column) { return columns[column][static_cast<std::size_t>(row)]; }
+    Real& at(int row, int column) { return columns[column][static_cast<std::size_t>(row)]; }
 };
+
+using PairTable = PairTableOf<float>;
 
 // Sorts rows 1..n into ascending order of keyColumn, moving otherColumn's values with their rows.
 // Equal keys are never exchanged.
-void sort(int keyColumn, int otherColumn, float n, PairTable& table);
+template <typename Real>
+void sort(int keyColumn, int otherColumn, float n, PairTableOf<Real>& table);
 
 // Replaces the values of a column, already in ascending order, by their ranks.
-void assignRanks(int column, float n, PairTable& table);
+template <typename Real> void assignRanks(int column, float n, PairTableOf<Real>& table);
 
 // Gives rows first..last of a column the mean of the positions first..last.
-void calcRank(int column, int first, int last, PairTable& table);
+template <typename Real> void calcRank(int column, int first, int last, PairTableOf<Real>& table);
 
 } // namespace quillon

@@ -6,102 +6,110 @@
 #include "calculations/common/paired_columns.h"
 #include "calculations/common/t_test_report.h"
 #include "core/distributions.h"
+#include "core/storage.h"
 
 #include <cmath>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace quillon {
 namespace {
 
 // The unbiased standard deviation from a sum of squares; a sum of 0 or below gives 0.
-float unbiasedSd(double ss, float count) {
+template <typename Real> Real unbiasedSd(double ss, float count) {
     if (ss > 0.0)
-        return single(squareRoot(divide(ss, count - 1.0)));
-    return 0.0f;
+        return stored<Real>(squareRoot(divide(ss, count - 1.0)));
+    return 0;
 }
 
 // The means and unbiased standard deviations of both variables and of their differences.
-struct PairSummary {
-    float meanX = 0.0f;
-    float meanY = 0.0f;
-    float meanD = 0.0f;
-    float sdX = 0.0f;
-    float sdY = 0.0f;
-    float sdD = 0.0f;
+template <typename Real> struct PairSummary {
+    Real meanX = 0;
+    Real meanY = 0;
+    Real meanD = 0;
+    Real sdX = 0;
+    Real sdY = 0;
+    Real sdD = 0;
 };
 
-// Means and sums of squares in double, each stored as single where a single holds it.
-PairSummary centredSummary(std::span<const float> x, std::span<const float> y,
-                           std::span<const float> d) {
-    const float count = static_cast<float>(x.size());
-    const float meanX = storedMean(x);
-    const float meanY = storedMean(y);
-    const float meanD = storedMean(d);
-    const double ssX = keptCentredSum(centredProducts(x, x));
-    const double ssY = keptCentredSum(centredProducts(y, y));
-    const double ssD = keptCentredSum(centredProducts(d, d));
-    const float sdD = single(squareRoot(divide(ssD, count - 1.0)));
-    return {meanX, meanY, meanD, unbiasedSd(ssX, count), unbiasedSd(ssY, count), sdD};
+// A mean and a sum about the mean as the calculation keeps them.
+template <typename Real> Real keptMean(std::span<const Real> values) {
+    if constexpr (std::is_same_v<Real, float>)
+        return storedMean(values);
+    else
+        return checkedDouble(divide(sumOf(values), static_cast<double>(values.size())));
 }
 
-// In single precision from the running sums, unless the level of a variable (x, y or their
-// difference) is so large against its spread that single-precision means lose the spread's
-// digits: then every sum in double.
-PairSummary summarisePairs(const PairedColumns& pairs) {
-    const std::vector<float>& x = pairs.first;
-    const std::vector<float>& y = pairs.second;
+template <typename Real> double keptSum(double sum) {
+    if constexpr (std::is_same_v<Real, float>)
+        return keptCentredSum(sum);
+    else
+        return sum;
+}
+
+// Means and sums of squares in double, each stored as Real where Real holds it.
+template <typename Real>
+PairSummary<Real> centredSummary(std::span<const Real> x, std::span<const Real> y,
+                                 std::span<const Real> d) {
+    const float count = static_cast<float>(x.size());
+    const Real meanX = keptMean(x);
+    const Real meanY = keptMean(y);
+    const Real meanD = keptMean(d);
+    const double ssX = keptSum<Real>(centredProducts(x, x));
+    const double ssY = keptSum<Real>(centredProducts(y, y));
+    const double ssD = keptSum<Real>(centredProducts(d, d));
+    const Real sdD = stored<Real>(squareRoot(divide(ssD, count - 1.0)));
+    return {meanX, meanY, meanD, unbiasedSd<Real>(ssX, count), unbiasedSd<Real>(ssY, count), sdD};
+}
+
+// From the running sums, unless the level of a variable (x, y or their difference) is so large
+// against its spread that the stored means lose the spread's digits: then every sum in double.
+template <typename Real> PairSummary<Real> summarisePairs(const PairedColumns& pairs) {
+    const std::vector<Real>& x = storedFirst<Real>(pairs);
+    const std::vector<Real>& y = storedSecond<Real>(pairs);
     const float count = pairs.count;
     const int n = static_cast<int>(count);
-    std::vector<float> d(x.size());
+    std::vector<Real> d(x.size());
     for (int i = 1; i <= n; ++i)
-        d[i] = single(static_cast<double>(x[i]) - y[i]);
-    const std::span<const float> xs = sheetValues(x, count);
-    const std::span<const float> ys = sheetValues(y, count);
-    const std::span<const float> ds = sheetValues(d, count);
+        d[i] = stored<Real>(static_cast<double>(x[i]) - y[i]);
+    const std::span<const Real> xs = sheetValues(x, count);
+    const std::span<const Real> ys = sheetValues(y, count);
+    const std::span<const Real> ds = sheetValues(d, count);
     if (rawSumsCancel(xs) || rawSumsCancel(ys) || rawSumsCancel(ds))
         return centredSummary(xs, ys, ds);
 
-    float sumX = 0.0f;
-    float sumY = 0.0f;
-    float sumD = 0.0f;
+    Real sumX = 0;
+    Real sumY = 0;
+    Real sumD = 0;
     for (int i = 1; i <= n; ++i) {
-        sumX = single(static_cast<double>(sumX) + x[i]);
-        sumY = single(static_cast<double>(sumY) + y[i]);
-        sumD = single(static_cast<double>(sumD) + d[i]);
+        sumX = stored<Real>(static_cast<double>(sumX) + x[i]);
+        sumY = stored<Real>(static_cast<double>(sumY) + y[i]);
+        sumD = stored<Real>(static_cast<double>(sumD) + d[i]);
     }
-    const float meanX = single(divide(sumX, count));
-    const float meanY = single(divide(sumY, count));
-    const float meanD = single(divide(sumD, count));
+    const Real meanX = stored<Real>(divide(sumX, count));
+    const Real meanY = stored<Real>(divide(sumY, count));
+    const Real meanD = stored<Real>(divide(sumD, count));
 
-    float ssD = 0.0f;
-    float ssX = 0.0f;
-    float ssY = 0.0f;
+    Real ssD = 0;
+    Real ssX = 0;
+    Real ssY = 0;
     for (int i = 1; i <= n; ++i) {
-        ssD = single(ssD + power(static_cast<double>(d[i]) - meanD, 2.0));
-        ssX = single(ssX + power(static_cast<double>(x[i]) - meanX, 2.0));
-        ssY = single(ssY + power(static_cast<double>(y[i]) - meanY, 2.0));
+        ssD = stored<Real>(ssD + power(static_cast<double>(d[i]) - meanD, 2.0));
+        ssX = stored<Real>(ssX + power(static_cast<double>(x[i]) - meanX, 2.0));
+        ssY = stored<Real>(ssY + power(static_cast<double>(y[i]) - meanY, 2.0));
     }
-    const float sdD = single(squareRoot(divide(ssD, count - 1.0)));
-    const float sdX = unbiasedSd(ssX, count);
-    const float sdY = unbiasedSd(ssY, count);
-    return {meanX, meanY, meanD, sdX, sdY, sdD};
+    const Real sdD = stored<Real>(squareRoot(divide(ssD, count - 1.0)));
+    return {meanX, meanY, meanD, unbiasedSd<Real>(ssX, count), unbiasedSd<Real>(ssY, count), sdD};
 }
 
-} // namespace
-
-Outcome matchedPairsT(const DataSheetInput& input) {
-    const PairedColumns pairs = readPairedColumns(input.sheet);
-    if (pairs.refusal)
-        return *pairs.refusal;
+// The test and its texts, every named quantity stored as Real.
+template <typename Real> Outcome pairedTest(const PairedColumns& pairs) {
     const float count = pairs.count;
-    if (count < 2.0f)
-        return refuse(kFocusGrid, "At least 2 pairs of values are needed.");
+    const auto [meanX, meanY, meanD, sdX, sdY, sdD] = summarisePairs<Real>(pairs);
 
-    const auto [meanX, meanY, meanD, sdX, sdY, sdD] = summarisePairs(pairs);
-
-    if (sdD == 0.0f) {
+    if (sdD == 0) {
         Answer constant;
         constant.text = "The difference between the variables is a constant and has no variance.  "
                         "A matched pairs t-test is not possible with this data";
@@ -110,10 +118,11 @@ Outcome matchedPairsT(const DataSheetInput& input) {
         return constant;
     }
 
-    const float se = single(sdD / squareRoot(count));
-    const float t = single(std::fabs(divide(meanD, se)));
+    const Real se = stored<Real>(sdD / squareRoot(count));
+    const Real t = stored<Real>(std::fabs(divide(meanD, se)));
     const float df = count - 1.0f;
-    const float p = tProb(t, df);
+    // The distributions take t as a single.
+    const float p = tProb(single(t), df);
 
     const std::string var1 = "Var. 1:  Mean = " + format(meanX, kGeneralPattern);
     const std::string var2 = "Var. 2:  Mean = " + format(meanY, kGeneralPattern);
@@ -126,6 +135,20 @@ Outcome matchedPairsT(const DataSheetInput& input) {
                        tTestSummary(t, df, p);
     result.currentCell = pairs.lastRead;
     return result;
+}
+
+} // namespace
+
+Outcome matchedPairsT(const DataSheetInput& input) {
+    const PairedColumns pairs = readPairedColumns(input.sheet);
+    if (pairs.refusal)
+        return *pairs.refusal;
+    if (pairs.count < 2.0f)
+        return refuse(kFocusGrid, "At least 2 pairs of values are needed.");
+    // Values typed with more digits than a single holds keep them: the same steps in double.
+    if (singlesHold(pairs))
+        return pairedTest<float>(pairs);
+    return pairedTest<double>(pairs);
 }
 
 } // namespace quillon

@@ -250,5 +250,60 @@ TEST(Correlate, ValuesWhoseSquaresUnderflowASingle) {
         });
 }
 
+// The pairs of kPoint8 with x moved to a level: 1000001 to 1000005 are typed at 7 significant
+// digits, 10000001 and 20000001 upwards at 8. The last x may be typed otherwise.
+CellRows levelled(long long level, const std::string& lastX = "") {
+    CellRows rows = shiftedColumns(kPoint8, level, {1});
+    if (!lastX.empty())
+        rows.back()[0] = lastX;
+    return rows;
+}
+
+// At 7 digits the single steps and texts stay; at 8 digits, even those a single holds exactly,
+// the whole calculation keeps its quantities in double. Figures from
+// tests/calculations/typed_digits/make_switch_points.R; at 20000001 a single rounds the odd
+// values to their even neighbours, which would tie their ranks and move every statistic.
+TEST(Correlate, ValuesTypedWithMoreDigitsThanASingleHoldsKeepThem) {
+    const std::string point8 = "Correlation coefficient = 0.800\r\n\r\n"
+                               "Standard error of the coefficient = 0.161\r\n\r\n"
+                               "t-test for the significance of the coefficient = 2.309\r\n\r\n"
+                               "Degrees of freedom =  3\r\n\r\nTwo-tailed probability = .1041";
+    const auto line = [](const std::string& intercept) {
+        return regressionText(intercept + " + 0.800", "1.095", "2.309", "3", ".1041", "0.640");
+    };
+    const std::string seven = line("-799999.400");
+    const std::string eightHeld = line("-7999999.400");
+    const std::string eightRounded = line("-15999999.400");
+    const std::string oneLong =
+        regressionText("-696720.471 + 0.697", "1.166", "2.087", "3", ".1281", "0.592");
+    const Answer rho = spearmanSmall("0.800", "2.309", "5", {6, 2});
+    expectSheetOutcomes(
+        correlate,
+        {
+            {"Pearson, 7 digits", pearson(levelled(1000000)),
+             answered(point8, std::nullopt, CellPosition{6, 2})},
+            {"Pearson, 8 digits", pearson(levelled(20000000)),
+             answered(point8, std::nullopt, CellPosition{6, 2})},
+            {"Pearson, one value of 8 digits", pearson(levelled(1000000, "1000005.5")),
+             answered("Correlation coefficient = 0.770\r\n\r\n"
+                      "Standard error of the coefficient = 0.182\r\n\r\n"
+                      "t-test for the significance of the coefficient = 2.087\r\n\r\n"
+                      "Degrees of freedom =  3\r\n\r\nTwo-tailed probability = .1281",
+                      std::nullopt, CellPosition{6, 2})},
+            {"regression, 7 digits", regression(levelled(1000000)),
+             answered(seven, seven, CellPosition{6, 2})},
+            {"regression, 7 digits and trailing zeros", regression(levelled(1000000, "1000005.00")),
+             answered(seven, seven, CellPosition{6, 2})},
+            {"regression, 8 digits a single holds", regression(levelled(10000000)),
+             answered(eightHeld, eightHeld, CellPosition{6, 2})},
+            {"regression, 8 digits a single rounds", regression(levelled(20000000)),
+             answered(eightRounded, eightRounded, CellPosition{6, 2})},
+            {"regression, one value of 8 digits", regression(levelled(1000000, "1000005.5")),
+             answered(oneLong, oneLong, CellPosition{6, 2})},
+            {"Spearman, 7 digits", spearman(levelled(1000000)), rho},
+            {"Spearman, 8 digits a single rounds", spearman(levelled(20000000)), rho},
+        });
+}
+
 } // namespace
 } // namespace quillon

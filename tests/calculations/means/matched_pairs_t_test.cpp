@@ -129,5 +129,38 @@ TEST(MatchedPairsT, DifferencesWhoseSquaresUnderflowASingle) {
         });
 }
 
+// Pairs (level + i, y) for i = 1 to 5 and y = 1, 3, 2, 5, 4; the last x may be typed otherwise.
+CellRows levelledPairs(long long level, const std::string& lastX = "") {
+    const char* ys[] = {"1", "3", "2", "5", "4"};
+    CellRows rows;
+    for (int i = 1; i <= 5; ++i)
+        rows.push_back({std::to_string(level + i), ys[i - 1]});
+    if (!lastX.empty())
+        rows.back()[0] = lastX;
+    return rows;
+}
+
+// At 7 digits the single steps and their 7-digit t stay; at 8 digits, even those a single holds
+// exactly, every quantity is kept in double. Figures from
+// tests/calculations/typed_digits/make_switch_points.R (R's t.test); at 20000001 a single rounds
+// the odd values to their even neighbours.
+TEST(MatchedPairsT, ValuesTypedWithMoreDigitsThanASingleHoldsKeepThem) {
+    const Variable y = {"3.000", "1.581"};
+    expectSheetOutcomes(
+        matchedPairsT,
+        {
+            {"7 digits", sheetOf(levelledPairs(1000000)),
+             tested({"1000003.000", "1.581"}, y, "2236068.000", "4", ".0000", {6, 2})},
+            {"7 digits and trailing zeros", sheetOf(levelledPairs(1000000, "1000005.000")),
+             tested({"1000003.000", "1.581"}, y, "2236068.000", "4", ".0000", {6, 2})},
+            {"8 digits a single holds", sheetOf(levelledPairs(10000000)),
+             tested({"10000003.000", "1.581"}, y, "22360679.775", "4", ".0000", {6, 2})},
+            {"8 digits a single rounds", sheetOf(levelledPairs(20000000)),
+             tested({"20000003.000", "1.581"}, y, "44721359.550", "4", ".0000", {6, 2})},
+            {"one value of 8 digits", sheetOf(levelledPairs(1000000, "1000005.5")),
+             tested({"1000003.100", "1.746"}, y, "1961161.547", "4", ".0000", {6, 2})},
+        });
+}
+
 } // namespace
 } // namespace quillon
