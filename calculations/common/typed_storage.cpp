@@ -2,7 +2,7 @@
 
 namespace quillon {
 
-bool singlesHold(InputTexts inputs, std::initializer_list<int> boxes) {
+bool singlesHold(InputTexts inputs, std::span<const int> boxes) {
     for (const int box : boxes) {
         if (!fitsSingle(readNumber(inputs[static_cast<std::size_t>(box - 1)])))
             return false;

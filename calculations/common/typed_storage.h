@@ -8,12 +8,13 @@
 #include "core/storage.h"
 
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace quillon {
 
 // Whether the values typed in the given boxes (numbered from 1) all keep their digits as singles.
-bool singlesHold(InputTexts inputs, std::initializer_list<int> boxes);
+bool singlesHold(InputTexts inputs, std::span<const int> boxes);
 
 // The value typed in a box, stored as Real.
 template <typename Real> Real readStored(std::string_view text) {
@@ -24,7 +25,7 @@ template <typename Real> Real readStored(std::string_view text) {
 // steps is a generic callable taking a Real tag (0.0f or 0.0).
 template <typename Steps>
 Outcome inTypedStorage(InputTexts inputs, std::initializer_list<int> boxes, Steps steps) {
-    if (singlesHold(inputs, boxes))
+    if (singlesHold(inputs, std::span(boxes.begin(), boxes.size())))
         return steps(0.0f);
     return steps(0.0);
 }

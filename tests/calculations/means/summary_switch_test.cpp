@@ -7,18 +7,13 @@
 #include "calculations/means/variance_ratio_f.h"
 
 #include "tests/calculations/means/summary_mean_cases.h"
+#include "tests/calculations/switch_cases.h"
 
 namespace quillon {
 namespace {
 
-struct SwitchCase {
-    Calculation calculate;
-    std::vector<std::string> inputs;
-    Outcome expected;
-};
-
 TEST(SummarySwitch, SevenDigitsKeepSinglesAndEightSwitchToDouble) {
-    const std::vector<SwitchCase> cases = {
+    expectWindowOutcomes({
         // 1000.001 and 1000.002 are 1000.0009766 and 1000.0020142 as singles.
         {independentGroupsT,
          {"1000.001", ".001", "10", "1000.002", ".001", "10"},
@@ -52,14 +47,7 @@ TEST(SummarySwitch, SevenDigitsKeepSinglesAndEightSwitchToDouble) {
         // The checks still see the single: a deviation of 1E-50 is 0 and refused.
         {independentGroupsT, {"1000.0011", "1E-50", "10", "1000.0021", ".001", "10"}, refuse(2)},
         {varianceRatioF, {"1000.0001", "100", "1E-50", "100"}, refuse(3)},
-    };
-    for (const SwitchCase& row : cases) {
-        SCOPED_TRACE(joinedInputs(row.inputs));
-        const Outcome got = row.calculate(row.inputs);
-        EXPECT_TRUE(isExpectedOutcome(got, row.expected))
-            << "got      " << describeOutcome(got) << "\nexpected "
-            << describeOutcome(row.expected);
-    }
+    });
 }
 
 TEST(SummarySwitch, AValueBeyondTheSingleRangeStillOverflows) {
