@@ -42,6 +42,21 @@ void poissonLongestTail(benchmark::State& state) {
 }
 BENCHMARK(poissonLongestTail)->Unit(benchmark::kMillisecond);
 
+void binomialLongestTailInDouble(benchmark::State& state) {
+    // A probability typed to 8 digits: the same 32,767 terms stored in double.
+    const std::vector<std::string> inputs = {"40000", ".90000001", "32767"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::binomialProbability(inputs));
+}
+BENCHMARK(binomialLongestTailInDouble)->Unit(benchmark::kMillisecond);
+
+void poissonLongestTailInDouble(benchmark::State& state) {
+    const std::vector<std::string> inputs = {"32767", "40000.001"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillon::poissonProbability(inputs));
+}
+BENCHMARK(poissonLongestTailInDouble)->Unit(benchmark::kMillisecond);
+
 void fisherTotalOfFifty(benchmark::State& state) {
     const std::vector<std::string> inputs = {"10", "15", "15", "10"};
     for (auto _ : state)

@@ -4,35 +4,21 @@
 #include "core/number_text.h"
 
 namespace quillon {
-namespace {
 
-template <typename Real> std::string linesOf(Real t, float df, float probability) {
+template <typename Real> std::string tTestLines(Real t, Real df, float probability) {
     return "t-statistic = " + format(t, kGeneralPattern) + kBlankLine +
            "Degrees of freedom = " + plainForm(df) + kBlankLine +
            "Two-tailed probability = " + format(probability, kProbabilityPattern);
 }
 
-template <typename Real> std::string summaryOf(Real t, float df, float probability) {
+template <typename Real> std::string tTestSummary(Real t, Real df, float probability) {
     return "t(" + trimmedPlainForm(df) + ")=" + format(t, kGeneralPattern) +
            ", p=" + format(probability, kProbabilityPattern);
 }
 
-} // namespace
-
-std::string tTestLines(float t, float df, float probability) {
-    return linesOf(t, df, probability);
-}
-
-std::string tTestLines(double t, float df, float probability) {
-    return linesOf(t, df, probability);
-}
-
-std::string tTestSummary(float t, float df, float probability) {
-    return summaryOf(t, df, probability);
-}
-
-std::string tTestSummary(double t, float df, float probability) {
-    return summaryOf(t, df, probability);
-}
+template std::string tTestLines(float, float, float);
+template std::string tTestLines(double, double, float);
+template std::string tTestSummary(float, float, float);
+template std::string tTestSummary(double, double, float);
 
 } // namespace quillon

@@ -6,12 +6,11 @@
 namespace quillon {
 
 // "t-statistic = ", "Degrees of freedom = " and "Two-tailed probability = " lines, a blank line
-// between each; the degrees of freedom keep the blank of their plain form.
-std::string tTestLines(float t, float df, float probability);
-std::string tTestLines(double t, float df, float probability);
+// between each; the degrees of freedom keep the blank of their plain form. t and df are singles or
+// doubles, as the calculation stores them; the probability is always a single.
+template <typename Real> std::string tTestLines(Real t, Real df, float probability);
 
-// t(df)=t, p=probability. A t stored in double prints with the double's form.
-std::string tTestSummary(float t, float df, float probability);
-std::string tTestSummary(double t, float df, float probability);
+// t(df)=t, p=probability
+template <typename Real> std::string tTestSummary(Real t, Real df, float probability);
 
 } // namespace quillon

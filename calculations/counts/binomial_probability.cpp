@@ -5,6 +5,7 @@
 #include "calculations/counts/binomial_probability.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/counts/count_tail_answer.h"
 
 #include <cstdint>
@@ -15,9 +16,9 @@ namespace {
 // The sum counts its terms 16-bit; a tail needing more terms is refused.
 constexpr double kMaximumTerms = 32767.0;
 
-// P(X <= lastTerm) for trials trials with success probability p (q = 1 - p), stored single.
-float lowerTailSum(float trials, float p, float q, std::int16_t lastTerm) {
-    float sum = single(exponential(trials * logarithm(q)));
+// P(X <= lastTerm) for trials trials with success probability p (q = 1 - p), stored as Real.
+template <typename Real> Real lowerTailSum(Real trials, Real p, Real q, std::int16_t lastTerm) {
+    Real sum = stored<Real>(exponential(trials * logarithm(q)));
     const double lp = logarithm(p);
     const double lq = logarithm(q);
     double coef = 1.0;
@@ -32,11 +33,11 @@ float lowerTailSum(float trials, float p, float q, std::int16_t lastTerm) {
         }
         if (!logarithmic) {
             coef = divide(coef * (double(trials) - k + 1), k);
-            sum = single(sum + coef * exponential(lt));
+            sum = stored<Real>(sum + coef * exponential(lt));
         } else {
             lc = lc + logarithm(divide(double(trials) - k + 1, k));
             if (lt + lc > -86.0)
-                sum = single(sum + exponential(lt + lc));
+                sum = stored<Real>(sum + exponential(lt + lc));
         }
     }
     return sum;
@@ -44,28 +45,52 @@ float lowerTailSum(float trials, float p, float q, std::int16_t lastTerm) {
 
 } // namespace
 
-std::optional<BinomialTail> binomialTail(float trials, float p, float successes) {
-    BinomialTail tail;
+template <typename Real>
+std::optional<BinomialTailOf<Real>> binomialTail(Real trials, Real p, Real successes) {
+    BinomialTailOf<Real> tail;
     // A count is whole: one rounding (halves to even) serves the tail, the sum and the label alike,
     // so 2.5 cannot be summed as 2 and labelled 3.
-    tail.successes = single(roundHalfEven(successes));
+    tail.successes = stored<Real>(roundHalfEven(successes));
 
     // The upper tail P(successes >= x) is the lower tail P(failures <= n - x).
-    float tailCount = tail.successes;
+    Real tailCount = tail.successes;
     // m, the whole part of the expected number of successes, decides the tail.
-    const float m = single(wholePart(double(trials) * p));
+    const Real m = stored<Real>(wholePart(double(trials) * p));
     if (tail.successes > m) {
         tail.upper = true;
-        p = single(1.0 - p);
-        tailCount = single(double(trials) - tail.successes);
+        p = stored<Real>(1.0 - p);
+        tailCount = stored<Real>(double(trials) - tail.successes);
     }
-    const float q = single(1.0 - p);
+    const Real q = stored<Real>(1.0 - p);
 
     if (roundHalfEven(tailCount) > kMaximumTerms)
         return std::nullopt;
     tail.probability = lowerTailSum(trials, p, q, toInt16(tailCount));
     return tail;
 }
+
+template std::optional<BinomialTailOf<float>> binomialTail(float, float, float);
+template std::optional<BinomialTailOf<double>> binomialTail(double, double, double);
+
+namespace {
+
+constexpr std::string_view kSuccessesRange =
+    "The number of successes must be from 1 to the number of trials.";
+
+template <typename Real> Outcome binomialAnswer(InputTexts inputs) {
+    const Real trials = readStored<Real>(inputs[0]);
+    const Real successes = readStored<Real>(inputs[2]);
+    // Singles can be equal where the typed values are not (20000004 successes of 20000003 trials).
+    if (successes > trials)
+        return refuse(3, kSuccessesRange);
+    const auto tail = binomialTail(trials, readStored<Real>(inputs[1]), successes);
+    if (!tail)
+        return refuse(1, "The tail tested may hold at most 32767 successes or failures.");
+    return countTailAnswer(tail->successes, tail->upper ? "more successes " : "fewer successes ",
+                           tail->probability);
+}
+
+} // namespace
 
 Outcome binomialProbability(InputTexts inputs) {
     const float trials = readSingle(inputs[0]);
@@ -79,15 +104,11 @@ Outcome binomialProbability(InputTexts inputs) {
              {2, isEmpty(inputs[1]), kEmptyBoxReason},
              {2, p < 0.0001f || p > 0.9999f, "The probability must be from .0001 to .9999."},
              {3, isEmpty(inputs[2]), kEmptyBoxReason},
-             {3, successes < 1.0f || successes > trials,
-              "The number of successes must be from 1 to the number of trials."}}))
+             {3, successes < 1.0f || successes > trials, kSuccessesRange}}))
         return *refusal;
 
-    const std::optional<BinomialTail> tail = binomialTail(trials, p, successes);
-    if (!tail)
-        return refuse(1, "The tail tested may hold at most 32767 successes or failures.");
-    return countTailAnswer(tail->successes, tail->upper ? "more successes " : "fewer successes ",
-                           tail->probability);
+    return inTypedStorage(inputs, {1, 2, 3},
+                          [inputs]<typename Real>(Real) { return binomialAnswer<Real>(inputs); });
 }
 
 } // namespace quillon

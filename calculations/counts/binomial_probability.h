@@ -10,14 +10,17 @@ namespace quillon {
 // Inputs: the number of trials, the probability of success on each trial, the number of successes.
 Outcome binomialProbability(InputTexts inputs);
 
-struct BinomialTail {
-    float successes = 0.0f; // the count tested, rounded to a whole number
-    bool upper = false;     // the tail of that many successes or more; otherwise that many or fewer
-    float probability = 0.0f;
+// Stored as singles, or as doubles when a typed value has more digits than a single holds.
+template <typename Real> struct BinomialTailOf {
+    Real successes = 0; // the count tested, rounded to a whole number
+    bool upper = false; // the tail of that many successes or more; otherwise that many or fewer
+    Real probability = 0;
 };
+using BinomialTail = BinomialTailOf<float>;
 
 // The tail on the far side of the expected number of successes; nothing when it needs more terms
 // than the sum counts. successes lies from 1 to trials.
-std::optional<BinomialTail> binomialTail(float trials, float p, float successes);
+template <typename Real>
+std::optional<BinomialTailOf<Real>> binomialTail(Real trials, Real p, Real successes);
 
 } // namespace quillon

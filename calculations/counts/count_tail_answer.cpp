@@ -6,7 +6,8 @@
 
 namespace quillon {
 
-Answer countTailAnswer(float count, std::string_view tail, float probability) {
+template <typename Real>
+Answer countTailAnswer(Real count, std::string_view tail, Real probability) {
     Answer result;
     // "####0" rather than "#####", which would leave a count of 0 out of the sentence.
     result.text = "Probability of " + format(count, "####0") + " or ";
@@ -22,5 +23,8 @@ Answer countTailAnswer(float count, std::string_view tail, float probability) {
     }
     return result;
 }
+
+template Answer countTailAnswer(float, std::string_view, float);
+template Answer countTailAnswer(double, std::string_view, double);
 
 } // namespace quillon

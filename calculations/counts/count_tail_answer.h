@@ -11,6 +11,8 @@ namespace quillon {
 // count is the whole count tested; tail reads "more successes ", "fewer events " and the like. A
 // probability below .0001 or above .9999 is written as a clamp text and then leaves the clipboard
 // alone; otherwise the clipboard receives the whole answer.
-Answer countTailAnswer(float count, std::string_view tail, float probability);
+// The count and probability are singles or doubles, as the calculation stores them.
+template <typename Real>
+Answer countTailAnswer(Real count, std::string_view tail, Real probability);
 
 } // namespace quillon

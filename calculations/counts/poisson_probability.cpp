@@ -5,6 +5,7 @@
 #include "calculations/counts/poisson_probability.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/counts/count_tail_answer.h"
 
 #include <cstdint>
@@ -19,10 +20,10 @@ constexpr double kMaximumTerms = 32767.0;
 // and the logarithm puts back exactly 50 per rescaling.
 constexpr double kRescale = 1.92875216527315E-22;
 
-// The running term and sum are stored as singles until the first rescaling, as doubles after it.
-double stored(double value, std::int16_t scale) {
+// The running term and sum are stored as Real until the first rescaling, as doubles after it.
+template <typename Real> double storedTerm(double value, std::int16_t scale) {
     if (scale == 0)
-        return single(value);
+        return stored<Real>(value);
     return checkedDouble(value);
 }
 
@@ -33,14 +34,15 @@ struct ScaledSum {
     std::int16_t scale = 0;
 };
 
-ScaledSum lowerTailSeries(float expected, float tailCount, std::int16_t lastTerm) {
+template <typename Real>
+ScaledSum lowerTailSeries(Real expected, Real tailCount, std::int16_t lastTerm) {
     // The terms for 0 and 1 events.
     ScaledSum series;
-    if (tailCount != 0.0f)
-        series.sum = single(double(expected) + 1.0);
+    if (tailCount != 0)
+        series.sum = stored<Real>(double(expected) + 1.0);
     double term = expected;
     for (int k = 2; k <= lastTerm; ++k) {
-        term = stored(divide(term * expected, k), series.scale);
+        term = storedTerm<Real>(divide(term * expected, k), series.scale);
         if (term > 1E22) {
             term = term * kRescale;
             series.sum = series.sum * kRescale;
@@ -48,21 +50,22 @@ ScaledSum lowerTailSeries(float expected, float tailCount, std::int16_t lastTerm
         }
         if (term < 1E-31)
             break;
-        series.sum = stored(series.sum + term, series.scale);
+        series.sum = storedTerm<Real>(series.sum + term, series.scale);
     }
     return series;
 }
 
 } // namespace
 
-std::optional<PoissonTail> poissonTail(float observed, float expected) {
-    PoissonTail tail;
+template <typename Real>
+std::optional<PoissonTailOf<Real>> poissonTail(Real observed, Real expected) {
+    PoissonTailOf<Real> tail;
     // A count is whole: one rounding (halves to even) serves the tail, the sum and the label alike.
-    tail.observed = single(roundHalfEven(observed));
+    tail.observed = stored<Real>(roundHalfEven(observed));
 
-    float tailCount = tail.observed;
+    Real tailCount = tail.observed;
     if (tail.observed > expected) {
-        tailCount = single(double(tail.observed) - 1.0);
+        tailCount = stored<Real>(double(tail.observed) - 1.0);
         tail.upper = true;
     }
     if (roundHalfEven(tailCount) > kMaximumTerms)
@@ -71,11 +74,27 @@ std::optional<PoissonTail> poissonTail(float observed, float expected) {
     const ScaledSum series = lowerTailSeries(expected, tailCount, toInt16(tailCount));
     const double logP = logarithm(series.sum) - expected + 50.0 * series.scale;
     if (logP <= 80.0)
-        tail.probability = single(2.0 * exponential(logP));
+        tail.probability = stored<Real>(2.0 * exponential(logP));
     if (tail.upper)
-        tail.probability = single(2.0 - tail.probability);
+        tail.probability = stored<Real>(2.0 - tail.probability);
     return tail;
 }
+
+template std::optional<PoissonTailOf<float>> poissonTail(float, float);
+template std::optional<PoissonTailOf<double>> poissonTail(double, double);
+
+namespace {
+
+template <typename Real> Outcome poissonAnswer(InputTexts inputs) {
+    const auto tail = poissonTail(readStored<Real>(inputs[0]), readStored<Real>(inputs[1]));
+    if (!tail)
+        return refuse(1, "The observed frequency must be at most 32767, or 32768 when above the "
+                         "expected frequency.");
+    return countTailAnswer(tail->observed, tail->upper ? "more events " : "fewer events ",
+                           tail->probability);
+}
+
+} // namespace
 
 Outcome poissonProbability(InputTexts inputs) {
     const float observed = readSingle(inputs[0]);
@@ -89,12 +108,8 @@ Outcome poissonProbability(InputTexts inputs) {
                           {2, expected < 0.0f, "The expected frequency must be 0 or more."}}))
         return *refusal;
 
-    const std::optional<PoissonTail> tail = poissonTail(observed, expected);
-    if (!tail)
-        return refuse(1, "The observed frequency must be at most 32767, or 32768 when above the "
-                         "expected frequency.");
-    return countTailAnswer(tail->observed, tail->upper ? "more events " : "fewer events ",
-                           tail->probability);
+    return inTypedStorage(inputs, {1, 2},
+                          [inputs]<typename Real>(Real) { return poissonAnswer<Real>(inputs); });
 }
 
 } // namespace quillon

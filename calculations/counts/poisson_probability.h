@@ -11,14 +11,17 @@ namespace quillon {
 // Inputs: the observed frequency, the expected frequency.
 Outcome poissonProbability(InputTexts inputs);
 
-struct PoissonTail {
-    float observed = 0.0f; // the count tested, rounded to a whole number
-    bool upper = false;    // the tail of that many events or more; otherwise that many or fewer
-    float probability = 0.0f;
+// Stored as singles, or as doubles when a typed value has more digits than a single holds.
+template <typename Real> struct PoissonTailOf {
+    Real observed = 0;  // the count tested, rounded to a whole number
+    bool upper = false; // the tail of that many events or more; otherwise that many or fewer
+    Real probability = 0;
 };
+using PoissonTail = PoissonTailOf<float>;
 
 // Twice the one-sided tail beyond the observed count; nothing when it needs more terms than the sum
 // counts. Neither frequency is negative.
-std::optional<PoissonTail> poissonTail(float observed, float expected);
+template <typename Real>
+std::optional<PoissonTailOf<Real>> poissonTail(Real observed, Real expected);
 
 } // namespace quillon

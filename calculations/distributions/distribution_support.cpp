@@ -41,13 +41,14 @@ CriticalValue searchFromZero(const std::function<float(float)>& probability, flo
     return criticalValueSearch(probability, target, 0.0f, 1.0f);
 }
 
-RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
+template <typename Real>
+RangeProbability rangeProbability(Real mean, Real sd, Real lower, Real upper,
                                   const std::function<float(float)>& twoTailed,
                                   const std::function<double(double)>& trueTwoTailed) {
-    const float lowerDeviate = single(divide(double{lower} - double{mean}, sd));
+    const float lowerDeviate = single(divide(static_cast<double>(lower) - mean, sd));
     const int lowerSide = signOf(lowerDeviate);
     const float lowerArea = single((1.0 - twoTailed(lowerDeviate)) / 2.0);
-    const float upperDeviate = single(divide(double{upper} - double{mean}, sd));
+    const float upperDeviate = single(divide(static_cast<double>(upper) - mean, sd));
     const int upperSide = signOf(upperDeviate);
     const float upperArea = single((1.0 - twoTailed(upperDeviate)) / 2.0);
     const float within = lowerSide == upperSide
@@ -78,7 +79,8 @@ std::string rangeAnswer(const RangeProbability& range) {
     return text;
 }
 
-std::string rangeClipboard(const std::string& sample, float lower, float upper,
+template <typename Real>
+std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
                            const RangeProbability& range) {
     std::string text = sample;
     text += kLineBreak;
@@ -90,5 +92,14 @@ std::string rangeClipboard(const std::string& sample, float lower, float upper,
     text += kLineBreak;
     return text;
 }
+
+template RangeProbability rangeProbability(float, float, float, float,
+                                           const std::function<float(float)>&,
+                                           const std::function<double(double)>&);
+template RangeProbability rangeProbability(double, double, double, double,
+                                           const std::function<float(float)>&,
+                                           const std::function<double(double)>&);
+template std::string rangeClipboard(const std::string&, float, float, const RangeProbability&);
+template std::string rangeClipboard(const std::string&, double, double, const RangeProbability&);
 
 } // namespace quillon

@@ -32,8 +32,11 @@ struct RangeProbability {
 // fourth decimal of the same built from the true two-tailed probability (kept_or_true.h); the
 // latter, stored as singles, answer elsewhere. Where the true probability cannot be formed
 // (ArithmeticError), the steps' stand. Half of each tail enters: the steps' values are taken
-// unchecked, as a tail off by more than a unit can still give a range that prints true.
-RangeProbability rangeProbability(float mean, float sd, float lower, float upper,
+// unchecked, as a tail off by more than a unit can still give a range that prints true. The mean,
+// SD and limits are singles or doubles as the calculation stores them; the deviates, which the
+// routines take, are singles.
+template <typename Real>
+RangeProbability rangeProbability(Real mean, Real sd, Real lower, Real upper,
                                   const std::function<float(float)>& twoTailed,
                                   const std::function<double(double)>& trueTwoTailed);
 
@@ -41,7 +44,8 @@ RangeProbability rangeProbability(float mean, float sd, float lower, float upper
 std::string rangeAnswer(const RangeProbability& range);
 
 // Four lines, each ended by a line break: the sample, the range, the two probabilities.
-std::string rangeClipboard(const std::string& sample, float lower, float upper,
+template <typename Real>
+std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
                            const RangeProbability& range);
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "calculations/distributions/normal_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/distributions.h"
 #include "core/true_tails.h"
@@ -8,6 +9,20 @@
 #include <cmath>
 
 namespace quillon {
+namespace {
+
+template <typename Real> Outcome zRangeProbabilityIn(InputTexts inputs) {
+    const Real mean = readStored<Real>(inputs[0]);
+    const Real sd = readStored<Real>(inputs[1]);
+    const Real lower = readStored<Real>(inputs[2]);
+    const Real upper = readStored<Real>(inputs[3]);
+    const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb, trueZTail);
+    const std::string sample =
+        "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";
+    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+}
+
+} // namespace
 
 Outcome zProbability(InputTexts inputs) {
     const float z = std::fabs(readSingle(inputs[0]));
@@ -32,18 +47,17 @@ Outcome criticalZ(InputTexts inputs) {
 }
 
 Outcome zRangeProbability(InputTexts inputs) {
-    const float mean = readSingle(inputs[0]);
+    // Every box is read as a single first, so a value beyond its range is an overflow here.
+    for (std::size_t box = 0; box < 4; ++box)
+        static_cast<void>(readSingle(inputs[box]));
     const float sd = readSingle(inputs[1]);
-    const float lower = readSingle(inputs[2]);
-    const float upper = readSingle(inputs[3]);
     if (const auto refusal = firstEmptyBox(inputs, {1, 2, 3, 4}))
         return *refusal;
     if (!(sd > 0.0f))
         return refuse(2, "The standard deviation must be greater than 0.");
-    const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb, trueZTail);
-    const std::string sample =
-        "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+    return inTypedStorage(inputs, {1, 2, 3, 4}, [inputs]<typename Real>(Real) {
+        return zRangeProbabilityIn<Real>(inputs);
+    });
 }
 
 } // namespace quillon

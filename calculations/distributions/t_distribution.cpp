@@ -1,6 +1,7 @@
 #include "calculations/distributions/t_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/critical_probabilities.h"
 #include "core/critical_search.h"
@@ -11,6 +12,25 @@
 #include <cmath>
 
 namespace quillon {
+namespace {
+
+// The degrees of freedom go to the routines as a single.
+template <typename Real> Outcome tRangeProbabilityIn(InputTexts inputs) {
+    const Real mean = readStored<Real>(inputs[0]);
+    const Real sd = readStored<Real>(inputs[1]);
+    const Real n = readStored<Real>(inputs[2]);
+    const Real lower = readStored<Real>(inputs[3]);
+    const Real upper = readStored<Real>(inputs[4]);
+    const float df = single(static_cast<double>(n) - 1.0);
+    const RangeProbability range = rangeProbability(
+        mean, sd, lower, upper, [df](float t) { return tProbBySteps(t, df); },
+        [df](double t) { return trueTTail(t, df); });
+    const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
+                               " (N=" + trimmedPlainForm(n) + ")";
+    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+}
+
+} // namespace
 
 Outcome tProbability(InputTexts inputs) {
     const float t = std::fabs(readSingle(inputs[0]));
@@ -43,11 +63,12 @@ Outcome criticalT(InputTexts inputs) {
 }
 
 Outcome tRangeProbability(InputTexts inputs) {
-    const float mean = readSingle(inputs[0]);
+    // Every box is read as a single first, so a value beyond its range is an overflow here.
+    static_cast<void>(readSingle(inputs[0]));
     const float sd = readSingle(inputs[1]);
     const float n = readSingle(inputs[2]);
-    const float lower = readSingle(inputs[3]);
-    const float upper = readSingle(inputs[4]);
+    static_cast<void>(readSingle(inputs[3]));
+    static_cast<void>(readSingle(inputs[4]));
     if (const auto refusal =
             firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
@@ -57,13 +78,9 @@ Outcome tRangeProbability(InputTexts inputs) {
                           {4, isEmpty(inputs[3]), kEmptyBoxReason},
                           {5, isEmpty(inputs[4]), kEmptyBoxReason}}))
         return *refusal;
-    const float df = single(double{n} - 1.0);
-    const RangeProbability range = rangeProbability(
-        mean, sd, lower, upper, [df](float t) { return tProbBySteps(t, df); },
-        [df](double t) { return trueTTail(t, df); });
-    const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
-                               " (N=" + trimmedPlainForm(n) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+    return inTypedStorage(inputs, {1, 2, 3, 4, 5}, [inputs]<typename Real>(Real) {
+        return tRangeProbabilityIn<Real>(inputs);
+    });
 }
 
 } // namespace quillon

@@ -129,10 +129,10 @@ template <typename Real> Outcome pairedTest(const PairedColumns& pairs) {
     Answer result;
     result.text = var1 + "    Unbiased SD = " + format(sdX, kGeneralPattern) + kBlankLine + var2 +
                   "    Unbiased SD = " + format(sdY, kGeneralPattern) + kBlankLine +
-                  tTestLines(t, df, p);
+                  tTestLines(t, static_cast<Real>(df), p);
     result.clipboard = var1 + "    SD = " + format(sdX, kGeneralPattern) + kBlankLine + var2 +
                        "    SD = " + format(sdY, kGeneralPattern) + kBlankLine +
-                       tTestSummary(t, df, p);
+                       tTestSummary(t, static_cast<Real>(df), p);
     result.currentCell = pairs.lastRead;
     return result;
 }

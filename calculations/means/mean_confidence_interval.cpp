@@ -3,32 +3,23 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/means/sample_of_mean.h"
 
 namespace quillon {
+namespace {
 
-Outcome meanConfidenceInterval(InputTexts inputs) {
-    const float level = readSingle(inputs[4]);
-    float alpha = single(1.0 - level / 100.0);
-    const SampleOfMean sample = readSampleOfMean(inputs);
-    if (sample.refusal)
-        return *sample.refusal;
-    const auto [mean, deviation, size, correction, _] = sample;
-    // An empty level reads as 0 and is refused.
-    if (const auto refusal =
-            firstRefusal({{5, isEmpty(inputs[4]), kEmptyBoxReason},
-                          {5, alpha <= 0.0f || alpha >= 1.0f,
-                           "The confidence level must be greater than 0 and less than 100."}}))
-        return *refusal;
-
-    alpha = clampedAlpha(alpha);
-    const float standardError = standardErrorOfMean(deviation, size, correction);
-    const float df = single(double{size} - 1.0);
+// The level stays a single: it only sets the probability the critical t is searched for.
+template <typename Real> Outcome meanConfidenceIntervalIn(InputTexts inputs, float alpha) {
+    const auto [mean, deviation, size, correction] = storedSampleOfMean<Real>(inputs);
+    const Real standardError = standardErrorOfMean(deviation, size, correction);
+    const Real df = stored<Real>(static_cast<double>(size) - 1.0);
     const HalfWidth width{.scale = standardError, .pattern = kProbabilityPattern};
-    const float halfWidth = width.of(gridCriticalT(alpha, df, width));
+    const float t = gridCriticalT(alpha, single(df), width);
+    const Real halfWidth = stored<Real>(width.scale * double{t} + width.offset);
     const float shownLevel = single((1.0 - alpha) * 100.0);
-    const float lower = single(double{mean} - halfWidth);
-    const float upper = single(double{mean} + halfWidth);
+    const Real lower = stored<Real>(static_cast<double>(mean) - halfWidth);
+    const Real upper = stored<Real>(static_cast<double>(mean) + halfWidth);
 
     const std::string text =
         "Standard error of the mean = " + format(standardError, kGeneralPattern) + kBlankLine +
@@ -38,6 +29,27 @@ Outcome meanConfidenceInterval(InputTexts inputs) {
         "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
         format(upper, kGeneralPattern);
     return answer(text, text);
+}
+
+} // namespace
+
+Outcome meanConfidenceInterval(InputTexts inputs) {
+    const float level = readSingle(inputs[4]);
+    float alpha = single(1.0 - level / 100.0);
+    const SampleOfMean sample = readSampleOfMean(inputs);
+    if (sample.refusal)
+        return *sample.refusal;
+    // An empty level reads as 0 and is refused.
+    if (const auto refusal =
+            firstRefusal({{5, isEmpty(inputs[4]), kEmptyBoxReason},
+                          {5, alpha <= 0.0f || alpha >= 1.0f,
+                           "The confidence level must be greater than 0 and less than 100."}}))
+        return *refusal;
+
+    alpha = clampedAlpha(alpha);
+    return inTypedStorage(inputs, {1, 2, 3, 4}, [inputs, alpha]<typename Real>(Real) {
+        return meanConfidenceIntervalIn<Real>(inputs, alpha);
+    });
 }
 
 } // namespace quillon

@@ -3,29 +3,41 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/t_test_report.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/means/sample_of_mean.h"
 #include "core/distributions.h"
 
 namespace quillon {
+namespace {
 
-Outcome populationMeanT(InputTexts inputs) {
-    const float populationMean = readSingle(inputs[4]);
-    const SampleOfMean sample = readSampleOfMean(inputs);
-    if (sample.refusal)
-        return *sample.refusal;
-    const auto [mean, deviation, size, correction, _] = sample;
-    if (isEmpty(inputs[4]))
-        return refuse(5, kEmptyBoxReason);
-
-    const float standardError = standardErrorOfMean(deviation, size, correction);
-    const float df = single(double{size} - 1.0);
+template <typename Real> Outcome populationMeanTIn(InputTexts inputs) {
+    const auto [mean, deviation, size, correction] = storedSampleOfMean<Real>(inputs);
+    const Real populationMean = readStored<Real>(inputs[4]);
+    const Real standardError = standardErrorOfMean(deviation, size, correction);
+    const Real df = stored<Real>(static_cast<double>(size) - 1.0);
     // Signed: a sample mean below the population mean shows a negative t.
-    const float t = single(divide(double{mean} - populationMean, standardError));
-    const float probability = tProb(t, df);
+    const Real t = stored<Real>(divide(static_cast<double>(mean) - populationMean, standardError));
+    const float probability = tProb(single(t), df);
     const std::string text =
         "Standard error of the mean = " + format(standardError, kGeneralPattern) + kBlankLine +
         tTestLines(t, df, probability);
     return answer(text, tTestSummary(t, df, probability));
+}
+
+} // namespace
+
+Outcome populationMeanT(InputTexts inputs) {
+    // A value beyond the single range is an overflow before any check.
+    static_cast<void>(readSingle(inputs[4]));
+    const SampleOfMean sample = readSampleOfMean(inputs);
+    if (sample.refusal)
+        return *sample.refusal;
+    if (isEmpty(inputs[4]))
+        return refuse(5, kEmptyBoxReason);
+
+    return inTypedStorage(inputs, {1, 2, 3, 4, 5}, [inputs]<typename Real>(Real) {
+        return populationMeanTIn<Real>(inputs);
+    });
 }
 
 } // namespace quillon

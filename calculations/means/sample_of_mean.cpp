@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/population_correction.h"
+#include "calculations/common/typed_storage.h"
 
 namespace quillon {
 
@@ -27,8 +28,22 @@ SampleOfMean readSampleOfMean(InputTexts inputs) {
     return sample;
 }
 
-float standardErrorOfMean(float deviation, float size, float correction) {
-    return single(divide(deviation, squareRoot(size)) * squareRoot(correction));
+template <typename Real> StoredSampleOfMean<Real> storedSampleOfMean(InputTexts inputs) {
+    StoredSampleOfMean<Real> sample;
+    sample.mean = readStored<Real>(inputs[0]);
+    sample.deviation = readStored<Real>(inputs[1]);
+    sample.size = readStored<Real>(inputs[2]);
+    sample.correction = populationCorrection(readStored<Real>(inputs[3]), sample.size);
+    return sample;
 }
+
+template <typename Real> Real standardErrorOfMean(Real deviation, Real size, Real correction) {
+    return stored<Real>(divide(deviation, squareRoot(size)) * squareRoot(correction));
+}
+
+template StoredSampleOfMean<float> storedSampleOfMean(InputTexts);
+template StoredSampleOfMean<double> storedSampleOfMean(InputTexts);
+template float standardErrorOfMean(float, float, float);
+template double standardErrorOfMean(double, double, double);
 
 } // namespace quillon

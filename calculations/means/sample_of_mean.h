@@ -21,7 +21,17 @@ struct SampleOfMean {
 
 SampleOfMean readSampleOfMean(InputTexts inputs);
 
+// The same four boxes stored as Real (single or double) once they have passed their checks.
+template <typename Real> struct StoredSampleOfMean {
+    Real mean = 0;
+    Real deviation = 0;
+    Real size = 0;
+    Real correction = 1;
+};
+
+template <typename Real> StoredSampleOfMean<Real> storedSampleOfMean(InputTexts inputs);
+
 // sd / sqrt(n), reduced by the finite population correction.
-float standardErrorOfMean(float deviation, float size, float correction);
+template <typename Real> Real standardErrorOfMean(Real deviation, Real size, Real correction);
 
 } // namespace quillon

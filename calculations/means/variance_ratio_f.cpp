@@ -2,17 +2,48 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/typed_storage.h"
 #include "core/distributions.h"
 
 #include <utility>
 
 namespace quillon {
+namespace {
+
+template <typename Real> Outcome varianceRatioFIn(InputTexts inputs) {
+    Real deviation1 = readStored<Real>(inputs[0]);
+    Real size1 = readStored<Real>(inputs[1]);
+    Real deviation2 = readStored<Real>(inputs[2]);
+    Real size2 = readStored<Real>(inputs[3]);
+    // The larger standard deviation goes over the smaller, so F is at least 1.
+    if (deviation1 < deviation2) {
+        std::swap(deviation1, deviation2);
+        std::swap(size1, size2);
+    }
+    const Real variance1 = stored<Real>(power(deviation1, 2.0));
+    const Real variance2 = stored<Real>(power(deviation2, 2.0));
+    const Real f = stored<Real>(divide(variance1, variance2));
+    const Real df1 = stored<Real>(static_cast<double>(size1) - 1.0);
+    const Real df2 = stored<Real>(static_cast<double>(size2) - 1.0);
+    const float probability = fProb(single(f), df1, df2);
+
+    const std::string text = "F-ratio = " + format(f, kGeneralPattern) + kBlankLine +
+                             "Degrees of freedom =" + plainForm(df1) + " and" + plainForm(df2) +
+                             kBlankLine + "Probability that the difference was due to chance = " +
+                             format(probability, kProbabilityPattern);
+    const std::string clipboard = "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
+                                  ")=" + trimmedPlainForm(f) +
+                                  ", p=" + format(probability, kProbabilityPattern);
+    return answer(text, clipboard);
+}
+
+} // namespace
 
 Outcome varianceRatioF(InputTexts inputs) {
-    float deviation1 = readSingle(inputs[0]);
-    float size1 = readSingle(inputs[1]);
-    float deviation2 = readSingle(inputs[2]);
-    float size2 = readSingle(inputs[3]);
+    const float deviation1 = readSingle(inputs[0]);
+    const float size1 = readSingle(inputs[1]);
+    const float deviation2 = readSingle(inputs[2]);
+    const float size2 = readSingle(inputs[3]);
     constexpr std::string_view kDeviationRange = "The standard deviation must be greater than 0.";
     constexpr std::string_view kSizeRange = "The sample size must be 2 or more.";
     if (const auto refusal = firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
@@ -25,26 +56,8 @@ Outcome varianceRatioF(InputTexts inputs) {
                                            {4, size2 < 2.0f, kSizeRange}}))
         return *refusal;
 
-    // The larger standard deviation goes over the smaller, so F is at least 1.
-    if (deviation1 < deviation2) {
-        std::swap(deviation1, deviation2);
-        std::swap(size1, size2);
-    }
-    const float variance1 = single(power(deviation1, 2.0));
-    const float variance2 = single(power(deviation2, 2.0));
-    const float f = single(divide(variance1, variance2));
-    const float df1 = single(double{size1} - 1.0);
-    const float df2 = single(double{size2} - 1.0);
-    const float probability = fProb(f, df1, df2);
-
-    const std::string text = "F-ratio = " + format(f, kGeneralPattern) + kBlankLine +
-                             "Degrees of freedom =" + plainForm(df1) + " and" + plainForm(df2) +
-                             kBlankLine + "Probability that the difference was due to chance = " +
-                             format(probability, kProbabilityPattern);
-    const std::string clipboard = "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
-                                  ")=" + trimmedPlainForm(f) +
-                                  ", p=" + format(probability, kProbabilityPattern);
-    return answer(text, clipboard);
+    return inTypedStorage(inputs, {1, 2, 3, 4},
+                          [inputs]<typename Real>(Real) { return varianceRatioFIn<Real>(inputs); });
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/t_test_report.h"
+#include "calculations/common/typed_storage.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -11,6 +12,21 @@ namespace {
 
 bool isPercentStrictlyInside(float percent) {
     return percent > 0.0f && percent < 100.0f;
+}
+
+template <typename Real> Outcome oneSamplePercentsTIn(InputTexts inputs) {
+    const Real p1 = stored<Real>(readStored<Real>(inputs[0]) / 100.0);
+    const Real p2 = stored<Real>(readStored<Real>(inputs[1]) / 100.0);
+    const Real size = readStored<Real>(inputs[2]);
+    const Real difference = stored<Real>(static_cast<double>(p1) - p2);
+    // Both proportions come from the same respondents, so their covariance enters the error.
+    const double variance =
+        divide(static_cast<double>(p1) + p2 - power(static_cast<double>(p1) - p2, 2.0), size);
+    const Real standardError = stored<Real>(squareRoot(variance));
+    const Real t = stored<Real>(std::fabs(divide(difference, standardError)));
+    const Real df = stored<Real>(static_cast<double>(size) - 1.0);
+    const float probability = tProb(single(t), df);
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
 }
 
 } // namespace
@@ -30,16 +46,9 @@ Outcome oneSamplePercentsT(InputTexts inputs) {
                                            {3, size == 0.0f, "The sample size must not be 0."}}))
         return *refusal;
 
-    const float p1 = single(percent1 / 100.0);
-    const float p2 = single(percent2 / 100.0);
-    const float difference = single(double{p1} - p2);
-    // Both proportions come from the same respondents, so their covariance enters the error.
-    const double variance = divide(double{p1} + p2 - power(double{p1} - p2, 2.0), size);
-    const float standardError = single(squareRoot(variance));
-    const float t = single(std::fabs(divide(difference, standardError)));
-    const float df = single(double{size} - 1.0);
-    const float probability = tProb(t, df);
-    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+    return inTypedStorage(inputs, {1, 2, 3}, [inputs]<typename Real>(Real) {
+        return oneSamplePercentsTIn<Real>(inputs);
+    });
 }
 
 } // namespace quillon

@@ -4,11 +4,48 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
 #include "calculations/common/population_correction.h"
+#include "calculations/common/typed_storage.h"
 
 namespace quillon {
+namespace {
+
+// The level stays a single: it only sets the probability the critical t is searched for.
+template <typename Real> Outcome percentConfidenceIntervalIn(InputTexts inputs, float alpha) {
+    const Real percent = readStored<Real>(inputs[0]);
+    const Real size = readStored<Real>(inputs[1]);
+    const Real correction = populationCorrection(readStored<Real>(inputs[2]), size);
+    const Real p = stored<Real>(percent / 100.0);
+    const Real q = stored<Real>(1.0 - p);
+    const Real standardError = stored<Real>(squareRoot(
+        divide(static_cast<double>(correction) * p * q, static_cast<double>(size) - 1.0)));
+    const Real df = stored<Real>(static_cast<double>(size) - 1.0);
+    // In percentage points; the continuity term 1 / (2n) is added unscaled, a fraction of a point
+    // rather than the 100 / (2n) points the scale would suggest.
+    const HalfWidth width{.scale = 100.0 * standardError,
+                          .offset = divide(1.0, 2.0 * size),
+                          .pattern = kGeneralPattern};
+    const float t = gridCriticalT(alpha, single(df), width);
+    const Real halfWidth = stored<Real>(width.scale * double{t} + width.offset);
+    const float shownLevel = single((1.0 - alpha) * 100.0);
+    const Real centre = stored<Real>(100.0 * p);
+    const Real lower = stored<Real>(static_cast<double>(centre) - halfWidth);
+    const Real upper = stored<Real>(static_cast<double>(centre) + halfWidth);
+
+    const std::string text =
+        "Standard error of the proportion = " + format(standardError, kGeneralPattern) +
+        kBlankLine + "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
+        "% Confidence interval  = " + format(centre, kGeneralPattern) + " " +
+        std::string(kPlusMinus) + " " + format(halfWidth, kGeneralPattern) + kBlankLine +
+        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
+        format(upper, kGeneralPattern);
+    return answer(text, text);
+}
+
+} // namespace
 
 Outcome percentConfidenceInterval(InputTexts inputs) {
-    const float percent = readSingle(inputs[0]);
+    // A value beyond the single range is an overflow before any check.
+    static_cast<void>(readSingle(inputs[0]));
     const float size = readSingle(inputs[1]);
     const float population = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
@@ -26,32 +63,10 @@ Outcome percentConfidenceInterval(InputTexts inputs) {
                            "The confidence level must be greater than 0 and less than 100."}}))
         return *refusal;
 
-    const float correction = populationCorrection(population, size);
     alpha = clampedAlpha(alpha);
-    const float p = single(percent / 100.0);
-    const float q = single(1.0 - p);
-    const float standardError =
-        single(squareRoot(divide(double{correction} * p * q, double{size} - 1.0)));
-    const float df = single(double{size} - 1.0);
-    // In percentage points; the continuity term 1 / (2n) is added unscaled, a fraction of a point
-    // rather than the 100 / (2n) points the scale would suggest.
-    const HalfWidth width{.scale = 100.0 * standardError,
-                          .offset = divide(1.0, 2.0 * size),
-                          .pattern = kGeneralPattern};
-    const float halfWidth = width.of(gridCriticalT(alpha, df, width));
-    const float shownLevel = single((1.0 - alpha) * 100.0);
-    const float centre = single(100.0 * p);
-    const float lower = single(double{centre} - halfWidth);
-    const float upper = single(double{centre} + halfWidth);
-
-    const std::string text =
-        "Standard error of the proportion = " + format(standardError, kGeneralPattern) +
-        kBlankLine + "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
-        "% Confidence interval  = " + format(centre, kGeneralPattern) + " " +
-        std::string(kPlusMinus) + " " + format(halfWidth, kGeneralPattern) + kBlankLine +
-        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
-        format(upper, kGeneralPattern);
-    return answer(text, text);
+    return inTypedStorage(inputs, {1, 2, 3}, [inputs, alpha]<typename Real>(Real) {
+        return percentConfidenceIntervalIn<Real>(inputs, alpha);
+    });
 }
 
 } // namespace quillon

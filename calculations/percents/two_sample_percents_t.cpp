@@ -2,6 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/t_test_report.h"
+#include "calculations/common/typed_storage.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -11,6 +12,26 @@ namespace {
 
 bool isPercent(float percent) {
     return percent >= 0.0f && percent <= 100.0f;
+}
+
+template <typename Real> Outcome twoSamplePercentsTIn(InputTexts inputs) {
+    const Real p1 = stored<Real>(readStored<Real>(inputs[0]) / 100.0);
+    const Real size1 = readStored<Real>(inputs[1]);
+    const Real p2 = stored<Real>(readStored<Real>(inputs[2]) / 100.0);
+    const Real size2 = readStored<Real>(inputs[3]);
+    const Real pooled =
+        stored<Real>(divide(static_cast<double>(size1) * p1 + static_cast<double>(size2) * p2,
+                            static_cast<double>(size1) + size2));
+    const Real pooledComplement = stored<Real>(1.0 - pooled);
+    const Real difference = stored<Real>(static_cast<double>(p1) - p2);
+    const double variance =
+        static_cast<double>(pooled) * pooledComplement * (divide(1.0, size1) + divide(1.0, size2));
+    const Real standardError = stored<Real>(squareRoot(variance));
+    // Both percents 0 (or both 100) leave 0 / 0 here, which raises rather than answers.
+    const Real t = stored<Real>(std::fabs(divide(difference, standardError)));
+    const Real df = stored<Real>(static_cast<double>(size1) + size2 - 2.0);
+    const float probability = tProb(single(t), df);
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
 }
 
 } // namespace
@@ -33,20 +54,9 @@ Outcome twoSamplePercentsT(InputTexts inputs) {
                                            {4, size2 <= 0.0f, kSizeRange}}))
         return *refusal;
 
-    const float p1 = single(percent1 / 100.0);
-    const float p2 = single(percent2 / 100.0);
-    const float pooled =
-        single(divide(double{size1} * p1 + double{size2} * p2, double{size1} + size2));
-    const float pooledComplement = single(1.0 - pooled);
-    const float difference = single(double{p1} - p2);
-    const double variance =
-        double{pooled} * pooledComplement * (divide(1.0, size1) + divide(1.0, size2));
-    const float standardError = single(squareRoot(variance));
-    // Both percents 0 (or both 100) leave 0 / 0 here, which raises rather than answers.
-    const float t = single(std::fabs(divide(difference, standardError)));
-    const float df = single(double{size1} + size2 - 2.0);
-    const float probability = tProb(t, df);
-    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+    return inTypedStorage(inputs, {1, 2, 3, 4}, [inputs]<typename Real>(Real) {
+        return twoSamplePercentsTIn<Real>(inputs);
+    });
 }
 
 } // namespace quillon

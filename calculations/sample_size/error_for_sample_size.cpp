@@ -3,6 +3,7 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/sample_size/sample_size_support.h"
 #include "core/critical_search.h"
 
@@ -16,30 +17,47 @@ namespace {
 // whose size did by .1, then by .01. The first step of every pass is taken unconditionally: from
 // 2^24 on, n + 1 equals n in single precision and would otherwise skip the first pass and leave a
 // negative error. A pass is bounded like a critical value search, and given up when it cannot end.
-float maximumError(float z, float rate, float sampleSize, float population) {
-    float error = 0.0f;
-    float needed = single(double{sampleSize} + 1.0);
-    for (const float step : std::array{1.0f, 0.1f, 0.01f}) {
-        float previousNeeded = needed;
+template <typename Real> Real maximumError(float z, Real rate, Real sampleSize, Real population) {
+    Real error = 0;
+    Real needed = stored<Real>(static_cast<double>(sampleSize) + 1.0);
+    for (const Real step : std::array{Real{1}, static_cast<Real>(0.1), static_cast<Real>(0.01)}) {
+        Real previousNeeded = needed;
         long steps = 0;
         do {
             if (++steps > maxProbesPerPass)
                 throw ArithmeticError(ArithmeticFault::Overflow);
             previousNeeded = needed;
-            error = single(double{error} + step);
-            needed = requiredSizeForPercent(z, rate, single(error / 100.0), population);
+            error = stored<Real>(static_cast<double>(error) + step);
+            needed = requiredSizeForPercent(z, rate, stored<Real>(error / 100.0), population);
         } while (needed > sampleSize);
-        error = single(double{error} - step);
+        error = stored<Real>(static_cast<double>(error) - step);
         needed = previousNeeded;
     }
-    return single(double{error} + 0.01f);
+    return stored<Real>(static_cast<double>(error) + static_cast<Real>(0.01));
+}
+
+// The level stays a single: it only sets the probability the critical z is searched for.
+template <typename Real> Outcome errorForSampleSizeIn(InputTexts inputs, float level, float alpha) {
+    const Real population = populationOrUnlimited(readStored<Real>(inputs[0]));
+    const Real rate = readProportion<Real>(inputs[1]);
+    const Real sampleSize = readStored<Real>(inputs[2]);
+    const float z = gridCriticalZ(alpha);
+    const Real error = maximumError(z, rate, sampleSize, population);
+
+    const std::string errorText =
+        "Maximum error = " + std::string(kPlusMinus) + " " + format(error, "#0.0") + "%";
+    const std::string clipboard = line("Population size =", plainForm(population)) +
+                                  line("Estimate of the population rate = ", plainForm(rate)) +
+                                  line("Sample size =", plainForm(sampleSize)) +
+                                  line("Confidence level =", plainForm(level)) +
+                                  line(errorText, "");
+    return answer(errorText + kBlankLine, clipboard);
 }
 
 } // namespace
 
 Outcome errorForSampleSize(InputTexts inputs) {
     const float typedPopulation = readSingle(inputs[0]);
-    const float population = populationOrUnlimited(typedPopulation);
     const float rate = readProportion(inputs[1]);
     const float sampleSize = readSingle(inputs[2]);
     const float level = readSingle(inputs[3]);
@@ -56,17 +74,9 @@ Outcome errorForSampleSize(InputTexts inputs) {
                           {4, !isLevelAccepted(alpha), kLevelRangeReason}}))
         return *refusal;
 
-    const float z = gridCriticalZ(alpha);
-    const float error = maximumError(z, rate, sampleSize, population);
-
-    const std::string errorText =
-        "Maximum error = " + std::string(kPlusMinus) + " " + format(error, "#0.0") + "%";
-    const std::string clipboard = line("Population size =", plainForm(population)) +
-                                  line("Estimate of the population rate = ", plainForm(rate)) +
-                                  line("Sample size =", plainForm(sampleSize)) +
-                                  line("Confidence level =", plainForm(level)) +
-                                  line(errorText, "");
-    return answer(errorText + kBlankLine, clipboard);
+    return inTypedStorage(inputs, {1, 2, 3}, [inputs, level, alpha]<typename Real>(Real) {
+        return errorForSampleSizeIn<Real>(inputs, level, alpha);
+    });
 }
 
 } // namespace quillon

@@ -3,13 +3,36 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/typed_storage.h"
 #include "calculations/sample_size/sample_size_support.h"
 
 namespace quillon {
+namespace {
+
+// The level stays a single: it only sets the probability the critical z is searched for.
+template <typename Real>
+Outcome sampleSizeForPercentIn(InputTexts inputs, float level, float alpha) {
+    const Real population = populationOrUnlimited(readStored<Real>(inputs[0]));
+    const Real rate = readProportion<Real>(inputs[1]);
+    const Real error = readProportion<Real>(inputs[2]);
+    const float z = gridCriticalZ(alpha);
+    const Real size = requiredSizeForPercent(z, rate, error, population);
+    // Never raised to the next whole number.
+    const Real required = stored<Real>(wholePart(size));
+
+    const std::string text = "Required sample size =" + plainForm(required) + kBlankLine;
+    const std::string clipboard = line("Population size =", plainForm(population)) +
+                                  line("Estimate of the population rate = ", plainForm(rate)) +
+                                  line("Maximum acceptable error =", plainForm(error)) +
+                                  line("Confidence level =", plainForm(level)) +
+                                  line("Required sample size =", plainForm(required));
+    return answer(text, clipboard);
+}
+
+} // namespace
 
 Outcome sampleSizeForPercent(InputTexts inputs) {
     const float typedPopulation = readSingle(inputs[0]);
-    const float population = populationOrUnlimited(typedPopulation);
     const float rate = readProportion(inputs[1]);
     const float error = readProportion(inputs[2]);
     const float level = readSingle(inputs[3]);
@@ -26,18 +49,9 @@ Outcome sampleSizeForPercent(InputTexts inputs) {
                           {4, !isLevelAccepted(alpha), kLevelRangeReason}}))
         return *refusal;
 
-    const float z = gridCriticalZ(alpha);
-    const float size = requiredSizeForPercent(z, rate, error, population);
-    // Never raised to the next whole number.
-    const float required = single(wholePart(size));
-
-    const std::string text = "Required sample size =" + plainForm(required) + kBlankLine;
-    const std::string clipboard = line("Population size =", plainForm(population)) +
-                                  line("Estimate of the population rate = ", plainForm(rate)) +
-                                  line("Maximum acceptable error =", plainForm(error)) +
-                                  line("Confidence level =", plainForm(level)) +
-                                  line("Required sample size =", plainForm(required));
-    return answer(text, clipboard);
+    return inTypedStorage(inputs, {1, 2, 3}, [inputs, level, alpha]<typename Real>(Real) {
+        return sampleSizeForPercentIn<Real>(inputs, level, alpha);
+    });
 }
 
 } // namespace quillon

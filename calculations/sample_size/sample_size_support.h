@@ -10,10 +10,11 @@ namespace quillon {
 // Stands for an unlimited population; the clipboard shows it as 1E+36.
 inline constexpr float kUnlimitedPopulation = 1E36f;
 
-float populationOrUnlimited(float population);
+// A population of 0 stands for kUnlimitedPopulation (stored as Real: single or double).
+template <typename Real> Real populationOrUnlimited(Real population);
 
 // A percent box read as a proportion.
-float readProportion(std::string_view text);
+template <typename Real = float> Real readProportion(std::string_view text);
 
 // 1 - CL / 100, each step stored single.
 float alphaOfLevel(float level);
@@ -34,7 +35,8 @@ inline constexpr std::string_view kRateRangeReason =
     "The rate must be greater than 0 and at most 100.";
 
 // The size a percent needs for an error (both proportions), reduced for a finite population.
-float requiredSizeForPercent(float z, float rate, float error, float population);
+template <typename Real>
+Real requiredSizeForPercent(float z, Real rate, Real error, Real population);
 
 // A clipboard line: the label, the value and a line break.
 std::string line(std::string_view label, std::string value);
