@@ -8,6 +8,7 @@
 #pragma once
 
 #include <span>
+#include <type_traits>
 #include <vector>
 
 namespace quillon {
@@ -29,6 +30,15 @@ bool rawSumsCancel(std::span<const double> values);
 // the raw sums are, unless its size lies below the smallest normal single, where a single would
 // hold it with fewer digits or as 0: then as it is, in double.
 double keptCentredSum(double sum);
+
+// The same for a calculation that stores its quantities as Real: a calculation in double keeps
+// every sum as it is.
+template <typename Real> double keptCentredSumAs(double sum) {
+    if constexpr (std::is_same_v<Real, float>)
+        return keptCentredSum(sum);
+    else
+        return sum;
+}
 
 // Elements 1..count of a sheet column held 1-based (element 0 unused).
 std::span<const float> sheetValues(const std::vector<float>& column, float count);

@@ -114,14 +114,6 @@ template <typename Real> struct PairSums {
     double sxy = 0.0;
 };
 
-// A sum about the means as the calculation keeps it.
-template <typename Real> double keptSum(double sum) {
-    if constexpr (std::is_same_v<Real, float>)
-        return keptCentredSum(sum);
-    else
-        return sum;
-}
-
 // Every sum in double about the means, each stored as Real where Real holds it.
 template <typename Real>
 PairSums<Real> centredPairSums(std::span<const Real> x, std::span<const Real> y) {
@@ -129,9 +121,9 @@ PairSums<Real> centredPairSums(std::span<const Real> x, std::span<const Real> y)
     sums.n = static_cast<float>(x.size());
     sums.sumX = stored<Real>(sumOf(x));
     sums.sumY = stored<Real>(sumOf(y));
-    sums.sxx = keptSum<Real>(centredProducts(x, x));
-    sums.syy = keptSum<Real>(centredProducts(y, y));
-    sums.sxy = keptSum<Real>(centredProducts(x, y));
+    sums.sxx = keptCentredSumAs<Real>(centredProducts(x, x));
+    sums.syy = keptCentredSumAs<Real>(centredProducts(y, y));
+    sums.sxy = keptCentredSumAs<Real>(centredProducts(x, y));
     return sums;
 }
 

@@ -42,13 +42,6 @@ template <typename Real> Real keptMean(std::span<const Real> values) {
         return checkedDouble(divide(sumOf(values), static_cast<double>(values.size())));
 }
 
-template <typename Real> double keptSum(double sum) {
-    if constexpr (std::is_same_v<Real, float>)
-        return keptCentredSum(sum);
-    else
-        return sum;
-}
-
 // Means and sums of squares in double, each stored as Real where Real holds it.
 template <typename Real>
 PairSummary<Real> centredSummary(std::span<const Real> x, std::span<const Real> y,
@@ -57,9 +50,9 @@ PairSummary<Real> centredSummary(std::span<const Real> x, std::span<const Real> 
     const Real meanX = keptMean(x);
     const Real meanY = keptMean(y);
     const Real meanD = keptMean(d);
-    const double ssX = keptSum<Real>(centredProducts(x, x));
-    const double ssY = keptSum<Real>(centredProducts(y, y));
-    const double ssD = keptSum<Real>(centredProducts(d, d));
+    const double ssX = keptCentredSumAs<Real>(centredProducts(x, x));
+    const double ssY = keptCentredSumAs<Real>(centredProducts(y, y));
+    const double ssD = keptCentredSumAs<Real>(centredProducts(d, d));
     const Real sdD = stored<Real>(squareRoot(divide(ssD, count - 1.0)));
     return {meanX, meanY, meanD, unbiasedSd<Real>(ssX, count), unbiasedSd<Real>(ssY, count), sdD};
 }
