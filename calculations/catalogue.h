@@ -52,15 +52,22 @@ struct HelpPage {
     std::string_view page; // file name under the help folder
 };
 
+// A result a calculation publishes: the stable name scripts read it by and the label people read.
+struct QuantityName {
+    std::string_view name;  // "t", "df", "p", "critical_t"; lower case, words joined by "_"
+    std::string_view label; // "t-statistic", "Degrees of freedom"
+};
+
 struct CatalogueEntry {
-    std::string_view window;      // the window's objectName, e.g. "Distr2b"
-    std::string_view name;        // short name for people and scripts, e.g. "t-critical"
+    std::string_view windowName;  // the window's objectName, e.g. "Distr2b"
+    std::string_view commandName; // the name quillon-calc and people call it by, e.g. "t-critical"
     std::string_view title;       // the window's title
     std::string_view menuItem;    // the menu item's objectName, e.g. "Distrib_T2"
     std::string_view menuPath;    // objectNames of the menus holding the item, "/" between; empty:
                                   // the item stands on the menu bar
     std::string_view menuCaption; // "&" marks the access key
     std::vector<HelpPage> help;   // the first is the one the window's "Help" opens
+    std::vector<QuantityName> quantities; // every result the calculation can publish, in order
     std::variant<QuestionInputs, SheetInputs> inputs;
 };
 

@@ -26,7 +26,7 @@ std::vector<const quillon::CatalogueEntry*> dataSheetWindows() {
 const quillon::CatalogueEntry& chosenWindow(const std::string& name) {
     static const std::vector<const quillon::CatalogueEntry*> windows = dataSheetWindows();
     for (const quillon::CatalogueEntry* entry : windows) {
-        if (entry->window == name)
+        if (entry->windowName == name)
             return *entry;
     }
     const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);

@@ -60,8 +60,8 @@ const CLI::Validator kBoxText(
 
 void addCalculation(CLI::App& app, const CatalogueEntry& entry, Request& request,
                     std::map<CLI::App*, const CatalogueEntry*>& entries) {
-    CLI::App* sub = app.add_subcommand(std::string(entry.name), std::string(entry.title));
-    sub->alias(std::string(entry.window));
+    CLI::App* sub = app.add_subcommand(std::string(entry.commandName), std::string(entry.title));
+    sub->alias(std::string(entry.windowName));
     sub->ignore_case();
     entries[sub] = &entry;
     sub->add_flag("--json", request.json, "Print the result as one JSON object");
@@ -231,7 +231,7 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
     request.calculation = entries.at(chosen.front());
     if (const auto problem = boxesProblem(request)) {
         const std::string hint =
-            "Try 'quillon-calc " + std::string(request.calculation->name) + " --help'.";
+            "Try 'quillon-calc " + std::string(request.calculation->commandName) + " --help'.";
         return Parsed{.status = usageError(err, *problem, hint)};
     }
     request.population = std::string(trimBlanks(request.population));

@@ -46,7 +46,7 @@ std::string columnNames(const SheetInputs& sheet) {
 
 nlohmann::ordered_json entryJson(const CatalogueEntry& entry) {
     nlohmann::ordered_json object = {
-        {"name", entry.name}, {"window", entry.window}, {"title", entry.title}};
+        {"name", entry.commandName}, {"window", entry.windowName}, {"title", entry.title}};
     if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
         std::vector<std::string> questions;
         for (int box = 1; box <= asked->inputCount; ++box)
@@ -70,7 +70,7 @@ void printCatalogue(std::ostream& out, bool json) {
             out << jsonLine(entryJson(entry)) << '\n';
             continue;
         }
-        out << entry.name << "  (" << entry.window << ")  " << entry.title << '\n';
+        out << entry.commandName << "  (" << entry.windowName << ")  " << entry.title << '\n';
         if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
             for (int box = 1; box <= asked->inputCount; ++box)
                 out << "    " << box << ". " << boxQuestion(*asked, box) << '\n';

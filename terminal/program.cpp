@@ -86,7 +86,7 @@ int printResult(const CatalogueEntry& calculation, const nlohmann::ordered_json&
     const Answer& answer = evaluation.answer;
     if (request.clipboard) {
         if (!answer.clipboard) {
-            streams.err << kPrefix << calculation.name
+            streams.err << kPrefix << calculation.commandName
                         << " sets no clipboard summary for this answer; its window leaves the "
                            "clipboard as it was\n";
             return kExitNoClipboard;

@@ -28,8 +28,8 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     if (line)
         object["line"] = *line;
-    object["name"] = calculation.name;
-    object["window"] = calculation.window;
+    object["name"] = calculation.commandName;
+    object["window"] = calculation.windowName;
     object["inputs"] = std::move(inputs);
     switch (evaluation.kind) {
     case Evaluation::Kind::Answered: {

@@ -65,4 +65,11 @@ inline Outcome answer(std::string text, std::string clipboard) {
     return Answer{.text = std::move(text), .clipboard = std::move(clipboard)};
 }
 
+// The same, with the results as numbers.
+inline Outcome answer(std::string text, std::string clipboard, std::vector<Quantity> quantities) {
+    return Answer{.text = std::move(text),
+                  .clipboard = std::move(clipboard),
+                  .quantities = std::move(quantities)};
+}
+
 } // namespace quillon

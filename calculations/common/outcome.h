@@ -35,6 +35,17 @@ struct Refusal {
     bool operator==(const Refusal&) const = default;
 };
 
+// One result of a calculation as a number, for scripts and for whatever a front end draws from it:
+// the stable name a script reads it by ("t", "df", "p"; the calculation's catalogue row gives its
+// label), the value as the calculation stores it (a single's exact value, or the double where the
+// calculation keeps one) and the text the answer prints for it.
+struct Quantity {
+    std::string name;
+    double value = 0.0;
+    std::string text;
+    bool operator==(const Quantity&) const = default;
+};
+
 // A successful calculation.
 struct Answer {
     std::string text;                     // the Answer caption, lines joined by CR LF
@@ -43,6 +54,7 @@ struct Answer {
     std::vector<std::vector<std::string>> table; // rows of the answer grid (analysis of variance)
     bool yatesSwitchedOn = false;                // tick the Yates correction box
     std::optional<CellPosition> currentCell;     // the data sheet cell left current after reading
+    std::vector<Quantity> quantities;            // the results as numbers, in the answer's order
     bool operator==(const Answer&) const = default;
 };
 

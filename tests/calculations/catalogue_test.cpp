@@ -25,11 +25,11 @@ TEST(Catalogue, EveryCalculationOnceWithNamesThatFindIt) {
     std::set<std::string_view> menuItems;
     std::set<int> topics;
     for (const CatalogueEntry& entry : catalogue()) {
-        SCOPED_TRACE(std::string(entry.window));
-        EXPECT_TRUE(windows.insert(entry.window).second);
-        EXPECT_TRUE(names.insert(entry.name).second);
+        SCOPED_TRACE(std::string(entry.windowName));
+        EXPECT_TRUE(windows.insert(entry.windowName).second);
+        EXPECT_TRUE(names.insert(entry.commandName).second);
         EXPECT_TRUE(menuItems.insert(entry.menuItem).second);
-        EXPECT_TRUE(isShortName(entry.name)) << entry.name;
+        EXPECT_TRUE(isShortName(entry.commandName)) << entry.commandName;
         EXPECT_FALSE(entry.title.empty());
         EXPECT_FALSE(entry.menuCaption.empty());
         ASSERT_FALSE(entry.help.empty());
@@ -37,8 +37,8 @@ TEST(Catalogue, EveryCalculationOnceWithNamesThatFindIt) {
             EXPECT_TRUE(topics.insert(help.topic).second) << help.topic;
             EXPECT_TRUE(help.page.ends_with(".html")) << help.page;
         }
-        EXPECT_EQ(findByWindow(entry.window), &entry);
-        EXPECT_EQ(findByName(entry.name), &entry);
+        EXPECT_EQ(findByWindow(entry.windowName), &entry);
+        EXPECT_EQ(findByName(entry.commandName), &entry);
     }
     EXPECT_EQ(catalogue().size(), 28u);
     EXPECT_EQ(findByWindow("NoSuchWindow"), nullptr);
@@ -47,7 +47,7 @@ TEST(Catalogue, EveryCalculationOnceWithNamesThatFindIt) {
 
 TEST(Catalogue, InputsFitTheirWindows) {
     for (const CatalogueEntry& entry : catalogue()) {
-        SCOPED_TRACE(std::string(entry.window));
+        SCOPED_TRACE(std::string(entry.windowName));
         if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
             EXPECT_NE(asked->calculate, nullptr);
             EXPECT_GE(asked->inputCount, 1);
@@ -69,13 +69,13 @@ TEST(Catalogue, InputsFitTheirWindows) {
 TEST(Catalogue, CalculatorDefinitionsAreTheRowsAskedThroughQuestions) {
     std::size_t asked = 0;
     for (const CatalogueEntry& entry : catalogue()) {
-        const CalculatorDefinition* definition = findCalculator(entry.window);
+        const CalculatorDefinition* definition = findCalculator(entry.windowName);
         if (!std::holds_alternative<QuestionInputs>(entry.inputs)) {
-            EXPECT_EQ(definition, nullptr) << entry.window;
+            EXPECT_EQ(definition, nullptr) << entry.windowName;
             continue;
         }
         ++asked;
-        ASSERT_NE(definition, nullptr) << entry.window;
+        ASSERT_NE(definition, nullptr) << entry.windowName;
         EXPECT_EQ(definition->title, entry.title);
         EXPECT_EQ(definition->helpTopic, entry.help.front().topic);
         EXPECT_EQ(definition->calculate, std::get<QuestionInputs>(entry.inputs).calculate);

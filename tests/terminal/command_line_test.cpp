@@ -282,18 +282,18 @@ TEST(CommandLine, HelpVersionAndList) {
     for (std::string line; std::getline(lines, line); ++count) {
         const auto object = nlohmann::json::parse(line);
         const CatalogueEntry& entry = catalogue()[count];
-        EXPECT_EQ(object["name"], entry.name);
-        EXPECT_EQ(object["window"], entry.window);
+        EXPECT_EQ(object["name"], entry.commandName);
+        EXPECT_EQ(object["window"], entry.windowName);
         EXPECT_EQ(object["title"], entry.title);
     }
     EXPECT_EQ(count, catalogue().size());
     for (const CatalogueEntry& entry : catalogue()) {
-        SCOPED_TRACE(std::string(entry.name));
-        EXPECT_NE(help.out.find(std::string(entry.name)), std::string::npos);
-        EXPECT_NE(list.out.find(std::string(entry.name) + "  (" + std::string(entry.window) +
+        SCOPED_TRACE(std::string(entry.commandName));
+        EXPECT_NE(help.out.find(std::string(entry.commandName)), std::string::npos);
+        EXPECT_NE(list.out.find(std::string(entry.commandName) + "  (" + std::string(entry.windowName) +
                                 ")  " + std::string(entry.title)),
                   std::string::npos);
-        const CalcRun own = runCalc({std::string(entry.window), "--help"});
+        const CalcRun own = runCalc({std::string(entry.windowName), "--help"});
         EXPECT_EQ(own.status, 0);
         if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
             EXPECT_NE(own.out.find(std::to_string(asked->inputCount) + ". "), std::string::npos);

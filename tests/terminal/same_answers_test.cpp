@@ -39,7 +39,7 @@ std::string lowercase(std::string_view text) {
 // Names are found whatever their case.
 const CatalogueEntry* entryOf(const std::string& typed) {
     for (const CatalogueEntry& entry : catalogue()) {
-        if (lowercase(typed) == entry.name || lowercase(typed) == lowercase(entry.window))
+        if (lowercase(typed) == entry.commandName || lowercase(typed) == lowercase(entry.windowName))
             return &entry;
     }
     return nullptr;
@@ -127,7 +127,7 @@ TEST(SameAnswers, EveryCalculationAnswersAsItsWindowDoes) {
         SCOPED_TRACE(row.name + " " + joinedInputs(row.arguments));
         const CatalogueEntry* entry = entryOf(row.name);
         ASSERT_NE(entry, nullptr);
-        covered.insert(entry->name);
+        covered.insert(entry->commandName);
 
         Outcome window;
         if (const auto* asked = std::get_if<QuestionInputs>(&entry->inputs))

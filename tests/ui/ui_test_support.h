@@ -167,9 +167,9 @@ inline WindowRegistry standInWindows() {
         if (!std::holds_alternative<SheetInputs>(calculation.inputs)) {
             continue;
         }
-        registry.add(calculation.window, {[&calculation](QWidget* owner) -> QDialog* {
+        registry.add(calculation.windowName, {[&calculation](QWidget* owner) -> QDialog* {
                          auto* sheet = new QDialog(owner);
-                         sheet->setObjectName(toQString(calculation.window));
+                         sheet->setObjectName(toQString(calculation.windowName));
                          sheet->setWindowTitle(toQString(calculation.title));
                          sheet->setFixedSize(480, 400);
                          return sheet;

@@ -45,14 +45,14 @@ std::vector<DataSheetLayout> makeLayouts() {
         if (sheet == nullptr)
             continue;
         DataSheetLayout layout;
-        layout.name = std::string(calculation.window);
+        layout.name = std::string(calculation.windowName);
         layout.title = std::string(calculation.title);
         layout.instruction = std::string(sheet->instruction);
         layout.helpTopic = calculation.help.front().topic;
         layout.calculate = sheet->calculate;
         layout.shape.columns = sheet->columns;
         layout.shape.headings = sheet->headings;
-        if (const auto look = sheetLooks().find(calculation.window); look != sheetLooks().end())
+        if (const auto look = sheetLooks().find(calculation.windowName); look != sheetLooks().end())
             look->second(layout.shape);
         layout.extra = sheet->extra;
         layout.answer = sheet->answer;

@@ -86,7 +86,7 @@ std::vector<MenuEntry> makeMenu() {
         entries.push_back({static_cast<int>(names.size()),
                            calculation.menuItem,
                            calculation.menuCaption,
-                           calculation.window,
+                           calculation.windowName,
                            {}});
     }
     entries.insert(entries.end(), kHelpMenu.begin(), kHelpMenu.end());
@@ -96,7 +96,7 @@ std::vector<MenuEntry> makeMenu() {
 std::vector<std::string_view> makeCloseOrder() {
     std::vector<std::string_view> order;
     for (const CatalogueEntry& calculation : catalogue())
-        order.push_back(calculation.window);
+        order.push_back(calculation.windowName);
     order.insert(order.end(), kLastClosed.begin(), kLastClosed.end());
     return order;
 }

@@ -30,7 +30,7 @@ namespace {
 std::vector<std::pair<QString, int>> windowTopics() {
     std::vector<std::pair<QString, int>> topics;
     for (const CatalogueEntry& calculation : catalogue()) {
-        topics.emplace_back(toQString(calculation.window), calculation.help.front().topic);
+        topics.emplace_back(toQString(calculation.windowName), calculation.help.front().topic);
     }
     for (const auto method :
          {CorrelationMethod::Pearson, CorrelationMethod::Spearman, CorrelationMethod::Regression}) {
