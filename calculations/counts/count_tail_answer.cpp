@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace quillon {
@@ -27,8 +28,11 @@ Answer countTailAnswer(Real count, std::string_view countName, std::string_view 
         result.text += "= " + probabilityText;
         result.clipboard = result.text;
     }
+    // Twice a one-sided tail passes 1 where the count lies near the expected one (5 events against
+    // 5 sums to 1.23); the clamp text covers it in the answer, and the number is held to 1.
+    const double published = std::min(static_cast<double>(probability), 1.0);
     result.quantities = {{std::string(countName), static_cast<double>(count), countText},
-                         {"p", static_cast<double>(probability), probabilityText}};
+                         {"p", published, probabilityText}};
     return result;
 }
 

@@ -13,7 +13,7 @@ namespace quillon {
 // alone; otherwise the clipboard receives the whole answer.
 // The count and probability are singles or doubles, as the calculation stores them. The answer
 // publishes the count under countName and the probability as "p", a clamp text with the
-// probability computed.
+// probability computed, held to at most 1.
 template <typename Real>
 Answer countTailAnswer(Real count, std::string_view countName, std::string_view tail,
                        Real probability);
