@@ -53,12 +53,12 @@ void run(benchmark::State& state, DataSheetCalculation calculation, DataSheetInp
 }
 
 DataSheetInput withMethod(DataSheetInput input, CorrelationMethod method) {
-    input.correlationMethod = method;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 
 DataSheetInput withPopulation(DataSheetInput input) {
-    input.population = "1000";
+    input.options["population"] = "1000";
     return input;
 }
 

@@ -28,7 +28,7 @@ DataSheetInput filledRows(std::string (*value)(int, int), CorrelationMethod meth
     for (int row = 1; row <= 100; ++row)
         for (int column = 1; column <= 2; ++column)
             input.sheet.setText(row, column, value(row, column));
-    input.correlationMethod = method;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 

@@ -30,9 +30,6 @@ struct QuestionInputs {
     Calculation calculate = nullptr;
 };
 
-// The data sheet window's own control beside the grid.
-enum class SheetExtra { None, PopulationSize, YatesCorrection, CorrelationMethod };
-
 // Where a data sheet's answer goes: the Answer label, or the answer grid.
 enum class AnswerArea { Label, Table };
 
@@ -41,9 +38,11 @@ struct SheetInputs {
     std::string_view instruction;      // the label above the grid
     int columns = 1;                   // data columns
     std::vector<std::string> headings; // the heading row: the corner, then columns 1 and up
-    SheetExtra extra = SheetExtra::None;
+    std::vector<SheetOption> options;  // the window's own controls beside the grid
     AnswerArea answer = AnswerArea::Label;
     DataSheetCalculation calculate = nullptr;
+    // What the window shows that follows from the options' values; nullptr where nothing does.
+    SheetPresenter presentation = nullptr;
 };
 
 // A help page and the topic number a "Help" button passes for it.

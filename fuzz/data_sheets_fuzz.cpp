@@ -4,7 +4,8 @@
 // its first digit, 0 to 2); every further line is a grid row from row 1 on, its cells split at
 // tabs. Rows beyond the grid and cells beyond the window's columns are left out.
 #include "calculations/catalogue.h"
-#include "core/arithmetic.h"
+#include "calculations/correlation/correlate.h"
+#include "calculations/evaluation.h"
 #include "fuzz/fuzz_checks.h"
 
 #include <cstddef>
@@ -50,10 +51,11 @@ quillon::DataSheetInput sheetInput(const quillon::SheetInputs& sheet,
                                    const std::vector<std::string>& lines) {
     quillon::DataSheetInput input;
     const std::string control = lines.size() > 1 ? lines[1] : std::string();
-    input.population = control;
-    input.useYates = control.starts_with('1');
+    input.options["population"] = control;
+    input.options["yates"] = control.starts_with('1') ? quillon::kOptionOn : quillon::kOptionOff;
     if (!control.empty() && control[0] >= '0' && control[0] <= '2')
-        input.correlationMethod = static_cast<quillon::CorrelationMethod>(control[0] - '0');
+        input.options["method"] = quillon::correlationMethodKey(
+            static_cast<quillon::CorrelationMethod>(control[0] - '0'));
     for (std::size_t line = 2; line < lines.size(); ++line) {
         const int row = static_cast<int>(line) - 1;
         if (row > quillon::DataSheet::kRows)
@@ -77,10 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const quillon::CatalogueEntry& window = chosenWindow(lines.front());
     const quillon::SheetInputs& sheet = std::get<quillon::SheetInputs>(window.inputs);
     const quillon::DataSheetInput input = sheetInput(sheet, lines);
-    try {
-        quillon::fuzz::checkOutcome(sheet.calculate(input), 1);
-    } catch (const quillon::ArithmeticError&) {
-        // The window reports it under the common policy.
-    }
+    quillon::fuzz::checkEvaluation(quillon::evaluate(window, input), 1);
     return 0;
 }

@@ -174,6 +174,21 @@ void checkOutcome(const Outcome& outcome, int boxes) {
         fail("current cell within the grid", answer.text);
 }
 
+void checkEvaluation(const Evaluation& evaluation, int boxes) {
+    switch (evaluation.kind) {
+    case Evaluation::Kind::Answered:
+        checkOutcome(evaluation.answer, boxes);
+        return;
+    case Evaluation::Kind::Refused:
+        checkOutcome(evaluation.refusal, boxes);
+        return;
+    case Evaluation::Kind::Failed:
+        break;
+    }
+    if (evaluation.message.empty())
+        fail("values that cannot be calculated say why", "");
+}
+
 std::vector<std::string> splitLines(std::string_view data) {
     std::vector<std::string> lines;
     std::size_t start = 0;

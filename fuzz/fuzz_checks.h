@@ -3,7 +3,7 @@
 // finding and saves the input for.
 #pragma once
 
-#include "calculations/common/outcome.h"
+#include "calculations/evaluation.h"
 
 #include <string>
 #include <string_view>
@@ -33,6 +33,10 @@ void checkRefusalReason(const Refusal& refusal);
 // "Prob." columns hold probabilities); a refusal's focus is a box of the window (1..boxes) or the
 // grid (0), its cell, if any, lies within the grid, and its reason passes checkRefusalReason.
 void checkOutcome(const Outcome& outcome, int boxes);
+
+// The checks of checkOutcome on what an evaluation gives: its answer or its refusal as the
+// calculation gave it; values that cannot be calculated say why.
+void checkEvaluation(const Evaluation& evaluation, int boxes);
 
 // The texts fuzz input holds: lines split at LF (a CR before it dropped).
 std::vector<std::string> splitLines(std::string_view data);

@@ -1,6 +1,6 @@
 #include "terminal/answer_text.h"
 
-#include "terminal/box_text.h"
+#include "calculations/common/box_text.h"
 
 #include <algorithm>
 

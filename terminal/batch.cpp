@@ -1,8 +1,8 @@
 #include "terminal/batch.h"
 
+#include "calculations/common/box_text.h"
 #include "calculations/common/cell_block.h"
-#include "terminal/box_text.h"
-#include "terminal/evaluation.h"
+#include "calculations/evaluation.h"
 #include "terminal/exit_status.h"
 #include "terminal/input_text.h"
 #include "terminal/report.h"
@@ -20,13 +20,14 @@ bool blank(std::string_view line) {
 
 // The outcome of one row: its evaluation, or why its values cannot fill the boxes.
 // Empty cells after the last box (a trailing comma, a wider range exported) are no values.
-Evaluation evaluateRow(const QuestionInputs& inputs, std::vector<std::string> values) {
+Evaluation evaluateRow(const CatalogueEntry& calculation, const QuestionInputs& inputs,
+                       std::vector<std::string> values) {
     while (values.size() > static_cast<std::size_t>(inputs.inputCount) &&
            trimBlanks(values.back()).empty())
         values.pop_back();
     if (const auto problem = valueCountProblem(inputs, values.size()))
         return Evaluation{.kind = Evaluation::Kind::Failed, .message = *problem};
-    return evaluateBoxes(inputs, values);
+    return evaluate(calculation, values);
 }
 
 } // namespace
@@ -67,7 +68,7 @@ int runBatch(const CatalogueEntry& calculation, const QuestionInputs& inputs, st
         }
         // A line that holds lone carriage returns (a file with old Mac line ends) is several rows.
         for (const std::vector<std::string>& values : splitCellBlock(line)) {
-            const Evaluation evaluation = evaluateRow(inputs, values);
+            const Evaluation evaluation = evaluateRow(calculation, inputs, values);
             allAnswered = allAnswered && evaluation.kind == Evaluation::Kind::Answered;
             if (options.json) {
                 out << jsonLine(evaluationJson(calculation, values, evaluation, number)) << '\n';

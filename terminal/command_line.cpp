@@ -1,8 +1,7 @@
 #include "terminal/command_line.h"
 
-#include "calculations/correlation/correlate.h"
-#include "terminal/box_text.h"
-#include "terminal/evaluation.h"
+#include "calculations/common/box_text.h"
+#include "calculations/evaluation.h"
 #include "terminal/exit_status.h"
 
 #include <CLI/CLI.hpp>
@@ -50,7 +49,7 @@ std::string sheetFooter(const SheetInputs& inputs) {
     return text;
 }
 
-// Box texts of the population size: what the window's box takes.
+// The texts of a sheet's text boxes: what a calculator's box takes.
 const CLI::Validator kBoxText(
     [](std::string& text) {
         const auto problem = boxTextProblem(trimBlanks(text));
@@ -58,8 +57,64 @@ const CLI::Validator kBoxText(
     },
     "NUMBER");
 
+// What the command line gives for a sheet's options before they become texts by key: a check box
+// is a flag, any other option takes a value.
+struct GivenOptions {
+    std::map<std::string, std::string> values;
+    std::map<std::string, bool> flags;
+};
+
+// A sheet's own controls as options: --KEY VALUE for a text box or a choice, --KEY for a check
+// box.
+void addSheetOptions(CLI::App& sub, const SheetInputs& sheet, GivenOptions& given) {
+    for (const SheetOption& option : sheet.options) {
+        const std::string key(option.key);
+        const std::string name = "--" + key;
+        const std::string help(option.help);
+        switch (option.kind) {
+        case OptionKind::TextBox:
+            sub.add_option(name, given.values[key], help)
+                ->check(kBoxText)
+                ->type_name(std::string(option.valueName));
+            break;
+        case OptionKind::CheckBox:
+            sub.add_flag(name, given.flags[key], help);
+            break;
+        case OptionKind::Choice: {
+            std::vector<std::string> keys;
+            for (const OptionChoice& choice : option.choices)
+                keys.emplace_back(choice.key);
+            sub.add_option(name, given.values[key], help)
+                ->transform(CLI::IsMember(keys, CLI::ignore_case))
+                ->type_name(std::string(option.valueName));
+            break;
+        }
+        }
+    }
+}
+
+// Every option of the sheet with the value given for it, or its default.
+OptionValues optionValues(const SheetInputs& sheet, const GivenOptions& given) {
+    OptionValues values;
+    for (const SheetOption& option : sheet.options) {
+        const std::string key(option.key);
+        std::string value(option.defaultValue);
+        if (option.kind == OptionKind::CheckBox) {
+            const auto flag = given.flags.find(key);
+            if (flag != given.flags.end() && flag->second)
+                value = kOptionOn;
+        } else if (const auto text = given.values.find(key);
+                   text != given.values.end() && !text->second.empty()) {
+            value = option.kind == OptionKind::TextBox ? std::string(trimBlanks(text->second))
+                                                       : text->second;
+        }
+        values.emplace(key, std::move(value));
+    }
+    return values;
+}
+
 void addCalculation(CLI::App& app, const CatalogueEntry& entry, Request& request,
-                    std::map<CLI::App*, const CatalogueEntry*>& entries) {
+                    GivenOptions& given, std::map<CLI::App*, const CatalogueEntry*>& entries) {
     CLI::App* sub = app.add_subcommand(std::string(entry.commandName), std::string(entry.title));
     sub->alias(std::string(entry.windowName));
     sub->ignore_case();
@@ -85,28 +140,7 @@ void addCalculation(CLI::App& app, const CatalogueEntry& entry, Request& request
     sub->add_flag("--clipboard", request.clipboard,
                   "Print the clipboard summary instead of the answer")
         ->excludes("--json");
-    switch (sheet.extra) {
-    case SheetExtra::PopulationSize:
-        sub->add_option("--population", request.population, "The population size")
-            ->check(kBoxText)
-            ->type_name("N");
-        break;
-    case SheetExtra::YatesCorrection:
-        sub->add_flag("--yates", request.yates, "Apply Yates' correction");
-        break;
-    case SheetExtra::CorrelationMethod: {
-        const std::map<std::string, CorrelationMethod> methods = {
-            {"pearson", CorrelationMethod::Pearson},
-            {"spearman", CorrelationMethod::Spearman},
-            {"regression", CorrelationMethod::Regression}};
-        sub->add_option("--method", request.method, "pearson, spearman or regression (the default)")
-            ->transform(CLI::CheckedTransformer(methods, CLI::ignore_case))
-            ->type_name("METHOD");
-        break;
-    }
-    case SheetExtra::None:
-        break;
-    }
+    addSheetOptions(*sub, sheet, given);
     if (sheet.answer == AnswerArea::Table)
         sub->add_flag("--tsv", request.tsv, "Print the table as tab-separated rows");
     sub->footer(sheetFooter(sheet));
@@ -207,8 +241,9 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
     CLI::App* list = app.add_subcommand("list", "List every calculation with its inputs");
     list->add_flag("--json", request.json, "One JSON object per calculation");
     std::map<CLI::App*, const CatalogueEntry*> entries;
+    GivenOptions given;
     for (const CatalogueEntry& entry : catalogue())
-        addCalculation(app, entry, request, entries);
+        addCalculation(app, entry, request, given, entries);
 
     std::vector<std::string> originals;
     const std::vector<std::string> replaced = withStandIns(arguments, originals);
@@ -234,7 +269,8 @@ Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream&
             "Try 'quillon-calc " + std::string(request.calculation->commandName) + " --help'.";
         return Parsed{.status = usageError(err, *problem, hint)};
     }
-    request.population = std::string(trimBlanks(request.population));
+    if (const auto* sheet = std::get_if<SheetInputs>(&request.calculation->inputs))
+        request.options = optionValues(*sheet, given);
     return Parsed{.request = request};
 }
 

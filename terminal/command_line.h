@@ -20,9 +20,7 @@ struct Request {
     bool json = false;
     bool header = false;
     std::optional<std::string> file;
-    std::string population;
-    bool yates = false;
-    CorrelationMethod method = CorrelationMethod::Regression;
+    OptionValues options; // a data sheet's own controls by key, each given or at its default
     bool tsv = false;
 };
 

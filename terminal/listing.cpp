@@ -1,7 +1,7 @@
 #include "terminal/listing.h"
 
 #include "calculations/catalogue.h"
-#include "terminal/evaluation.h"
+#include "calculations/evaluation.h"
 #include "terminal/report.h"
 
 #include <nlohmann/json.hpp>
@@ -12,25 +12,65 @@ namespace quillon::terminal {
 
 namespace {
 
+// What kind of control an option is, as a script reads it.
+const char* kindName(OptionKind kind) {
+    switch (kind) {
+    case OptionKind::TextBox:
+        return "text";
+    case OptionKind::CheckBox:
+        return "check";
+    case OptionKind::Choice:
+        break;
+    }
+    return "choice";
+}
+
+// An option as the command line writes it, with its help: "--population N   The population size".
+std::string optionUsage(const SheetOption& option) {
+    std::string usage = "--" + std::string(option.key);
+    if (option.kind == OptionKind::Choice) {
+        usage += " ";
+        for (std::size_t i = 0; i < option.choices.size(); ++i)
+            usage += (i > 0 ? "|" : "") + std::string(option.choices[i].key);
+    } else if (option.kind == OptionKind::TextBox) {
+        usage += " " + std::string(option.valueName);
+    }
+    if (option.kind == OptionKind::Choice)
+        return usage + "   (" + std::string(option.defaultValue) + " unless given)";
+    return usage + "   " + std::string(option.help);
+}
+
 // A sheet's options, as the command line writes them.
 std::vector<std::string> sheetOptions(const SheetInputs& sheet) {
     std::vector<std::string> options;
-    switch (sheet.extra) {
-    case SheetExtra::PopulationSize:
-        options.emplace_back("--population N   the population size");
-        break;
-    case SheetExtra::YatesCorrection:
-        options.emplace_back("--yates   Yates' correction");
-        break;
-    case SheetExtra::CorrelationMethod:
-        options.emplace_back("--method pearson|spearman|regression   (regression unless given)");
-        break;
-    case SheetExtra::None:
-        break;
-    }
+    for (const SheetOption& option : sheet.options)
+        options.push_back(optionUsage(option));
     if (sheet.answer == AnswerArea::Table)
         options.emplace_back("--tsv   the table as tab-separated rows");
     return options;
+}
+
+nlohmann::ordered_json optionJson(const SheetOption& option) {
+    nlohmann::ordered_json object = {{"key", option.key},
+                                     {"option", "--" + std::string(option.key)},
+                                     {"caption", option.caption},
+                                     {"kind", kindName(option.kind)},
+                                     {"default", option.defaultValue}};
+    if (option.kind == OptionKind::Choice) {
+        nlohmann::ordered_json choices = nlohmann::ordered_json::array();
+        for (const OptionChoice& choice : option.choices)
+            choices.push_back({{"key", choice.key}, {"caption", choice.caption}});
+        object["choices"] = std::move(choices);
+    }
+    object["help"] = option.help;
+    return object;
+}
+
+nlohmann::ordered_json quantityNamesJson(const CatalogueEntry& entry) {
+    nlohmann::ordered_json names = nlohmann::ordered_json::array();
+    for (const QuantityName& quantity : entry.quantities)
+        names.push_back({{"name", quantity.name}, {"label", quantity.label}});
+    return names;
 }
 
 // The data columns by their headings; a sheet of lettered columns by its first and last.
@@ -52,13 +92,20 @@ nlohmann::ordered_json entryJson(const CatalogueEntry& entry) {
         for (int box = 1; box <= asked->inputCount; ++box)
             questions.push_back(boxQuestion(*asked, box));
         object["questions"] = questions;
+        object["quantities"] = quantityNamesJson(entry);
         return object;
     }
     const auto& sheet = std::get<SheetInputs>(entry.inputs);
     object["instruction"] = sheet.instruction;
     object["columns"] = std::vector<std::string>(sheet.headings.begin() + 1,
                                                  sheet.headings.begin() + 1 + sheet.columns);
-    object["options"] = sheetOptions(sheet);
+    nlohmann::ordered_json options = nlohmann::ordered_json::array();
+    for (const SheetOption& option : sheet.options)
+        options.push_back(optionJson(option));
+    object["options"] = std::move(options);
+    if (sheet.answer == AnswerArea::Table)
+        object["tsv"] = true;
+    object["quantities"] = quantityNamesJson(entry);
     return object;
 }
 

@@ -1,13 +1,13 @@
 #include "terminal/program.h"
 
-#include "calculations/correlation/correlate.h"
+#include "calculations/evaluation.h"
 #include "terminal/batch.h"
 #include "terminal/command_line.h"
-#include "terminal/evaluation.h"
 #include "terminal/exit_status.h"
 #include "terminal/grid_input.h"
 #include "terminal/input_text.h"
 #include "terminal/listing.h"
+#include "terminal/refusal_line.h"
 #include "terminal/report.h"
 
 #include <cerrno>
@@ -100,34 +100,16 @@ int printResult(const CatalogueEntry& calculation, const nlohmann::ordered_json&
     return kExitAnswered;
 }
 
-// The data sheet's heading row as the window shows it with these options.
-std::vector<std::string> sheetHeadings(const SheetInputs& sheet, const Request& request) {
-    std::vector<std::string> headings = sheet.headings;
-    if (sheet.extra == SheetExtra::CorrelationMethod) {
-        const CorrelationPresentation presentation = correlationPresentation(request.method);
-        headings = {headings.front(), std::string(presentation.firstHeading),
-                    std::string(presentation.secondHeading)};
-    }
-    return headings;
-}
-
+// The rows, then each option by its key: a check box as true or false, any other as its text.
 nlohmann::ordered_json sheetInputsJson(const SheetInputs& sheet, const Request& request,
                                        const CellBlock& rows) {
     nlohmann::ordered_json inputs = {{"rows", rows}};
-    switch (sheet.extra) {
-    case SheetExtra::PopulationSize:
-        inputs["population"] = request.population;
-        break;
-    case SheetExtra::YatesCorrection:
-        inputs["yates"] = request.yates;
-        break;
-    case SheetExtra::CorrelationMethod: {
-        constexpr const char* kMethods[] = {"pearson", "spearman", "regression"};
-        inputs["method"] = kMethods[static_cast<int>(request.method)];
-        break;
-    }
-    case SheetExtra::None:
-        break;
+    for (const SheetOption& option : sheet.options) {
+        const std::string key(option.key);
+        if (option.kind == OptionKind::CheckBox)
+            inputs[key] = optionIsOn(request.options, option);
+        else
+            inputs[key] = optionValue(request.options, option);
     }
     return inputs;
 }
@@ -146,12 +128,11 @@ int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const 
     if (grid.problem)
         return report(streams.err, *grid.problem);
 
-    DataSheetInput input{.sheet = grid.sheet,
-                         .population = request.population,
-                         .useYates = request.yates,
-                         .correlationMethod = request.method};
-    const Evaluation evaluation =
-        evaluateSheet(sheet, sheetHeadings(sheet, request), input, request.header);
+    const DataSheetInput input{.sheet = grid.sheet, .options = request.options};
+    Evaluation evaluation = evaluate(calculation, input);
+    // A first line of headings was skipped already.
+    if (request.header)
+        evaluation.firstRowNotANumber = false;
     return printResult(calculation, sheetInputsJson(sheet, request, grid.rows), evaluation, request,
                        streams);
 }
@@ -159,7 +140,7 @@ int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const 
 int runBoxes(const CatalogueEntry& calculation, const QuestionInputs& inputs,
              const Request& request, Streams& streams) {
     if (!request.batch)
-        return printResult(calculation, request.values, evaluateBoxes(inputs, request.values),
+        return printResult(calculation, request.values, evaluate(calculation, request.values),
                            request, streams);
     InputSource source(request, streams.in);
     if (source.problem())

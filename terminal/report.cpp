@@ -1,8 +1,30 @@
 #include "terminal/report.h"
 
 #include "terminal/answer_text.h"
+#include "terminal/refusal_line.h"
+
+#include <cmath>
 
 namespace quillon::terminal {
+
+namespace {
+
+// The published quantities in the answer's order; a value that is not finite has no JSON number
+// and stands as null.
+nlohmann::ordered_json quantitiesJson(const std::vector<LabelledQuantity>& quantities) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const LabelledQuantity& quantity : quantities) {
+        list.push_back(
+            {{"name", quantity.name},
+             {"label", quantity.label},
+             {"value", std::isfinite(quantity.value) ? nlohmann::ordered_json(quantity.value)
+                                                     : nlohmann::ordered_json(nullptr)},
+             {"text", quantity.text}});
+    }
+    return list;
+}
+
+} // namespace
 
 std::vector<std::string> answerOutput(const Answer& answer, bool tsv) {
     if (!answer.table.empty())
@@ -44,6 +66,7 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
             object["beep"] = true;
         if (answer.yatesSwitchedOn)
             object["yatesSwitchedOn"] = true;
+        object["quantities"] = quantitiesJson(evaluation.quantities);
         break;
     }
     case Evaluation::Kind::Refused: {
@@ -53,7 +76,7 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
             refusal["question"] = evaluation.question;
         }
         if (!evaluation.option.empty())
-            refusal["option"] = evaluation.option;
+            refusal["option"] = "--" + evaluation.option;
         if (evaluation.cell) {
             refusal["row"] = evaluation.cell->row;
             refusal["column"] = evaluation.cell->column;

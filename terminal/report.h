@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calculations/catalogue.h"
-#include "terminal/evaluation.h"
+#include "calculations/evaluation.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,8 +24,9 @@ std::string batchLine(const Evaluation& evaluation);
 // {"name", "window", "inputs", then "answer" and "clipboard" (null where the window sets none),
 // or "refusal" {"box", "question"} / {"option"} / {"row", "column", "heading"}, then "message"
 // (the window's, where it has one), "reason" (as the calculation gives it) and "text" (the line
-// printed), or "error"}.
-// A batch row's object starts with its line number.
+// printed), or "error"}. An answer carries "quantities": [{"name", "label", "value", "text"}, ...],
+// the results it publishes in the answer's order (empty where it publishes none); "value" is a JSON
+// number, or null where the value is not finite. A batch row's object starts with its line number.
 nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
                                       nlohmann::ordered_json inputs, const Evaluation& evaluation,
                                       std::optional<long> line = std::nullopt);

@@ -1,8 +1,10 @@
 // What a data sheet window hands its calculation: the texts of the grid's data cells and the
-// window's few extra controls. The window copies them in; the calculation never sees a widget.
+// values of the window's own controls by key. The window copies them in; the calculation never
+// sees a widget.
 #pragma once
 
 #include "calculations/common/outcome.h"
+#include "calculations/common/sheet_option.h"
 
 #include <string>
 #include <vector>
@@ -26,18 +28,9 @@ private:
     std::vector<std::string> cells_; // row by row
 };
 
-// The three methods of correlate(), in the order of the window's option buttons.
-enum class CorrelationMethod {
-    Pearson = 0,
-    Spearman = 1,
-    Regression = 2,
-};
-
 struct DataSheetInput {
     DataSheet sheet;
-    std::string population; // describeSample: the population size typed beside the grid
-    bool useYates = false;  // contingencyChiSquare: Yates' correction chosen
-    CorrelationMethod correlationMethod = CorrelationMethod::Regression; // correlate: the method
+    OptionValues options; // the sheet's own controls (population size, Yates' correction, ...)
 };
 
 using DataSheetCalculation = Outcome (*)(const DataSheetInput& input);

@@ -278,7 +278,37 @@ CorrelationPresentation correlationPresentation(CorrelationMethod method) {
     return {"Linear regression", "IV", "DV", 65};
 }
 
+const SheetOption& correlationMethodOption() {
+    static const SheetOption option{.key = "method",
+                                    .caption = "",
+                                    .kind = OptionKind::Choice,
+                                    .choices = {{"pearson", "Pearson's"},
+                                                {"spearman", "Spearman's"},
+                                                {"regression", "Regression"}},
+                                    .defaultValue = "regression",
+                                    .help = "pearson, spearman or regression (the default)",
+                                    .valueName = "METHOD",
+                                    .controlName = "CorrelType"};
+    return option;
+}
+
+CorrelationMethod chosenCorrelationMethod(const OptionValues& values) {
+    return static_cast<CorrelationMethod>(choiceIndex(values, correlationMethodOption()));
+}
+
+std::string correlationMethodKey(CorrelationMethod method) {
+    return std::string(correlationMethodOption().choices.at(static_cast<std::size_t>(method)).key);
+}
+
+SheetPresentation correlationSheetPresentation(const OptionValues& values) {
+    const CorrelationPresentation shown = correlationPresentation(chosenCorrelationMethod(values));
+    return {shown.title,
+            {std::string(shown.firstHeading), std::string(shown.secondHeading)},
+            shown.helpTopic};
+}
+
 Outcome correlate(const DataSheetInput& input) {
+    const CorrelationMethod method = chosenCorrelationMethod(input.options);
     const PairedColumns pairs = readPairedColumns(input.sheet);
     if (pairs.refusal)
         return *pairs.refusal;
@@ -286,8 +316,8 @@ Outcome correlate(const DataSheetInput& input) {
         return refuse(kFocusGrid, "At least 3 pairs of values are needed.");
     // Values typed with more digits than a single holds keep them: the same steps in double.
     if (singlesHold(pairs))
-        return correlateAs<float>(pairs, input.correlationMethod);
-    return correlateAs<double>(pairs, input.correlationMethod);
+        return correlateAs<float>(pairs, method);
+    return correlateAs<double>(pairs, method);
 }
 
 } // namespace quillon

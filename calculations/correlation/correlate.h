@@ -9,6 +9,23 @@
 
 namespace quillon {
 
+// The three methods, in the order of the window's option buttons.
+enum class CorrelationMethod {
+    Pearson = 0,
+    Spearman = 1,
+    Regression = 2,
+};
+
+// The method chosen beside the grid: key "method", one of "pearson", "spearman" and "regression"
+// (the default), in the order of CorrelationMethod.
+const SheetOption& correlationMethodOption();
+
+// The method the values choose.
+CorrelationMethod chosenCorrelationMethod(const OptionValues& values);
+
+// The key of the method's choice: "pearson", "spearman" or "regression".
+std::string correlationMethodKey(CorrelationMethod method);
+
 // What the window shows for each method: its title, the headings of grid columns 1 and 2, and the
 // help topic of "Help".
 struct CorrelationPresentation {
@@ -19,6 +36,9 @@ struct CorrelationPresentation {
 };
 
 CorrelationPresentation correlationPresentation(CorrelationMethod method);
+
+// The same for the method the values choose, as the window reads it.
+SheetPresentation correlationSheetPresentation(const OptionValues& values);
 
 // A record's cell that is not a number is refused by name; fewer than three complete records: a
 // refusal with the empty answer area. Only the regression

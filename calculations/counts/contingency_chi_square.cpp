@@ -167,6 +167,17 @@ std::variant<Refusal, ChiSquareResult> chiSquareOfTable(const Frequencies& obser
     return result;
 }
 
+const SheetOption& yatesCorrectionOption() {
+    static const SheetOption option{.key = "yates",
+                                    .caption = "Yate's correction:",
+                                    .kind = OptionKind::CheckBox,
+                                    .defaultValue = kOptionOff,
+                                    .help = "Apply Yates' correction",
+                                    .controlName = "UseYates",
+                                    .captionName = "Yates"};
+    return option;
+}
+
 Outcome contingencyChiSquare(const DataSheetInput& input) {
     const auto [rows, cols] = tableExtent(input.sheet);
     // Nothing typed, or cell A1 alone.
@@ -175,7 +186,8 @@ Outcome contingencyChiSquare(const DataSheetInput& input) {
     auto read = readFrequencies(input.sheet, rows, cols);
     if (auto* shown = std::get_if<Outcome>(&read))
         return std::move(*shown);
-    const auto computed = chiSquareOfTable(std::get<Frequencies>(read), input.useYates);
+    const auto computed = chiSquareOfTable(std::get<Frequencies>(read),
+                                           optionIsOn(input.options, yatesCorrectionOption()));
     if (const auto* refusal = std::get_if<Refusal>(&computed))
         return *refusal;
     const auto& result = std::get<ChiSquareResult>(computed);

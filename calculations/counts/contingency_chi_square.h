@@ -15,6 +15,9 @@ namespace quillon {
 // beep. A table whose counts add up to 0 raises ArithmeticError.
 Outcome contingencyChiSquare(const DataSheetInput& input);
 
+// Yates' correction chosen beside the grid: key "yates", a check box.
+const SheetOption& yatesCorrectionOption();
+
 // Observed counts, rows 1..rows and columns 1..columns; row 0 and column 0 hold the totals.
 using Frequencies = std::vector<std::vector<float>>;
 

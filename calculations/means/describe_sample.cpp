@@ -117,18 +117,31 @@ bool singlesHold(const Sample& sample) {
 
 } // namespace
 
+const SheetOption& populationSizeOption() {
+    static const SheetOption option{.key = "population",
+                                    .caption = "Population Size:",
+                                    .kind = OptionKind::TextBox,
+                                    .defaultValue = "",
+                                    .help = "The population size",
+                                    .valueName = "N",
+                                    .controlName = "Population",
+                                    .captionName = "Label4"};
+    return option;
+}
+
 Outcome describeSample(const DataSheetInput& input) {
+    const std::string population(optionValue(input.options, populationSizeOption()));
     const Sample sample = readSample(input.sheet);
     if (sample.refusal)
         return *sample.refusal;
     if (sample.count < 2.0f)
         return refuse(kFocusGrid, "At least 2 values are needed.");
     // The population box takes any text; an empty one means no population.
-    if (!isEmpty(input.population) && !isWhollyNumber(input.population))
-        return refuse(1, notANumberReason("The population size", input.population));
+    if (!isEmpty(population) && !isWhollyNumber(population))
+        return refuse(1, notANumberReason("The population size", population));
     if (singlesHold(sample))
-        return description<float>(sample, input.population);
-    return description<double>(sample, input.population);
+        return description<float>(sample, population);
+    return description<double>(sample, population);
 }
 
 } // namespace quillon

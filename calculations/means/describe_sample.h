@@ -6,8 +6,11 @@
 
 namespace quillon {
 
-// Reads column 1 down to its first empty cell and input.population. A value or a population size
-// that is not a number is refused by name (the population with focus 1, the window's own box);
+// The population size typed beside the grid: key "population", empty for none.
+const SheetOption& populationSizeOption();
+
+// Reads column 1 down to its first empty cell and the population size. A value or a population
+// size that is not a number is refused by name (the population with focus 1, the window's own box);
 // fewer than two values: a refusal with the empty answer area.
 Outcome describeSample(const DataSheetInput& input);
 

@@ -154,7 +154,7 @@ TEST(NonNumberCells, ThePopulationSizeIsANumberOrEmpty) {
     const CellRows eight = columnOf({"2", "4", "4", "4", "5", "5", "7", "9"});
     const auto described = [&](const std::string& population) {
         DataSheetInput input = sheetOf(eight);
-        input.population = population;
+        input.options["population"] = population;
         return describeSample(input);
     };
     EXPECT_TRUE(described(" 100 ") == described("100"));

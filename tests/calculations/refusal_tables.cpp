@@ -1,4 +1,5 @@
 #include "tests/calculations/refusal_tables.h"
+#include "calculations/correlation/correlate.h"
 
 #include "tests/calculations/data_sheet_cases.h"
 
@@ -29,13 +30,13 @@ BoxRefusal at(const std::vector<std::string>& valid, int box, std::string text,
 
 DataSheetInput withPopulation(const CellRows& rows, std::string population) {
     DataSheetInput input = sheetOf(rows);
-    input.population = std::move(population);
+    input.options["population"] = std::move(population);
     return input;
 }
 
 DataSheetInput withMethod(const CellRows& rows, CorrelationMethod method) {
     DataSheetInput input = sheetOf(rows);
-    input.correlationMethod = method;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 

@@ -26,13 +26,13 @@ struct DataSheetExample {
 
 Outcome pearson(const DataSheetInput& input) {
     DataSheetInput chosen = input;
-    chosen.correlationMethod = CorrelationMethod::Pearson;
+    chosen.options["method"] = correlationMethodKey(CorrelationMethod::Pearson);
     return correlate(chosen);
 }
 
 Outcome spearman(const DataSheetInput& input) {
     DataSheetInput chosen = input;
-    chosen.correlationMethod = CorrelationMethod::Spearman;
+    chosen.options["method"] = correlationMethodKey(CorrelationMethod::Spearman);
     return correlate(chosen);
 }
 
@@ -66,7 +66,7 @@ DataSheetInput typed(const DataSheetExample& example) {
     for (std::size_t row = 0; row < example.rows.size(); ++row)
         for (std::size_t column = 0; column < example.rows[row].size(); ++column)
             input.sheet.setText(int(row) + 1, int(column) + 1, example.rows[row][column]);
-    input.population = example.population;
+    input.options["population"] = example.population;
     return input;
 }
 

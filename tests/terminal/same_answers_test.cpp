@@ -2,7 +2,9 @@
 // (with LF line breaks) and the clipboard summary, from the same inputs typed or piped in; and
 // every refusal given with the same box or cell and reason.
 #include "calculations/catalogue.h"
-#include "terminal/evaluation.h"
+#include "calculations/correlation/correlate.h"
+#include "calculations/evaluation.h"
+#include "terminal/refusal_line.h"
 #include "tests/calculations/data_sheet_cases.h"
 #include "tests/calculations/refusal_tables.h"
 #include "tests/terminal/terminal_run.h"
@@ -23,9 +25,9 @@ struct SameAnswerCase {
 
 DataSheetInput withOptions(DataSheetInput input, std::string population, bool yates,
                            CorrelationMethod method = CorrelationMethod::Regression) {
-    input.population = std::move(population);
-    input.useYates = yates;
-    input.correlationMethod = method;
+    input.options["population"] = std::move(population);
+    input.options["yates"] = yates ? kOptionOn : kOptionOff;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 
@@ -202,7 +204,7 @@ TEST(SameAnswers, EveryRefusalIsReportedAsItsWindowGivesIt) {
         const auto& sheet = std::get<SheetInputs>(entry.inputs);
         for (const SheetRefusal& row : table.sheets) {
             SCOPED_TRACE(row.name);
-            const Evaluation got = evaluateSheet(sheet, sheet.headings, row.input);
+            const Evaluation got = evaluateSheet(sheet, row.input);
             ASSERT_EQ(got.kind, Evaluation::Kind::Refused);
             EXPECT_EQ(got.box, std::nullopt);
             EXPECT_EQ(got.cell, row.cell);

@@ -2,6 +2,7 @@
 // cells and its own control, then "Calculate". The beep or the "Error" box, the focus on what is at
 // fault, the reason beside it and on it for screen readers, and the answer and clipboard left as
 // they were; the first refusal of each kind of target then goes at a key typed into it.
+#include "calculations/correlation/correlate.h"
 #include "tests/calculations/refusal_tables.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/calculator/calculator_window.h"
@@ -30,8 +31,8 @@ QString kindOf(const RefusalTable& table, std::size_t row) {
         return QStringLiteral("box");
     }
     const SheetRefusal& refusal = table.sheets[row];
-    if (refusal.focus == 1 &&
-        findDataSheetLayout(table.window)->extra == SheetExtra::PopulationSize) {
+    const std::vector<SheetOption>& options = findDataSheetLayout(table.window)->options;
+    if (refusal.focus == 1 && !options.empty() && options.front().kind == OptionKind::TextBox) {
         return QStringLiteral("population");
     }
     return refusal.cell ? QStringLiteral("cell") : QStringLiteral("grid");
@@ -79,18 +80,22 @@ class EveryRefusalShowsItsReasonTest : public QObject {
                 }
             }
         }
+        const auto given = [&](const char* key) {
+            const auto value = row.input.options.find(key);
+            return value == row.input.options.end() ? std::string() : value->second;
+        };
         auto* population = window_->findChild<QLineEdit*>("Population");
         if (population != nullptr) {
-            population->setText(QString::fromStdString(row.input.population));
-        } else if (!row.input.population.empty()) {
+            population->setText(QString::fromStdString(given("population")));
+        } else if (!given("population").empty()) {
             return nullptr;
         }
         if (auto* yates = window_->findChild<QCheckBox*>("UseYates")) {
-            yates->setChecked(row.input.useYates);
+            yates->setChecked(given("yates") == kOptionOn);
         }
         for (auto* option : window_->findChildren<QRadioButton*>("CorrelType")) {
             if (option->property("index").toInt() ==
-                static_cast<int>(row.input.correlationMethod)) {
+                static_cast<int>(chosenCorrelationMethod(row.input.options))) {
                 option->click();
             }
         }

@@ -66,7 +66,7 @@ TEST(WindowGeometry, DataSheetControlsStayInsideAndApart) {
                          {"answer", geometry.answer}};
         for (std::size_t i = 0; i < geometry.buttons.size(); ++i)
             rects.emplace_back("button " + std::to_string(i + 1), geometry.buttons[i]);
-        if (layout.extra != SheetExtra::None)
+        if (!layout.options.empty())
             rects.emplace_back("own control", geometry.extra);
         expectInsideAndApart(geometry.client, rects);
 

@@ -116,7 +116,15 @@ void CalculatorWindow::calculate() {
     for (const QLineEdit* box : inputs_) {
         texts.push_back(toStdString(box->text()));
     }
-    runCalculation([&] { return definition_.calculate(texts); });
+    const QuestionInputs inputs{.questions = definition_.questions,
+                                .inputCount = definition_.inputCount,
+                                .layout = definition_.layout,
+                                .calculate = definition_.calculate};
+    const CatalogueEntry* row = findByWindow(definition_.name);
+    const std::span<const QuantityName> declared =
+        row != nullptr ? std::span<const QuantityName>(row->quantities)
+                       : std::span<const QuantityName>();
+    runEvaluation([&] { return evaluateBoxes(inputs, texts, declared); });
 }
 
 void CalculatorWindow::applyRefusal(const Refusal& refusal) {

@@ -1,5 +1,6 @@
 #include "ui/calculator/numeric_key_filter.h"
 
+#include "calculations/common/box_text.h"
 #include "ui/calculator/clipboard_chord.h"
 #include "ui/calculator/pasted_text.h"
 #include "ui/calculator/send_key_string.h"
@@ -24,19 +25,11 @@ KeyVerdict numericKeyVerdict(char16_t keyAscii, QStringView text) {
     if (keyAscii == kBackspace) {
         return KeyVerdict::Accept;
     }
-    if (keyAscii == u'-' && text.isEmpty()) {
-        return KeyVerdict::Accept;
-    }
-    if (keyAscii >= u'0' && keyAscii <= u'9') {
-        return KeyVerdict::Accept;
-    }
     if (keyAscii == kEnter) {
         return KeyVerdict::Tab;
     }
-    if (keyAscii == u'.' && !text.contains(u'.')) {
-        return KeyVerdict::Accept;
-    }
-    return KeyVerdict::Refuse;
+    return boxTakesCharacter(keyAscii, text.isEmpty(), text.contains(u'.')) ? KeyVerdict::Accept
+                                                                            : KeyVerdict::Refuse;
 }
 
 std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,

@@ -1,5 +1,7 @@
 #include "ui/calculator/pasted_text.h"
 
+#include "calculations/common/box_text.h"
+
 namespace quillon {
 
 namespace {
@@ -37,16 +39,13 @@ QString trimmedPaste(const QString& text) {
 }
 
 bool isTypableBoxText(QStringView text) {
-    if (text.startsWith(u'-')) {
-        text = text.mid(1);
-    }
     bool pointSeen = false;
-    for (const QChar c : text) {
-        if (c == u'.' && !pointSeen) {
-            pointSeen = true;
-        } else if (c < u'0' || c > u'9') {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t typed = text[i].unicode();
+        if (!boxTakesCharacter(typed, i == 0, pointSeen)) {
             return false;
         }
+        pointSeen = pointSeen || typed == u'.';
     }
     return true;
 }

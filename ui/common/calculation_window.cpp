@@ -143,15 +143,17 @@ bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CalculationWindow::runCalculation(const std::function<Outcome()>& calculation) {
-    std::optional<Outcome> outcome = calculateOrReport(this, calculation);
-    if (!outcome) {
-        return;
-    }
-    if (auto* refusal = std::get_if<Refusal>(&*outcome)) {
-        applyRefusal(*refusal);
-    } else {
-        applyAnswer(std::get<Answer>(std::move(*outcome)));
+void CalculationWindow::runEvaluation(const std::function<Evaluation()>& evaluation) {
+    Evaluation evaluated = evaluateOrReport(this, evaluation);
+    switch (evaluated.kind) {
+    case Evaluation::Kind::Answered:
+        applyAnswer(std::move(evaluated.answer));
+        break;
+    case Evaluation::Kind::Refused:
+        applyRefusal(evaluated.refusal);
+        break;
+    case Evaluation::Kind::Failed:
+        break;
     }
 }
 

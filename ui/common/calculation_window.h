@@ -8,7 +8,7 @@
 // window that no control and no answer text takes.
 #pragma once
 
-#include "calculations/common/outcome.h"
+#include "calculations/evaluation.h"
 
 #include <QDialog>
 #include <QMargins>
@@ -77,8 +77,9 @@ protected:
     void copyAnswer();
     QLabel* answerLabel() const { return answer_; }
 
-    // Runs the calculation; an arithmetic fault is reported and leaves everything as it was.
-    void runCalculation(const std::function<Outcome()>& calculation);
+    // Runs the evaluation and applies its answer or refusal; values that cannot be calculated are
+    // reported and leave everything as it was.
+    void runEvaluation(const std::function<Evaluation()>& evaluation);
     // The beep or "Error" box; the kinds then move the focus to what was refused.
     virtual void applyRefusal(const Refusal& refusal);
     // The answer text, the clipboard and the beep; the kinds add their own extras.

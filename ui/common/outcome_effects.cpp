@@ -1,6 +1,5 @@
 #include "ui/common/outcome_effects.h"
 
-#include "calculations/common/arithmetic_error_text.h"
 #include "ui/common/alerts.h"
 #include "ui/common/text_conversion.h"
 
@@ -45,18 +44,16 @@ void replaceClipboardText(std::string_view text) {
     clipboard->setText(withLineFeeds(text));
 }
 
-std::optional<Outcome> calculateOrReport(QWidget* parent,
-                                         const std::function<Outcome()>& calculation) {
+Evaluation evaluateOrReport(QWidget* parent, const std::function<Evaluation()>& evaluation) {
     // Every calculation answers within milliseconds; the busy cursor only marks that the press
     // was taken should a slow machine stretch one.
     BusyCursor busy;
-    try {
-        return calculation();
-    } catch (const ArithmeticError& error) {
+    Evaluation evaluated = evaluation();
+    if (evaluated.kind == Evaluation::Kind::Failed) {
         busy.restore();
-        alerts().showError(parent, toQString(arithmeticErrorText(error.fault())));
-        return std::nullopt;
+        alerts().showError(parent, toQString(evaluated.message));
     }
+    return evaluated;
 }
 
 } // namespace quillon

@@ -2,7 +2,7 @@
 // box of a refusal, the clipboard, and the common report of an arithmetic fault.
 #pragma once
 
-#include "calculations/common/outcome.h"
+#include "calculations/evaluation.h"
 
 #include <functional>
 #include <optional>
@@ -18,9 +18,8 @@ void announceRefusal(QWidget* parent, const Refusal& refusal);
 // Empties the clipboard, then gives it the text with LF line breaks.
 void replaceClipboardText(std::string_view text);
 
-// Runs a calculation. An arithmetic fault is reported in an "Error" box and gives no outcome, so
-// that the window leaves everything as it was.
-std::optional<Outcome> calculateOrReport(QWidget* parent,
-                                         const std::function<Outcome()>& calculation);
+// Runs an evaluation under the busy cursor. Values that cannot be calculated are reported in an
+// "Error" box naming the arithmetic error; the window then leaves everything as it was.
+Evaluation evaluateOrReport(QWidget* parent, const std::function<Evaluation()>& evaluation);
 
 } // namespace quillon

@@ -17,6 +17,9 @@ constexpr int kButtonWidth = 1095;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonPitch = 480;
 constexpr int kGap = 240;
+// Option buttons one under another, and the window's own controls one under another.
+constexpr int kChoicePitch = 360;
+constexpr int kOptionGap = 120;
 // The calculator windows' width, which the data sheets keep at least.
 constexpr int kMinimumClientWidth = 7365;
 // The regression answer, the longest, runs to nine lines.
@@ -27,18 +30,36 @@ constexpr int kAnswerTableHeight = 4200;
 
 } // namespace
 
-QSize extraSize(SheetExtra extra) {
-    switch (extra) {
-    case SheetExtra::PopulationSize: // a caption and a box
+QSize optionSize(const SheetOption& option) {
+    switch (option.kind) {
+    case OptionKind::TextBox: // a caption and a box
         return {1800 + 120 + kButtonWidth, 285};
-    case SheetExtra::YatesCorrection: // a caption and a check box
+    case OptionKind::CheckBox: // a caption and a check box
         return {1900 + 120 + 300, 285};
-    case SheetExtra::CorrelationMethod: // three option buttons, one under another
-        return {1800, 3 * 360 - 75};
-    case SheetExtra::None:
+    case OptionKind::Choice: // an option button for each choice, one under another
         break;
     }
-    return {0, 0};
+    return {1800, static_cast<int>(option.choices.size()) * kChoicePitch - 75};
+}
+
+std::vector<QRect> optionRects(const std::vector<SheetOption>& options, const QRect& area) {
+    std::vector<QRect> rects;
+    int top = area.top();
+    for (const SheetOption& option : options) {
+        rects.emplace_back(QPoint(area.left(), top), optionSize(option));
+        top = rects.back().bottom() + 1 + kOptionGap;
+    }
+    return rects;
+}
+
+QSize extraSize(const std::vector<SheetOption>& options) {
+    QSize size(0, 0);
+    for (const SheetOption& option : options) {
+        const QSize one = optionSize(option);
+        size = QSize(std::max(size.width(), one.width()),
+                     size.height() + (size.height() > 0 ? kOptionGap : 0) + one.height());
+    }
+    return size;
 }
 
 DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels,
@@ -52,7 +73,7 @@ DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidt
         geometry.buttons[i] = QRect(buttonLeft, kSheetTop + static_cast<int>(i) * kButtonPitch,
                                     kButtonWidth, kButtonHeight);
     }
-    const QSize extra = extraSize(layout.extra);
+    const QSize extra = extraSize(layout.options);
     geometry.extra = QRect(QPoint(buttonLeft, geometry.buttons.back().bottom() + 1 + kGap), extra);
 
     const bool table = layout.answer == AnswerArea::Table;

@@ -54,7 +54,8 @@ std::vector<DataSheetLayout> makeLayouts() {
         layout.shape.headings = sheet->headings;
         if (const auto look = sheetLooks().find(calculation.windowName); look != sheetLooks().end())
             look->second(layout.shape);
-        layout.extra = sheet->extra;
+        layout.options = sheet->options;
+        layout.presentation = sheet->presentation;
         layout.answer = sheet->answer;
         layouts.push_back(std::move(layout));
     }

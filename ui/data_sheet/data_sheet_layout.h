@@ -1,4 +1,4 @@
-// The data sheet windows described as data: each one's grid, keys, extra controls and
+// The data sheet windows described as data: each one's grid, keys, own controls and
 // calculation, from the catalogue's rows over a grid. One editor and one window class serve them
 // all.
 #pragma once
@@ -48,7 +48,8 @@ struct DataSheetLayout {
     int helpTopic = 0;
     DataSheetCalculation calculate = nullptr;
     SheetShape shape;
-    SheetExtra extra = SheetExtra::None;
+    std::vector<SheetOption> options;      // the window's own controls beside the grid
+    SheetPresenter presentation = nullptr; // what follows from their values
     AnswerArea answer = AnswerArea::Label;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/data_sheet/data_sheet_window.h"
 
-#include "calculations/correlation/correlate.h"
+#include "calculations/evaluation.h"
 #include "ui/calculator/paste_guard.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
@@ -30,7 +30,6 @@ namespace quillon {
 
 namespace {
 
-constexpr std::array kMethodCaptions = {"Pearson's", "Spearman's", "Regression"};
 constexpr int kAnswerColumns = 6;
 constexpr int kAnswerRowHeight = 270; // twips
 // "Clear" empties the analysis of variance table, the rows above the post-hoc tests.
@@ -79,12 +78,12 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
     editor_->sheet()->setGeometry(sheet);
 
     const std::array<QPushButton*, 4> buttons = buildButtons(geometry.buttons);
-    const std::vector<QWidget*> extras = buildExtra(geometry.extra);
+    const std::vector<QWidget*> extras = buildOptions(geometry.extra);
 
     buildRule(QStringLiteral("Line1"), geometry.line);
     buildAnswer(geometry.answer);
 
-    // Tab order: the grid and its box, the window's own control, the buttons, the answer grid.
+    // Tab order: the grid and its box, the window's own controls, the buttons, the answer grid.
     QWidget* previous = editor_->sheet();
     std::vector<QWidget*> chain{editor_->floater()};
     chain.insert(chain.end(), extras.begin(), extras.end());
@@ -100,50 +99,68 @@ DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
 
 DataSheetWindow::~DataSheetWindow() = default;
 
-std::vector<QWidget*> DataSheetWindow::buildExtra(const QRect& twips) {
+std::vector<QWidget*> DataSheetWindow::buildOptions(const QRect& twips) {
     std::vector<QWidget*> controls;
-    switch (layout_.extra) {
-    case SheetExtra::PopulationSize:
-        population_ = new QLineEdit(this);
-        population_->setObjectName(QStringLiteral("Population"));
-        // Typing is free here; a pasted size comes without the line break a spreadsheet adds.
-        population_->installEventFilter(new PasteGuard(population_));
-        placeWithCaption(population_, "Label4", QStringLiteral("Population Size:"), twips, 1095);
-        population_->setAccessibleName(QStringLiteral("Population Size"));
-        controls.push_back(population_);
-        break;
-    case SheetExtra::YatesCorrection:
-        useYates_ = new QCheckBox(this);
-        useYates_->setObjectName(QStringLiteral("UseYates"));
-        placeWithCaption(useYates_, "Yates", QStringLiteral("Yate's correction:"), twips, 300)
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // The caption is a label of its own; the box itself carries it for screen readers.
-        useYates_->setAccessibleName(QStringLiteral("Yate's correction"));
-        controls.push_back(useYates_);
-        break;
-    case SheetExtra::CorrelationMethod: {
-        method_ = new QButtonGroup(this);
-        for (std::size_t i = 0; i < kMethodCaptions.size(); ++i) {
-            auto* option = new QRadioButton(QString::fromLatin1(kMethodCaptions[i]), this);
-            option->setObjectName(QStringLiteral("CorrelType"));
-            option->setProperty("index", static_cast<int>(i));
-            option->setGeometry(fromTwips(
-                QRect(twips.left(), twips.top() + static_cast<int>(i) * 360, twips.width(), 285)));
-            method_->addButton(option, static_cast<int>(i));
-            controls.push_back(option);
-        }
-        method_->button(static_cast<int>(CorrelationMethod::Regression))->setChecked(true);
-        connect(method_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-            if (checked) {
-                chooseMethod(id);
-            }
-        });
-        break;
-    }
-    case SheetExtra::None:
-        break;
+    const std::vector<QRect> rects = optionRects(layout_.options, twips);
+    options_.resize(layout_.options.size());
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        options_[i].option = &layout_.options[i];
+        const std::vector<QWidget*> built = buildOption(options_[i], rects[i]);
+        controls.insert(controls.end(), built.begin(), built.end());
     }
     return controls;
+}
+
+std::vector<QWidget*> DataSheetWindow::buildOption(OptionControl& control, const QRect& twips) {
+    const SheetOption& option = *control.option;
+    const QString caption = toQString(option.caption);
+    // The caption is a label of its own; the control itself carries it for screen readers.
+    QString accessible = caption;
+    if (accessible.endsWith(u':')) {
+        accessible.chop(1);
+    }
+    const std::string captionName(option.captionName);
+    switch (option.kind) {
+    case OptionKind::TextBox: {
+        control.text = new QLineEdit(this);
+        control.text->setObjectName(toQString(option.controlName));
+        control.text->setText(toQString(option.defaultValue));
+        // Typing is free here; a pasted value comes without the line break a spreadsheet adds.
+        control.text->installEventFilter(new PasteGuard(control.text));
+        placeWithCaption(control.text, captionName.c_str(), caption, twips, 1095);
+        control.text->setAccessibleName(accessible);
+        return {control.text};
+    }
+    case OptionKind::CheckBox:
+        control.check = new QCheckBox(this);
+        control.check->setObjectName(toQString(option.controlName));
+        control.check->setChecked(option.defaultValue == kOptionOn);
+        placeWithCaption(control.check, captionName.c_str(), caption, twips, 300)
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        control.check->setAccessibleName(accessible);
+        return {control.check};
+    case OptionKind::Choice:
+        break;
+    }
+    std::vector<QWidget*> buttons;
+    control.choice = new QButtonGroup(this);
+    for (std::size_t i = 0; i < option.choices.size(); ++i) {
+        auto* button = new QRadioButton(toQString(option.choices[i].caption), this);
+        button->setObjectName(toQString(option.controlName));
+        button->setProperty("index", static_cast<int>(i));
+        button->setGeometry(fromTwips(
+            QRect(twips.left(), twips.top() + static_cast<int>(i) * 360, twips.width(), 285)));
+        control.choice->addButton(button, static_cast<int>(i));
+        buttons.push_back(button);
+    }
+    const OptionValues defaults;
+    control.choice->button(static_cast<int>(choiceIndex(defaults, option)))->setChecked(true);
+    connect(control.choice, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) {
+            presentOptions();
+        }
+    });
+    return buttons;
 }
 
 void DataSheetWindow::buildAnswer(const QRect& twips) {
@@ -184,23 +201,41 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
     answerGrid_->hide();
 }
 
+OptionValues DataSheetWindow::optionValues() const {
+    OptionValues values;
+    for (const OptionControl& control : options_) {
+        std::string value;
+        if (control.text != nullptr) {
+            value = toStdString(control.text->text());
+        } else if (control.check != nullptr) {
+            value = control.check->isChecked() ? kOptionOn : kOptionOff;
+        } else if (control.choice != nullptr) {
+            const auto index = static_cast<std::size_t>(control.choice->checkedId());
+            value = std::string(control.option->choices.at(index).key);
+        }
+        values.emplace(std::string(control.option->key), std::move(value));
+    }
+    return values;
+}
+
 DataSheetInput DataSheetWindow::input() const {
-    DataSheetInput input;
-    input.sheet = editor_->contents();
-    if (population_ != nullptr) {
-        input.population = toStdString(population_->text());
-    }
-    input.useYates = useYates_ != nullptr && useYates_->isChecked();
-    if (method_ != nullptr) {
-        input.correlationMethod = static_cast<CorrelationMethod>(method_->checkedId());
-    }
-    return input;
+    return DataSheetInput{.sheet = editor_->contents(), .options = optionValues()};
 }
 
 void DataSheetWindow::calculate() {
     editor_->saveCell();
     const DataSheetInput sheetInput = input();
-    runCalculation([&] { return layout_.calculate(sheetInput); });
+    const SheetInputs inputs{.columns = layout_.shape.columns,
+                             .headings = layout_.shape.headings,
+                             .options = layout_.options,
+                             .answer = layout_.answer,
+                             .calculate = layout_.calculate,
+                             .presentation = layout_.presentation};
+    const CatalogueEntry* row = findByWindow(layout_.name);
+    const std::span<const QuantityName> declared =
+        row != nullptr ? std::span<const QuantityName>(row->quantities)
+                       : std::span<const QuantityName>();
+    runEvaluation([&] { return evaluateSheet(inputs, sheetInput, declared); });
 }
 
 void DataSheetWindow::applyRefusal(const Refusal& refusal) {
@@ -210,9 +245,12 @@ void DataSheetWindow::applyRefusal(const Refusal& refusal) {
     }
     CalculationWindow::applyRefusal(refusal);
     const QString reason = reasonText(refusal);
-    if (refusal.focus == 1 && population_ != nullptr) {
-        population_->setFocus();
-        showNotice(population_, QRect(), reason);
+    // A focus of 1 and up is the window's own control of that option.
+    const auto index = static_cast<std::size_t>(refusal.focus - 1);
+    if (refusal.focus != kFocusGrid && index < options_.size() && options_[index].text != nullptr) {
+        QLineEdit* box = options_[index].text;
+        box->setFocus();
+        showNotice(box, QRect(), reason);
         return;
     }
     // The box goes to the cell at fault, so the user sees it and the next keys mend it. A refusal
@@ -287,8 +325,13 @@ void DataSheetWindow::applyAnswer(Answer answer) {
         answerGrid_->show();
         answerGrid_->setUpdatesEnabled(true);
     }
-    if (answer.yatesSwitchedOn && useYates_ != nullptr) {
-        useYates_->setChecked(true);
+    // The correction the calculation switched on shows ticked in the window's check box.
+    if (answer.yatesSwitchedOn) {
+        for (const OptionControl& control : options_) {
+            if (control.check != nullptr) {
+                control.check->setChecked(true);
+            }
+        }
     }
     CalculationWindow::applyAnswer(std::move(answer));
 }
@@ -297,8 +340,11 @@ void DataSheetWindow::clear() {
     if (answerLabel() != nullptr) {
         answerLabel()->clear();
     }
-    if (population_ != nullptr) {
-        population_->clear();
+    // "Clear" empties the text boxes; ticks and choices stay as they are.
+    for (const OptionControl& control : options_) {
+        if (control.text != nullptr) {
+            control.text->clear();
+        }
     }
     if (answerGrid_ != nullptr) {
         answerTable_->clearRows(0, kLastTableRowCleared);
@@ -307,12 +353,16 @@ void DataSheetWindow::clear() {
     editor_->clear();
 }
 
-void DataSheetWindow::chooseMethod(int method) {
-    const CorrelationPresentation presentation =
-        correlationPresentation(static_cast<CorrelationMethod>(method));
+void DataSheetWindow::presentOptions() {
+    if (layout_.presentation == nullptr) {
+        return;
+    }
+    const SheetPresentation presentation = layout_.presentation(optionValues());
     setWindowTitle(toQString(presentation.title));
-    editor_->setHeadings({layout_.shape.headings.front(), std::string(presentation.firstHeading),
-                          std::string(presentation.secondHeading)});
+    std::vector<std::string> headings{layout_.shape.headings.front()};
+    headings.insert(headings.end(), presentation.columnHeadings.begin(),
+                    presentation.columnHeadings.end());
+    editor_->setHeadings(headings);
     helpTopic_ = presentation.helpTopic;
 }
 

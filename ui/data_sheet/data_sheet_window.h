@@ -1,6 +1,7 @@
 // The window of a calculation that takes its data from a grid: the instruction, the grid editor,
-// "Calculate", "Clear", "Exit" and "Help", the window's own control (population size, Yates'
-// correction or the correlation method) and the answer, all built from its layout.
+// "Calculate", "Clear", "Exit" and "Help", the window's own controls as its options describe them
+// (a text box, a check box or option buttons, each with its caption) and the answer, all built
+// from its layout.
 #pragma once
 
 #include "calculations/common/outcome.h"
@@ -44,11 +45,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::vector<QWidget*> buildExtra(const QRect& twips);
+    // One of the window's own controls and what it is made of.
+    struct OptionControl {
+        const SheetOption* option = nullptr;
+        QLineEdit* text = nullptr;
+        QCheckBox* check = nullptr;
+        QButtonGroup* choice = nullptr;
+    };
+
+    std::vector<QWidget*> buildOptions(const QRect& twips);
+    std::vector<QWidget*> buildOption(OptionControl& control, const QRect& twips);
+    OptionValues optionValues() const;
+    void presentOptions();
     void buildAnswer(const QRect& twips);
     void calculate() override;
     void clear() override;
-    void chooseMethod(int method);
     DataSheetInput input() const;
     void applyRefusal(const Refusal& refusal) override;
     void applyAnswer(Answer answer) override;
@@ -58,9 +69,7 @@ private:
     int helpTopic_;
     QTableView* answerGrid_ = nullptr;
     AnswerTableModel* answerTable_ = nullptr;
-    QLineEdit* population_ = nullptr;
-    QCheckBox* useYates_ = nullptr;
-    QButtonGroup* method_ = nullptr;
+    std::vector<OptionControl> options_; // in the order of the layout's options
 };
 
 // Registers the five data sheet windows by name.

@@ -18,7 +18,7 @@ const std::string kNoMore = "\r\n\r\nAdditional statistics cannot be calculated.
 
 DataSheetInput by(CorrelationMethod method, const CellRows& rows) {
     DataSheetInput input = sheetOf(rows);
-    input.correlationMethod = method;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 

@@ -25,7 +25,7 @@ const std::string kPlain = "Chi-square statistic = ";
 const std::string kCorrected = "Corrected chi-square statistic = ";
 
 DataSheetInput ticked(DataSheetInput input) {
-    input.useYates = true;
+    input.options["yates"] = kOptionOn;
     return input;
 }
 

@@ -23,7 +23,7 @@ Answer described(const std::string& text, CellPosition current) {
 }
 
 DataSheetInput withPopulation(DataSheetInput input, const std::string& population) {
-    input.population = population;
+    input.options["population"] = population;
     return input;
 }
 

@@ -2,6 +2,7 @@
 // inputs of every window that prints one (true_values.tsv, made by make_true_values.cpp from
 // Boost.Math in long double): each printed number within its row's tolerance of the truth.
 #include "calculations/catalogue.h"
+#include "calculations/correlation/correlate.h"
 #include "core/arithmetic.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ Outcome calculate(const TrueValue& row) {
     }
     const auto& sheet = std::get<SheetInputs>(entry->inputs);
     DataSheetInput input;
-    input.correlationMethod = CorrelationMethod::Pearson;
+    input.options["method"] = correlationMethodKey(CorrelationMethod::Pearson);
     const std::vector<std::string> lines = split(row.inputs, ';');
     for (std::size_t r = 0; r < lines.size(); ++r) {
         const std::vector<std::string> cells = split(lines[r], ',');

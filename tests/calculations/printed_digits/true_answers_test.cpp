@@ -1,4 +1,5 @@
 // The answers that the steps alone printed off the truth, through the calculations.
+#include "calculations/correlation/correlate.h"
 #include "tests/calculations/printed_digits/true_answers.h"
 
 #include "calculations/catalogue.h"
@@ -15,7 +16,7 @@ namespace {
 DataSheetInput sheetOf(const testing::TrueAnswer& row) {
     DataSheetInput input;
     if (row.pearson)
-        input.correlationMethod = CorrelationMethod::Pearson;
+        input.options["method"] = correlationMethodKey(CorrelationMethod::Pearson);
     for (std::size_t r = 0; r < row.inputs.size(); ++r) {
         std::istringstream cells(row.inputs[r]);
         std::string cell;

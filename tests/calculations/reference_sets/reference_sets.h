@@ -5,6 +5,7 @@
 
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/outcome.h"
+#include "calculations/correlation/correlate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,8 +63,8 @@ inline DataSheetInput sheetOfRows(const ReferenceSet& set) {
         for (int column = 1; std::getline(cells, cell, ','); ++column)
             input.sheet.setText(row, column, cell);
     }
-    input.correlationMethod =
-        set.method == "pearson" ? CorrelationMethod::Pearson : CorrelationMethod::Regression;
+    input.options["method"] = correlationMethodKey(
+        set.method == "pearson" ? CorrelationMethod::Pearson : CorrelationMethod::Regression);
     return input;
 }
 

@@ -1,6 +1,6 @@
-#include "terminal/box_text.h"
+#include "calculations/common/box_text.h"
 
-namespace quillon::terminal {
+namespace quillon {
 
 namespace {
 
@@ -14,6 +14,27 @@ std::string quoted(std::string_view text) {
 
 } // namespace
 
+bool boxTakesCharacter(char32_t typed, bool boxIsEmpty, bool boxHasPoint) {
+    if (typed >= U'0' && typed <= U'9')
+        return true;
+    if (typed == U'-')
+        return boxIsEmpty;
+    if (typed == U'.')
+        return !boxHasPoint;
+    return false;
+}
+
+bool isTypableBoxText(std::string_view text) {
+    bool point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto typed = static_cast<unsigned char>(text[i]);
+        if (!boxTakesCharacter(typed, i == 0, point))
+            return false;
+        point = point || typed == '.';
+    }
+    return true;
+}
+
 std::string_view trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -25,20 +46,9 @@ std::string_view trimBlanks(std::string_view text) {
 std::optional<std::string> boxTextProblem(std::string_view text) {
     if (text.size() > kMaxBoxLength)
         return "is longer than the " + std::to_string(kMaxBoxLength) + " characters a box holds";
-    bool point = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9')
-            continue;
-        if (c == '-' && i == 0)
-            continue;
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
+    if (!isTypableBoxText(text))
         return quoted(text) + " is not a number a box takes (digits, one point, a leading minus)";
-    }
     return std::nullopt;
 }
 
-} // namespace quillon::terminal
+} // namespace quillon
