@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QColor(0x88, 0x88, 0x88), QColor(0xff, 0xff, 0xdc), Qt::black, false},
         PaletteCase{"everything one grey", QColor(0x76, 0x76, 0x76), QColor(0x76, 0x76, 0x76),
                     QColor(0x76, 0x76, 0x76), QColor(0x76, 0x76, 0x76), false}),
-    [](const ::testing::TestParamInfo<PaletteCase>& info) {
-        std::string name = info.param.name;
+    [](const ::testing::TestParamInfo<PaletteCase>& palette) {
+        std::string name = palette.param.name;
         for (char& letter : name) {
             if (!std::isalnum(static_cast<unsigned char>(letter))) {
                 letter = '_';
