@@ -6,9 +6,16 @@
 namespace quillon {
 
 template <typename Real> std::string tTestLines(Real t, Real df, float probability) {
-    return "t-statistic = " + format(t, kGeneralPattern) + kBlankLine +
+    const std::vector<Quantity> printed = tTestQuantities(t, df, probability);
+    return "t-statistic = " + printed[0].text + kBlankLine +
            "Degrees of freedom = " + plainForm(df) + kBlankLine +
-           "Two-tailed probability = " + format(probability, kProbabilityPattern);
+           "Two-tailed probability = " + printed[2].text;
+}
+
+template <typename Real> std::vector<Quantity> tTestQuantities(Real t, Real df, float probability) {
+    return {{"t", t, format(t, kGeneralPattern)},
+            {"df", df, trimmedPlainForm(df)},
+            {"p", probability, format(probability, kProbabilityPattern)}};
 }
 
 template <typename Real> std::string tTestSummary(Real t, Real df, float probability) {
@@ -18,6 +25,8 @@ template <typename Real> std::string tTestSummary(Real t, Real df, float probabi
 
 template std::string tTestLines(float, float, float);
 template std::string tTestLines(double, double, float);
+template std::vector<Quantity> tTestQuantities(float, float, float);
+template std::vector<Quantity> tTestQuantities(double, double, float);
 template std::string tTestSummary(float, float, float);
 template std::string tTestSummary(double, double, float);
 
