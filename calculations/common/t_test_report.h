@@ -1,4 +1,4 @@
-// The answer and clipboard texts of a t-test.
+// The answer and clipboard texts of a t-test, and its results as numbers.
 #pragma once
 
 #include "calculations/common/outcome.h"
@@ -13,11 +13,10 @@ namespace quillon {
 // doubles, as the calculation stores them; the probability is always a single.
 template <typename Real> std::string tTestLines(Real t, Real df, float probability);
 
-// The three numbers of those lines as quantities "t", "df" and "p", each with the text the lines
-// print for it (the degrees of freedom without their blank).
-template <typename Real> std::vector<Quantity> tTestQuantities(Real t, Real df, float probability);
-
 // t(df)=t, p=probability
 template <typename Real> std::string tTestSummary(Real t, Real df, float probability);
+
+// "t", "df" and "p", each with the text its line prints (the degrees of freedom without the blank).
+template <typename Real> std::vector<Quantity> tTestQuantities(Real t, Real df, float probability);
 
 } // namespace quillon
