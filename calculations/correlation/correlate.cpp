@@ -240,7 +240,7 @@ Answer pearsonAnswer(const PairSums<Real>& s, const LineFit<Real>& fit,
     const Real t = stored<Real>(fit.r * squareRoot(n - 2.0) / squareRoot(u.oneMinusR2));
     const float p = twoTailed(t, df);
     Answer result;
-    result.quantities = {general("r", fit.r), general("se_r", seR), general("t", t),
+    result.quantities = {general("r", fit.r), general("standard_error_r", seR), general("t", t),
                          whole("df", df), probability(p)};
     const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
     result.text = "Correlation coefficient = " + printed(0) + kBlankLine +
@@ -263,8 +263,8 @@ Answer regressionAnswer(const PairSums<Real>& s, const LineFit<Real>& fit,
     Answer result;
     result.quantities = lineQuantities(fit.a, fit.b);
     result.quantities.insert(result.quantities.end(),
-                             {general("se_estimate", se), general("t_slope", tb), whole("df", df),
-                              probability(pb), general("r_squared", fit.r2)});
+                             {general("standard_error_estimate", se), general("t_slope", tb),
+                              whole("df", df), probability(pb), general("r_squared", fit.r2)});
     const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
     result.text =
         modelLine(fit.a, fit.b) + kBlankLine + "Standard error of the estimate = " + printed(2) +

@@ -101,7 +101,7 @@ template <typename Real> Answer description(const Sample& sample, const std::str
     result.quantities = {{"mean", mean, format(mean, kGeneralPattern)},
                          {"n", count, trimmedPlainForm(count)},
                          {"sd", sd, format(sd, kGeneralPattern)},
-                         {"se", se, format(se, kGeneralPattern)},
+                         {"standard_error", se, format(se, kGeneralPattern)},
                          {"median", median, format(median, kGeneralPattern)}};
     const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
     result.text = "Mean = " + printed(0) + "     N =" + plainForm(count) + kBlankLine +

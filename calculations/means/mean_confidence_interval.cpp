@@ -25,7 +25,7 @@ template <typename Real> Outcome meanConfidenceIntervalIn(InputTexts inputs, flo
     const Real upper = stored<Real>(static_cast<double>(mean) + halfWidth);
 
     const std::vector<Quantity> quantities{
-        {"se", standardError, format(standardError, kGeneralPattern)},
+        {"standard_error", standardError, format(standardError, kGeneralPattern)},
         {"df", df, trimmedPlainForm(df)},
         {"confidence_level", shownLevel, trimmedPlainForm(shownLevel)},
         {"mean", mean, format(mean, kProbabilityPattern)},

@@ -26,7 +26,7 @@ template <typename Real> Outcome populationMeanTIn(InputTexts inputs) {
     const std::string text = "Standard error of the mean = " + standardErrorText + kBlankLine +
                              tTestLines(t, df, probability);
     std::vector<Quantity> quantities = tTestQuantities(t, df, probability);
-    quantities.insert(quantities.begin(), {"se", standardError, standardErrorText});
+    quantities.insert(quantities.begin(), {"standard_error", standardError, standardErrorText});
     return answer(text, tTestSummary(t, df, probability), std::move(quantities));
 }
 

@@ -17,7 +17,7 @@ describe <- function(what, x, population, store) {
   sd <- store(sqrt(store(sum((x - mean)^2)) / (n - 1)))
   corr <- if (population > n) store((population - n) / (population - 1)) else 1
   se <- store(sd / sqrt(n) * sqrt(corr))
-  show(what, mean = mean, n = n, sd = sd, se = se, median = store(median(x)))
+  show(what, mean = mean, n = n, sd = sd, standard_error = se, median = store(median(x)))
 }
 
 pairs_t <- function(what, x, y, store) {
@@ -44,7 +44,7 @@ interval <- function(what, m, s, n, population, level, store) {
   se <- store(s / sqrt(n) * sqrt(store(correction(population, n))))
   t <- ceiling(qt(1 - (1 - level / 100) / 2, n - 1) * 1e4) / 1e4
   half <- store(se * single(t))
-  show(what, se = se, df = n - 1, confidence_level = single(level), mean = m, half_width = half,
+  show(what, standard_error = se, df = n - 1, confidence_level = single(level), mean = m, half_width = half,
        lower = store(m - half), upper = store(m + half))
 }
 
@@ -52,7 +52,7 @@ against_population <- function(what, m, s, n, population, mu, store) {
   m <- store(m); s <- store(s); n <- store(n); mu <- store(mu)
   se <- store(s / sqrt(n) * sqrt(store(correction(population, n))))
   t <- store((m - mu) / se)
-  show(what, se = se, t = t, df = n - 1, p = two_tailed_t(t, n - 1))
+  show(what, standard_error = se, t = t, df = n - 1, p = two_tailed_t(t, n - 1))
 }
 
 deviations <- function(what, s1, n1, s2, n2, store) {
@@ -82,7 +82,7 @@ line_fit <- function(x, y, store) {
 pearson <- function(what, x, y, store) {
   f <- line_fit(x, y, store); n <- f$n
   t <- store(f$r * sqrt(n - 2) / sqrt(1 - f$r^2))
-  show(what, r = f$r, se_r = store((1 - f$r^2) / sqrt(n)), t = t, df = n - 2,
+  show(what, r = f$r, standard_error_r = store((1 - f$r^2) / sqrt(n)), t = t, df = n - 2,
        p = two_tailed_t(t, n - 2))
 }
 
@@ -90,7 +90,7 @@ regression <- function(what, x, y, store) {
   f <- line_fit(x, y, store); n <- f$n
   se <- store(sqrt((f$syy - f$sxy^2 / f$sxx) / (n - 2)))
   tb <- store(f$b * sqrt(f$sxx) / se)
-  show(what, intercept = f$a, slope = f$b, se_estimate = se, t_slope = tb, df = n - 2,
+  show(what, intercept = f$a, slope = f$b, standard_error_estimate = se, t_slope = tb, df = n - 2,
        p = two_tailed_t(tb, n - 2), r_squared = f$r2)
 }
 
