@@ -29,17 +29,38 @@ template <typename Real> float twoTailed(Real t, float df) {
     return tProb(single(t), df);
 }
 
+// A number the answer prints in the general pattern, as a quantity.
+template <typename Real> Quantity general(std::string name, Real value) {
+    return {std::move(name), value, generalForm(value)};
+}
+
+// The degrees of freedom or the number of pairs, printed in their plain form.
+Quantity whole(std::string name, float value) {
+    return {std::move(name), value, trimmedPlainForm(value)};
+}
+
+Quantity probability(float p) {
+    return {"p", p, format(p, kProbabilityPattern)};
+}
+
 // An answer that ends the calculation early, with a beep and no clipboard text.
-Answer stopWith(std::string text, CellPosition lastRead) {
+Answer stopWith(std::string text, CellPosition lastRead, std::vector<Quantity> quantities = {}) {
     Answer result;
     result.text = std::move(text);
     result.beep = true;
     result.currentCell = lastRead;
+    result.quantities = std::move(quantities);
     return result;
 }
 
+// The fitted line's two numbers, as the model line prints them.
+template <typename Real> std::vector<Quantity> lineQuantities(Real a, Real b) {
+    return {general("intercept", a), general("slope", b)};
+}
+
 template <typename Real> std::string modelLine(Real a, Real b) {
-    return "Model:  y = " + generalForm(a) + " + " + generalForm(b) + " x + Error";
+    const std::vector<Quantity> line = lineQuantities(a, b);
+    return "Model:  y = " + line[0].text + " + " + line[1].text + " x + Error";
 }
 
 // The message of a variable whose values are all alike.
@@ -81,23 +102,29 @@ template <typename Real> Outcome spearman(const PairedColumns& pairs) {
     if (std::fabs(rho) == 1)
         return stopWith("The correlation coefficient is " + generalForm(rho) + kBlankLine +
                             kNoMoreStatistics,
-                        pairs.lastRead);
+                        pairs.lastRead, {general("rho", rho)});
 
     const Real t = stored<Real>(rho * squareRoot(n - 2.0) / squareRoot(1.0 - power(rho, 2.0)));
     const float df = n - 2.0f;
     const float p = twoTailed(t, df);
 
     Answer result;
-    result.text = "Correlation coefficient rho = " + generalForm(rho) + kBlankLine +
-                  "t-test for the significance of the coefficient = " + generalForm(t) + kBlankLine;
+    result.quantities = {general("rho", rho), general("t", t)};
+    result.text = "Correlation coefficient rho = " + result.quantities[0].text + kBlankLine +
+                  "t-test for the significance of the coefficient = " + result.quantities[1].text +
+                  kBlankLine;
     // Below 25 pairs the t approximation is not trusted; the user turns to a table.
-    if (n >= 25.0f)
+    if (n >= 25.0f) {
+        result.quantities.push_back(whole("df", df));
+        result.quantities.push_back(probability(p));
         result.text += "Degrees of freedom = " + plainForm(df) + kBlankLine +
-                       "Two-tailed probability = " + format(p, kProbabilityPattern);
-    else
+                       "Two-tailed probability = " + result.quantities[3].text;
+    } else {
+        result.quantities.push_back(whole("n", n));
         result.text += "Number of data pairs =" + plainForm(n) + kBlankLine +
                        "Probability must be determined from a table because of the small "
                        "sample size.";
+    }
     result.currentCell = pairs.lastRead;
     return result;
 }
@@ -203,35 +230,49 @@ Unexplained<Real> unexplained(const PairedColumns& pairs, const PairSums<Real>& 
     return {stored<Real>(s.syy - divide(power(s.sxy, 2.0), s.sxx)), 1.0 - fit.r2};
 }
 
+// Pearson's answer: its text and its quantities.
 template <typename Real>
-std::string pearsonText(const PairSums<Real>& s, const LineFit<Real>& fit,
-                        const Unexplained<Real>& u) {
+Answer pearsonAnswer(const PairSums<Real>& s, const LineFit<Real>& fit,
+                     const Unexplained<Real>& u) {
     const float n = s.n;
     const float df = n - 2.0f;
     const Real seR = stored<Real>(divide(u.oneMinusR2, squareRoot(n)));
     const Real t = stored<Real>(fit.r * squareRoot(n - 2.0) / squareRoot(u.oneMinusR2));
     const float p = twoTailed(t, df);
-    return "Correlation coefficient = " + generalForm(fit.r) + kBlankLine +
-           "Standard error of the coefficient = " + generalForm(seR) + kBlankLine +
-           "t-test for the significance of the coefficient = " + generalForm(t) + kBlankLine +
-           "Degrees of freedom = " + plainForm(df) + kBlankLine +
-           "Two-tailed probability = " + format(p, kProbabilityPattern);
+    Answer result;
+    result.quantities = {general("r", fit.r), general("standard_error_r", seR), general("t", t),
+                         whole("df", df), probability(p)};
+    const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
+    result.text = "Correlation coefficient = " + printed(0) + kBlankLine +
+                  "Standard error of the coefficient = " + printed(1) + kBlankLine +
+                  "t-test for the significance of the coefficient = " + printed(2) + kBlankLine +
+                  "Degrees of freedom = " + plainForm(df) + kBlankLine +
+                  "Two-tailed probability = " + printed(4);
+    return result;
 }
 
+// The regression's answer: its text, copied to the clipboard, and its quantities.
 template <typename Real>
-std::string regressionText(const PairSums<Real>& s, const LineFit<Real>& fit,
-                           const Unexplained<Real>& u) {
+Answer regressionAnswer(const PairSums<Real>& s, const LineFit<Real>& fit,
+                        const Unexplained<Real>& u) {
     const float n = s.n;
     const float df = n - 2.0f;
     const Real se = stored<Real>(squareRoot(divide(u.residual, n - 2.0)));
     const Real tb = stored<Real>(divide(fit.b * squareRoot(s.sxx), se));
     const float pb = twoTailed(tb, df);
-    return modelLine(fit.a, fit.b) + kBlankLine +
-           "Standard error of the estimate = " + generalForm(se) + kBlankLine +
-           "t-test for the significance of the slope = " + generalForm(tb) + kBreak +
-           "Degrees of freedom = " + plainForm(df) + kBreak +
-           "Two-tailed probability = " + format(pb, kProbabilityPattern) + kBlankLine +
-           "r-squared = " + generalForm(fit.r2);
+    Answer result;
+    result.quantities = lineQuantities(fit.a, fit.b);
+    result.quantities.insert(result.quantities.end(),
+                             {general("standard_error_estimate", se), general("t_slope", tb),
+                              whole("df", df), probability(pb), general("r_squared", fit.r2)});
+    const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
+    result.text =
+        modelLine(fit.a, fit.b) + kBlankLine + "Standard error of the estimate = " + printed(2) +
+        kBlankLine + "t-test for the significance of the slope = " + printed(3) + kBreak +
+        "Degrees of freedom = " + plainForm(df) + kBreak +
+        "Two-tailed probability = " + printed(5) + kBlankLine + "r-squared = " + printed(6);
+    result.clipboard = result.text;
+    return result;
 }
 
 // Pearson's r and the regression of y on x share their sums. Each method computes only the
@@ -246,15 +287,17 @@ Outcome pearsonOrRegression(const PairedColumns& pairs, CorrelationMethod method
     const bool pearson = method == CorrelationMethod::Pearson;
     // Rounding can put the r-squared of a perfect fit just above 1.
     if (fit.r2 >= 1) {
-        const std::string perfect = pearson ? "The correlation coefficient is " + generalForm(fit.r)
-                                            : modelLine(fit.a, fit.b);
-        return stopWith(perfect + kBlankLine + kNoMoreStatistics, pairs.lastRead);
+        if (pearson)
+            return stopWith("The correlation coefficient is " + generalForm(fit.r) + kBlankLine +
+                                kNoMoreStatistics,
+                            pairs.lastRead, {general("r", fit.r)});
+        return stopWith(modelLine(fit.a, fit.b) + kBlankLine + kNoMoreStatistics, pairs.lastRead,
+                        lineQuantities(fit.a, fit.b));
     }
     const Unexplained<Real> u = unexplained(pairs, sums, fit);
-    if (pearson)
-        return Answer{.text = pearsonText(sums, fit, u), .currentCell = pairs.lastRead};
-    const std::string text = regressionText(sums, fit, u);
-    return Answer{.text = text, .clipboard = text, .currentCell = pairs.lastRead};
+    Answer result = pearson ? pearsonAnswer(sums, fit, u) : regressionAnswer(sums, fit, u);
+    result.currentCell = pairs.lastRead;
+    return result;
 }
 
 // Every quantity stored as Real.

@@ -97,10 +97,16 @@ template <typename Real> Answer description(const Sample& sample, const std::str
     const char* seLabel =
         corr == 1 ? "Standard error of the mean = " : "Corrected standard error of the mean = ";
     Answer result;
-    result.text = "Mean = " + format(mean, kGeneralPattern) + "     N =" + plainForm(count) +
-                  kBlankLine + "Unbiased standard deviation = " + format(sd, kGeneralPattern) +
-                  kBlankLine + seLabel + format(se, kGeneralPattern) + kBlankLine +
-                  "Median = " + format(median, kGeneralPattern);
+    // The corrected standard error is the standard error of the mean the answer gives: one name.
+    result.quantities = {{"mean", mean, format(mean, kGeneralPattern)},
+                         {"n", count, trimmedPlainForm(count)},
+                         {"sd", sd, format(sd, kGeneralPattern)},
+                         {"standard_error", se, format(se, kGeneralPattern)},
+                         {"median", median, format(median, kGeneralPattern)}};
+    const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
+    result.text = "Mean = " + printed(0) + "     N =" + plainForm(count) + kBlankLine +
+                  "Unbiased standard deviation = " + printed(2) + kBlankLine + seLabel +
+                  printed(3) + kBlankLine + "Median = " + printed(4);
     result.clipboard = result.text;
     result.currentCell = sample.lastRead;
     return result;

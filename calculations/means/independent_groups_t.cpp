@@ -28,7 +28,8 @@ template <typename Real> Outcome independentGroupsTIn(InputTexts inputs) {
         stored<Real>(std::fabs(divide(static_cast<double>(mean1) - mean2, standardError)));
     const Real df = stored<Real>(static_cast<double>(size1) + size2 - 2.0);
     const float probability = tProb(single(t), df);
-    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability),
+                  tTestQuantities(t, df, probability));
 }
 
 } // namespace

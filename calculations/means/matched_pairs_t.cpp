@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -117,15 +118,22 @@ template <typename Real> Outcome pairedTest(const PairedColumns& pairs) {
     // The distributions take t as a single.
     const float p = tProb(single(t), df);
 
-    const std::string var1 = "Var. 1:  Mean = " + format(meanX, kGeneralPattern);
-    const std::string var2 = "Var. 2:  Mean = " + format(meanY, kGeneralPattern);
     Answer result;
-    result.text = var1 + "    Unbiased SD = " + format(sdX, kGeneralPattern) + kBlankLine + var2 +
-                  "    Unbiased SD = " + format(sdY, kGeneralPattern) + kBlankLine +
+    result.quantities = {{"mean1", meanX, format(meanX, kGeneralPattern)},
+                         {"sd1", sdX, format(sdX, kGeneralPattern)},
+                         {"mean2", meanY, format(meanY, kGeneralPattern)},
+                         {"sd2", sdY, format(sdY, kGeneralPattern)}};
+    const auto printed = [&result](std::size_t i) { return result.quantities[i].text; };
+    const std::string var1 = "Var. 1:  Mean = " + printed(0);
+    const std::string var2 = "Var. 2:  Mean = " + printed(2);
+    result.text = var1 + "    Unbiased SD = " + printed(1) + kBlankLine + var2 +
+                  "    Unbiased SD = " + printed(3) + kBlankLine +
                   tTestLines(t, static_cast<Real>(df), p);
-    result.clipboard = var1 + "    SD = " + format(sdX, kGeneralPattern) + kBlankLine + var2 +
-                       "    SD = " + format(sdY, kGeneralPattern) + kBlankLine +
+    result.clipboard = var1 + "    SD = " + printed(1) + kBlankLine + var2 +
+                       "    SD = " + printed(3) + kBlankLine +
                        tTestSummary(t, static_cast<Real>(df), p);
+    for (Quantity& test : tTestQuantities(t, static_cast<Real>(df), p))
+        result.quantities.push_back(std::move(test));
     result.currentCell = pairs.lastRead;
     return result;
 }

@@ -6,6 +6,9 @@
 #include "calculations/common/typed_storage.h"
 #include "calculations/means/sample_of_mean.h"
 
+#include <string>
+#include <vector>
+
 namespace quillon {
 namespace {
 
@@ -21,14 +24,21 @@ template <typename Real> Outcome meanConfidenceIntervalIn(InputTexts inputs, flo
     const Real lower = stored<Real>(static_cast<double>(mean) - halfWidth);
     const Real upper = stored<Real>(static_cast<double>(mean) + halfWidth);
 
-    const std::string text =
-        "Standard error of the mean = " + format(standardError, kGeneralPattern) + kBlankLine +
-        "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
-        "% Confidence interval  = " + format(mean, ".###0 ") + std::string(kPlusMinus) + " " +
-        format(halfWidth, kProbabilityPattern) + kBlankLine +
-        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
-        format(upper, kGeneralPattern);
-    return answer(text, text);
+    const std::vector<Quantity> quantities{
+        {"standard_error", standardError, format(standardError, kGeneralPattern)},
+        {"df", df, trimmedPlainForm(df)},
+        {"confidence_level", shownLevel, trimmedPlainForm(shownLevel)},
+        {"mean", mean, format(mean, kProbabilityPattern)},
+        {"half_width", halfWidth, format(halfWidth, kProbabilityPattern)},
+        {"lower", lower, format(lower, kGeneralPattern)},
+        {"upper", upper, format(upper, kGeneralPattern)}};
+    const auto printed = [&quantities](std::size_t i) { return quantities[i].text; };
+    const std::string text = "Standard error of the mean = " + printed(0) + kBlankLine +
+                             "Degrees of freedom = " + plainForm(df) + kBlankLine +
+                             plainForm(shownLevel) + "% Confidence interval  = " + printed(3) +
+                             " " + std::string(kPlusMinus) + " " + printed(4) + kBlankLine +
+                             "Confidence interval range = " + printed(5) + " to " + printed(6);
+    return answer(text, text, quantities);
 }
 
 } // namespace

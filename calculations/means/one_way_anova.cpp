@@ -11,7 +11,9 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace quillon {
 namespace {
@@ -159,21 +161,38 @@ void setRow(Table& table, std::size_t row, std::vector<std::string> cells) {
         table[row][column] = std::move(cells[column]);
 }
 
-template <typename Real> Table anovaTable(const AnovaResultOf<Real>& r) {
+// The numbers of the table's Between, Within and Total rows as quantities, in the order the rows
+// read them, each with its cell's text (the degrees of freedom without their blank).
+template <typename Real> std::vector<Quantity> anovaQuantities(const AnovaResultOf<Real>& r) {
+    constexpr std::string_view kSquaresPattern = "#######.0";
+    const float betweenDf = r.betweenDf;
+    const Real totalDf = stored<Real>(r.betweenDf + static_cast<double>(r.withinDf));
+    return {{"df_between", betweenDf, trimmedPlainForm(betweenDf)},
+            {"ss_between", r.betweenSquares, format(r.betweenSquares, kSquaresPattern)},
+            {"ms_between", r.betweenMeanSquare, format(r.betweenMeanSquare, kSquaresPattern)},
+            {"f", r.f, format(r.f, "#####.##0")},
+            {"p", r.probability, format(r.probability, kProbabilityPattern)},
+            {"df_within", r.withinDf, trimmedPlainForm(r.withinDf)},
+            {"ss_within", r.withinSquares, format(r.withinSquares, kSquaresPattern)},
+            {"ms_within", r.withinMeanSquare, format(r.withinMeanSquare, kSquaresPattern)},
+            {"df_total", totalDf, trimmedPlainForm(totalDf)},
+            {"ss_total", r.totalSquares, format(r.totalSquares, kSquaresPattern)}};
+}
+
+// The degrees of freedom keep the blank of their plain form in the grid.
+template <typename Real>
+Table anovaTable(const AnovaResultOf<Real>& r, const std::vector<Quantity>& printed) {
+    const auto cell = [&printed](std::size_t i) { return printed[i].text; };
+    const float betweenDf = r.betweenDf;
     Table table(13 + 2 * r.pairs.size(), std::vector<std::string>(kAnovaColumns));
     setRow(table, 0, {"Source of", "", "Sum of", "Mean"});
     setRow(table, 1, {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."});
     setRow(table, 2, {kDashes, kDashes, kDashes, kDashes, kDashes, kDashes});
-    setRow(table, 3,
-           {"Between", plainForm(static_cast<float>(r.betweenDf)),
-            format(r.betweenSquares, "#######.0"), format(r.betweenMeanSquare, "#######.0"),
-            format(r.f, "#####.##0"), format(r.probability, kProbabilityPattern)});
-    setRow(table, 4,
-           {"Within", plainForm(r.withinDf), format(r.withinSquares, "#######.0"),
-            format(r.withinMeanSquare, "#######.0")});
-    setRow(table, 5,
-           {"Total", plainForm(stored<Real>(r.betweenDf + static_cast<double>(r.withinDf))),
-            format(r.totalSquares, "#######.0")});
+    setRow(table, 3, {"Between", plainForm(betweenDf), cell(1), cell(2), cell(3), cell(4)});
+    setRow(table, 4, {"Within", plainForm(r.withinDf), cell(6), cell(7)});
+    setRow(
+        table, 5,
+        {"Total", plainForm(stored<Real>(r.betweenDf + static_cast<double>(r.withinDf))), cell(9)});
     setRow(table, 7, {" Post-hoc", "t-tests   "});
     setRow(table, 9, {"Group", "Group", "t-value", "DF", "Prob."});
     setRow(table, 10, {kDashes, kDashes, kDashes, kDashes, kDashes});
@@ -280,11 +299,14 @@ SquareSums<Real> squareSums(const AnovaGroupsOf<Real>& groups, const std::vector
 
 template <typename Real> Outcome answerOf(const ReadGroups& read) {
     const AnovaResultOf<Real> r = oneWayAnovaOf(storedGroups<Real>(read));
+    std::vector<Quantity> quantities = anovaQuantities(r);
+    Table table = anovaTable(r, quantities);
     return Answer{.clipboard = "F(" + trimmedPlainForm(static_cast<float>(r.betweenDf)) + "," +
                                trimmedPlainForm(r.withinDf) + ")=" + trimmedPlainForm(r.f) +
                                ", p=" + format(r.probability, kProbabilityPattern),
-                  .table = anovaTable(r),
-                  .currentCell = read.current};
+                  .table = std::move(table),
+                  .currentCell = read.current,
+                  .quantities = std::move(quantities)};
 }
 
 } // namespace

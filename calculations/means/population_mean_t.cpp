@@ -7,6 +7,10 @@
 #include "calculations/means/sample_of_mean.h"
 #include "core/distributions.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace quillon {
 namespace {
 
@@ -18,10 +22,12 @@ template <typename Real> Outcome populationMeanTIn(InputTexts inputs) {
     // Signed: a sample mean below the population mean shows a negative t.
     const Real t = stored<Real>(divide(static_cast<double>(mean) - populationMean, standardError));
     const float probability = tProb(single(t), df);
-    const std::string text =
-        "Standard error of the mean = " + format(standardError, kGeneralPattern) + kBlankLine +
-        tTestLines(t, df, probability);
-    return answer(text, tTestSummary(t, df, probability));
+    const std::string standardErrorText = format(standardError, kGeneralPattern);
+    const std::string text = "Standard error of the mean = " + standardErrorText + kBlankLine +
+                             tTestLines(t, df, probability);
+    std::vector<Quantity> quantities = tTestQuantities(t, df, probability);
+    quantities.insert(quantities.begin(), {"standard_error", standardError, standardErrorText});
+    return answer(text, tTestSummary(t, df, probability), std::move(quantities));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "calculations/common/typed_storage.h"
 #include "core/distributions.h"
 
+#include <string>
 #include <utility>
 
 namespace quillon {
@@ -27,14 +28,19 @@ template <typename Real> Outcome varianceRatioFIn(InputTexts inputs) {
     const Real df2 = stored<Real>(static_cast<double>(size2) - 1.0);
     const float probability = fProb(single(f), df1, df2);
 
-    const std::string text = "F-ratio = " + format(f, kGeneralPattern) + kBlankLine +
-                             "Degrees of freedom =" + plainForm(df1) + " and" + plainForm(df2) +
-                             kBlankLine + "Probability that the difference was due to chance = " +
-                             format(probability, kProbabilityPattern);
+    const std::string fText = format(f, kGeneralPattern);
+    const std::string probabilityText = format(probability, kProbabilityPattern);
+    const std::string text =
+        "F-ratio = " + fText + kBlankLine + "Degrees of freedom =" + plainForm(df1) + " and" +
+        plainForm(df2) + kBlankLine +
+        "Probability that the difference was due to chance = " + probabilityText;
     const std::string clipboard = "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
-                                  ")=" + trimmedPlainForm(f) +
-                                  ", p=" + format(probability, kProbabilityPattern);
-    return answer(text, clipboard);
+                                  ")=" + trimmedPlainForm(f) + ", p=" + probabilityText;
+    return answer(text, clipboard,
+                  {{"f", f, fText},
+                   {"df1", df1, trimmedPlainForm(df1)},
+                   {"df2", df2, trimmedPlainForm(df2)},
+                   {"p", probability, probabilityText}});
 }
 
 } // namespace
