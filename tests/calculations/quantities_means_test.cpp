@@ -3,6 +3,7 @@
 // worked out apart from the program by quantities_means_values.R. Probabilities, and the half
 // widths built on a critical t, are the digits of the program's own series and search grid, which
 // meet the script's true values to within a unit of their last printed digit.
+#include "calculations/correlation/correlate.h"
 #include "tests/calculations/data_sheet_cases.h"
 #include "tests/calculations/quantity_cases.h"
 
@@ -61,13 +62,13 @@ std::vector<Quantity> joined(std::vector<Quantity> first, const std::vector<Quan
 
 DataSheetInput withPopulation(const CellRows& rows, const std::string& population) {
     DataSheetInput input = sheetOf(rows);
-    input.population = population;
+    input.options["population"] = population;
     return input;
 }
 
 DataSheetInput by(CorrelationMethod method, const CellRows& rows) {
     DataSheetInput input = sheetOf(rows);
-    input.correlationMethod = method;
+    input.options["method"] = correlationMethodKey(method);
     return input;
 }
 
