@@ -2,6 +2,7 @@
 
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/refusal_text.h"
 #include "core/distributions.h"
 
@@ -118,15 +119,18 @@ Answer chiSquareAnswer(const ChiSquareResult& result) {
     const float df = static_cast<float>(result.degreesOfFreedom);
     const std::string chiSquareText = format(result.chiSquare, kGeneralPattern);
     const std::string probabilityText = format(result.probability, kProbabilityPattern);
+    const Quantity dfShown = plainQuantity("df", df);
+    const Quantity totalShown = plainQuantity("n", result.total);
     Answer shown;
     shown.text = chiLabel + chiSquareText + kBlankLine + "Degrees of freedom = " + plainForm(df) +
                  kBlankLine + "Probability of chance = " + probabilityText;
-    shown.clipboard = "X\u00B2(" + trimmedPlainForm(df) + ",n=" + trimmedPlainForm(result.total) +
-                      ")=" + chiSquareText + ", p=" + probabilityText;
+    shown.clipboard = "X\u00B2(" + dfShown.text + ",n=" + totalShown.text + ")=" + chiSquareText +
+                      ", p=" + probabilityText;
     shown.quantities = {{result.corrected ? "corrected_chi_square" : "chi_square",
                          double{result.chiSquare}, chiSquareText},
-                        {"df", double{df}, trimmedPlainForm(df)},
-                        {"p", double{result.probability}, probabilityText}};
+                        dfShown,
+                        {"p", double{result.probability}, probabilityText},
+                        totalShown};
     return shown;
 }
 

@@ -1,6 +1,7 @@
 #include "calculations/distributions/chi_square_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/critical_probabilities.h"
 #include "core/distributions.h"
@@ -31,10 +32,12 @@ Outcome chiSquareProbability(InputTexts inputs) {
         return *refusal;
     const float p = chiSquareProb(x, df);
     const std::string pText = format(p, kChiSquareAnswerPattern);
+    const Quantity dfShown = plainQuantity("df", df);
+    const Quantity chiSquareShown = plainQuantity("chi_square", x);
+    // The probability is published once, with the answer's text.
     return answer("Probability = " + pText,
-                  "X2(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(x) +
-                      ", p=" + probabilityText(p),
-                  {{"p", double{p}, pText}});
+                  "X2(" + dfShown.text + ")=" + chiSquareShown.text + ", p=" + probabilityText(p),
+                  {{"p", double{p}, pText}, dfShown, chiSquareShown});
 }
 
 Outcome criticalChiSquare(InputTexts inputs) {
@@ -50,10 +53,11 @@ Outcome criticalChiSquare(InputTexts inputs) {
     const CriticalValue found =
         fastCriticalValueSearch(guidedChiSquareProb(df), target, 0.0f, 1.0f);
     const std::string chiSquareText = measurementText(found.value);
+    const Quantity dfShown = plainQuantity("df", df);
+    const Quantity foundP = foundProbabilityQuantity(found);
     return answer("Chi-square value = " + chiSquareText,
-                  "X2(" + trimmedPlainForm(df) + ")=" + chiSquareText +
-                      ", p=" + probabilityText(found.probability),
-                  {{"critical_chi_square", double{found.value}, chiSquareText}});
+                  "X2(" + dfShown.text + ")=" + chiSquareText + ", p=" + foundP.text,
+                  {{"critical_chi_square", double{found.value}, chiSquareText}, dfShown, foundP});
 }
 
 } // namespace quillon

@@ -84,12 +84,11 @@ std::vector<Quantity> rangeQuantities(const RangeProbability& range) {
             {"p_outside", double{range.outside}, probabilityText(range.outside)}};
 }
 
-template <typename Real>
-std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
+std::string rangeClipboard(const std::string& sample, const Quantity& lower, const Quantity& upper,
                            const RangeProbability& range) {
     std::string text = sample;
     text += kLineBreak;
-    text += "Defined Range: " + trimmedPlainForm(lower) + " - " + trimmedPlainForm(upper);
+    text += "Defined Range: " + lower.text + " - " + upper.text;
     text += kLineBreak;
     text += withinLine(range);
     text += kLineBreak;
@@ -98,13 +97,15 @@ std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
     return text;
 }
 
+Quantity foundProbabilityQuantity(const CriticalValue& found) {
+    return {"p", double{found.probability}, probabilityText(found.probability)};
+}
+
 template RangeProbability rangeProbability(float, float, float, float,
                                            const std::function<float(float)>&,
                                            const std::function<double(double)>&);
 template RangeProbability rangeProbability(double, double, double, double,
                                            const std::function<float(float)>&,
                                            const std::function<double(double)>&);
-template std::string rangeClipboard(const std::string&, float, float, const RangeProbability&);
-template std::string rangeClipboard(const std::string&, double, double, const RangeProbability&);
 
 } // namespace quillon

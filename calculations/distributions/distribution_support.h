@@ -48,9 +48,12 @@ std::string rangeAnswer(const RangeProbability& range);
 // "p_within" and "p_outside", as rangeAnswer prints them.
 std::vector<Quantity> rangeQuantities(const RangeProbability& range);
 
-// Four lines, each ended by a line break: the sample, the range, the two probabilities.
-template <typename Real>
-std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
+// Four lines, each ended by a line break: the sample, the range between the limits as they are
+// published, the two probabilities.
+std::string rangeClipboard(const std::string& sample, const Quantity& lower, const Quantity& upper,
                            const RangeProbability& range);
+
+// "p": the probability a critical value search found, as the clipboard prints it.
+Quantity foundProbabilityQuantity(const CriticalValue& found);
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "calculations/distributions/f_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/critical_probabilities.h"
 #include "core/critical_search.h"
@@ -22,10 +23,12 @@ Outcome fProbability(InputTexts inputs) {
         return *refusal;
     const float p = fProb(f, df1, df2);
     const std::string pText = probabilityText(p);
+    const Quantity df1Shown = plainQuantity("df1", df1);
+    const Quantity df2Shown = plainQuantity("df2", df2);
+    const Quantity fShown = plainQuantity("f", f);
     return answer("Probability  = " + pText,
-                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
-                      ")=" + trimmedPlainForm(f) + ", p=" + pText,
-                  {{"p", double{p}, pText}});
+                  "F(" + df1Shown.text + "," + df2Shown.text + ")=" + fShown.text + ", p=" + pText,
+                  {{"p", double{p}, pText}, df1Shown, df2Shown, fShown});
 }
 
 Outcome criticalF(InputTexts inputs) {
@@ -42,10 +45,12 @@ Outcome criticalF(InputTexts inputs) {
         return *refusal;
     const CriticalValue found = fastCriticalValueSearch(guidedFProb(df1, df2), target, 0.0f, 1.0f);
     const std::string fText = measurementText(found.value);
+    const Quantity df1Shown = plainQuantity("df1", df1);
+    const Quantity df2Shown = plainQuantity("df2", df2);
+    const Quantity foundP = foundProbabilityQuantity(found);
     return answer("F value = " + fText,
-                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" + fText +
-                      ", p=" + probabilityText(found.probability),
-                  {{"critical_f", double{found.value}, fText}});
+                  "F(" + df1Shown.text + "," + df2Shown.text + ")=" + fText + ", p=" + foundP.text,
+                  {{"critical_f", double{found.value}, fText}, df1Shown, df2Shown, foundP});
 }
 
 } // namespace quillon

@@ -1,12 +1,15 @@
 #include "calculations/distributions/normal_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/distributions.h"
 #include "core/true_tails.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -17,10 +20,15 @@ template <typename Real> Outcome zRangeProbabilityIn(InputTexts inputs) {
     const Real lower = readStored<Real>(inputs[2]);
     const Real upper = readStored<Real>(inputs[3]);
     const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb, trueZTail);
-    const std::string sample =
-        "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range),
-                  rangeQuantities(range));
+    const Quantity meanShown = plainQuantity("mean", mean);
+    const Quantity sdShown = plainQuantity("sd", sd);
+    const Quantity lowerShown = plainQuantity("lower", lower);
+    const Quantity upperShown = plainQuantity("upper", upper);
+    const std::string sample = "Mean=" + meanShown.text + " (SD=" + sdShown.text + ")";
+    std::vector<Quantity> quantities = rangeQuantities(range);
+    quantities.insert(quantities.end(), {meanShown, sdShown, lowerShown, upperShown});
+    return answer(rangeAnswer(range), rangeClipboard(sample, lowerShown, upperShown, range),
+                  std::move(quantities));
 }
 
 } // namespace
@@ -32,8 +40,9 @@ Outcome zProbability(InputTexts inputs) {
         return *refusal;
     const float p = zProb(z);
     const std::string pText = probabilityText(p);
-    return answer("Two-tailed probability = " + pText, "z=" + trimmedPlainForm(z) + ", p=" + pText,
-                  {{"p", double{p}, pText}});
+    const Quantity zShown = plainQuantity("z", z);
+    return answer("Two-tailed probability = " + pText, "z=" + zShown.text + ", p=" + pText,
+                  {{"p", double{p}, pText}, zShown});
 }
 
 Outcome criticalZ(InputTexts inputs) {
@@ -44,8 +53,9 @@ Outcome criticalZ(InputTexts inputs) {
         return *refusal;
     const CriticalValue found = searchFromZero(zProb, target);
     const std::string zText = measurementText(found.value);
-    return answer("z value = " + zText, "z=" + zText + ", p=" + probabilityText(found.probability),
-                  {{"critical_z", double{found.value}, zText}});
+    const Quantity foundP = foundProbabilityQuantity(found);
+    return answer("z value = " + zText, "z=" + zText + ", p=" + foundP.text,
+                  {{"critical_z", double{found.value}, zText}, foundP});
 }
 
 Outcome zRangeProbability(InputTexts inputs) {

@@ -1,6 +1,7 @@
 #include "calculations/distributions/t_distribution.h"
 
 #include "calculations/common/calculation_support.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
 #include "core/critical_probabilities.h"
@@ -10,6 +11,8 @@
 #include "core/true_tails.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -25,10 +28,17 @@ template <typename Real> Outcome tRangeProbabilityIn(InputTexts inputs) {
     const RangeProbability range = rangeProbability(
         mean, sd, lower, upper, [df](float t) { return tProbBySteps(t, df); },
         [df](double t) { return trueTTail(t, df); });
-    const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
-                               " (N=" + trimmedPlainForm(n) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range),
-                  rangeQuantities(range));
+    const Quantity meanShown = plainQuantity("mean", mean);
+    const Quantity sdShown = plainQuantity("sd", sd);
+    const Quantity nShown = plainQuantity("n", n);
+    const Quantity lowerShown = plainQuantity("lower", lower);
+    const Quantity upperShown = plainQuantity("upper", upper);
+    const std::string sample =
+        "Mean=" + meanShown.text + ", SD=" + sdShown.text + " (N=" + nShown.text + ")";
+    std::vector<Quantity> quantities = rangeQuantities(range);
+    quantities.insert(quantities.end(), {meanShown, sdShown, nShown, lowerShown, upperShown});
+    return answer(rangeAnswer(range), rangeClipboard(sample, lowerShown, upperShown, range),
+                  std::move(quantities));
 }
 
 } // namespace
@@ -44,9 +54,11 @@ Outcome tProbability(InputTexts inputs) {
         return *refusal;
     const float p = tProb(t, df);
     const std::string pText = probabilityText(p);
+    const Quantity dfShown = plainQuantity("df", df);
+    const Quantity tShown = plainQuantity("t", t);
     return answer("Two-tailed probability = " + pText,
-                  "t(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(t) + ", p=" + pText,
-                  {{"p", double{p}, pText}});
+                  "t(" + dfShown.text + ")=" + tShown.text + ", p=" + pText,
+                  {{"p", double{p}, pText}, dfShown, tShown});
 }
 
 Outcome criticalT(InputTexts inputs) {
@@ -60,10 +72,10 @@ Outcome criticalT(InputTexts inputs) {
         return *refusal;
     const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
     const std::string tText = measurementText(found.value);
-    return answer("t value = " + tText,
-                  "t(" + trimmedPlainForm(df) + ")=" + tText +
-                      ", p=" + probabilityText(found.probability),
-                  {{"critical_t", double{found.value}, tText}});
+    const Quantity dfShown = plainQuantity("df", df);
+    const Quantity foundP = foundProbabilityQuantity(found);
+    return answer("t value = " + tText, "t(" + dfShown.text + ")=" + tText + ", p=" + foundP.text,
+                  {{"critical_t", double{found.value}, tText}, dfShown, foundP});
 }
 
 Outcome tRangeProbability(InputTexts inputs) {

@@ -3,6 +3,7 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/sample_size/sample_size_support.h"
 #include "core/critical_search.h"
@@ -53,7 +54,11 @@ template <typename Real> Outcome errorForSampleSizeIn(InputTexts inputs, float l
                                   line("Confidence level =", plainForm(level)) +
                                   line(errorText, "");
     return answer(errorText + kBlankLine, clipboard,
-                  {{"maximum_error", static_cast<double>(error), errorDigits}});
+                  {{"maximum_error", static_cast<double>(error), errorDigits},
+                   plainQuantity("population_size", population),
+                   plainQuantity("rate", rate),
+                   plainQuantity("sample_size", sampleSize),
+                   plainQuantity("confidence_level", level)});
 }
 
 } // namespace

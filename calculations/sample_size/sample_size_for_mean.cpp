@@ -3,6 +3,7 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/sample_size/sample_size_support.h"
 
@@ -23,7 +24,10 @@ template <typename Real> Outcome sampleSizeForMeanIn(InputTexts inputs, float le
                                   line("Maximum acceptable error =", plainForm(error)) +
                                   line("Confidence level =", plainForm(level)) +
                                   line("Required sample size =", plainForm(required));
-    return answer(text, clipboard, {requiredSizeQuantity(required)});
+    return answer(text, clipboard,
+                  {requiredSizeQuantity(required), plainQuantity("sd", deviation),
+                   plainQuantity("acceptable_error", error),
+                   plainQuantity("confidence_level", level)});
 }
 
 } // namespace

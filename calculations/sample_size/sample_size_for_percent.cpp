@@ -3,6 +3,7 @@
 #include "calculations/common/answer_breaks.h"
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/critical_values.h"
+#include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/sample_size/sample_size_support.h"
 
@@ -26,7 +27,10 @@ Outcome sampleSizeForPercentIn(InputTexts inputs, float level, float alpha) {
                                   line("Maximum acceptable error =", plainForm(error)) +
                                   line("Confidence level =", plainForm(level)) +
                                   line("Required sample size =", plainForm(required));
-    return answer(text, clipboard, {requiredSizeQuantity(required)});
+    return answer(text, clipboard,
+                  {requiredSizeQuantity(required), plainQuantity("population_size", population),
+                   plainQuantity("rate", rate), plainQuantity("acceptable_error", error),
+                   plainQuantity("confidence_level", level)});
 }
 
 } // namespace
