@@ -269,13 +269,13 @@ template <typename Real> Outcome correlateAs(const PairedColumns& pairs, Correla
 CorrelationPresentation correlationPresentation(CorrelationMethod method) {
     switch (method) {
     case CorrelationMethod::Pearson:
-        return {"Pearson's product-moment correlation", "Var. 1", "Var. 2", 64};
+        return {"Pearson's product-moment correlation", "Var. 1", "Var. 2", kCorrelationHelp};
     case CorrelationMethod::Spearman:
-        return {"Spearman's rho correlation", "Var. 1", "Var. 2", 64};
+        return {"Spearman's rho correlation", "Var. 1", "Var. 2", kCorrelationHelp};
     case CorrelationMethod::Regression:
         break;
     }
-    return {"Linear regression", "IV", "DV", 65};
+    return {"Linear regression", "IV", "DV", kRegressionHelp};
 }
 
 Outcome correlate(const DataSheetInput& input) {

@@ -19,7 +19,6 @@ namespace {
 constexpr int kMeanColumn = 1;
 constexpr int kSdColumn = 2;
 constexpr int kSizeColumn = 3;
-constexpr int kFirstPairRow = 11;
 constexpr const char* kDashes = "------------";
 
 using Table = std::vector<std::vector<std::string>>;
@@ -160,7 +159,8 @@ void setRow(Table& table, std::size_t row, std::vector<std::string> cells) {
 }
 
 template <typename Real> Table anovaTable(const AnovaResultOf<Real>& r) {
-    Table table(13 + 2 * r.pairs.size(), std::vector<std::string>(kAnovaColumns));
+    Table table(kAnovaFirstPairRow + 2 + 2 * r.pairs.size(),
+                std::vector<std::string>(kAnovaColumns));
     setRow(table, 0, {"Source of", "", "Sum of", "Mean"});
     setRow(table, 1, {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."});
     setRow(table, 2, {kDashes, kDashes, kDashes, kDashes, kDashes, kDashes});
@@ -171,13 +171,13 @@ template <typename Real> Table anovaTable(const AnovaResultOf<Real>& r) {
     setRow(table, 4,
            {"Within", plainForm(r.withinDf), format(r.withinSquares, "#######.0"),
             format(r.withinMeanSquare, "#######.0")});
-    setRow(table, 5,
+    setRow(table, kAnovaTotalRow,
            {"Total", plainForm(stored<Real>(r.betweenDf + static_cast<double>(r.withinDf))),
             format(r.totalSquares, "#######.0")});
     setRow(table, 7, {" Post-hoc", "t-tests   "});
-    setRow(table, 9, {"Group", "Group", "t-value", "DF", "Prob."});
-    setRow(table, 10, {kDashes, kDashes, kDashes, kDashes, kDashes});
-    std::size_t row = kFirstPairRow;
+    setRow(table, kAnovaPostHocHeadingRow, {"Group", "Group", "t-value", "DF", "Prob."});
+    setRow(table, kAnovaPostHocHeadingRow + 1, {kDashes, kDashes, kDashes, kDashes, kDashes});
+    std::size_t row = kAnovaFirstPairRow;
     for (const PairTestOf<Real>& pair : r.pairs) {
         setRow(table, row,
                {plainForm(static_cast<float>(pair.first)),

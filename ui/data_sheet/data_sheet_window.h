@@ -1,6 +1,6 @@
 // The window of a calculation that takes its data from a grid: the instruction, the grid editor,
 // "Calculate", "Clear", "Exit" and "Help", the window's own control (population size, Yates'
-// correction or the correlation method) and the answer, all built from its layout.
+// correction or the correlation method) and the answer, all built from its catalogue row.
 #pragma once
 
 #include "calculations/common/outcome.h"
@@ -22,13 +22,12 @@ class QTableView;
 namespace quillon {
 
 class AnswerTableModel;
-class WindowRegistry;
 
 class DataSheetWindow : public CalculationWindow {
     Q_OBJECT
 public:
-    // The layout must outlive the window.
-    explicit DataSheetWindow(const DataSheetLayout& layout, QWidget* parent = nullptr);
+    // The row, over a grid, must outlive the window.
+    explicit DataSheetWindow(const CatalogueEntry& row, QWidget* parent = nullptr);
     ~DataSheetWindow() override;
 
     DataSheetEditor& editor() { return *editor_; }
@@ -53,7 +52,9 @@ private:
     void applyRefusal(const Refusal& refusal) override;
     void applyAnswer(Answer answer) override;
 
-    const DataSheetLayout& layout_;
+    const CatalogueEntry& row_;
+    const SheetInputs& sheet_;
+    const SheetShape shape_;
     std::unique_ptr<DataSheetEditor> editor_;
     int helpTopic_;
     QTableView* answerGrid_ = nullptr;
@@ -62,8 +63,5 @@ private:
     QCheckBox* useYates_ = nullptr;
     QButtonGroup* method_ = nullptr;
 };
-
-// Registers the five data sheet windows by name.
-void registerDataSheetWindows(WindowRegistry& registry);
 
 } // namespace quillon
