@@ -73,7 +73,7 @@ private slots:
     }
     void every_window_topic_opens_a_page_of_its_own() {
         QFETCH(int, topic);
-        QVERIFY(topic >= 33 && topic <= 76);
+        QVERIFY(topic > 0); // topic 0 is the contents page
         const auto page = helpPageUrl(topic);
         QVERIFY(page);
         QVERIFY2(QFile::exists(QLatin1Char(':') + page->path()), qPrintable(page->toString()));

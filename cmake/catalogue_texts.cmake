@@ -1,13 +1,19 @@
-# How many calculations the catalogue holds, counted from its rows when the build is configured:
-# QUILLON_CALCULATION_COUNT in figures, QUILLON_CALCULATION_COUNT_WORDS ("twenty-eight") and
-# QUILLON_CALCULATION_COUNT_WORDS_CAPITAL ("Twenty-eight") for the texts that name it. The
-# configuration runs again when the catalogue changes; a test compares the count with the
-# catalogue as built.
+# What the texts outside the program say of the catalogue, read from its rows when the build is
+# configured: how many calculations it holds, QUILLON_CALCULATION_COUNT in figures,
+# QUILLON_CALCULATION_COUNT_WORDS ("twenty-eight") and QUILLON_CALCULATION_COUNT_WORDS_CAPITAL
+# ("Twenty-eight"); and QUILLON_CALCULATION_NAMES_MAN, their short names in catalogue order as a
+# manual page lists them. The configuration runs again when the catalogue changes; the tests
+# compare the count with the catalogue as built, and the manual page with quillon-calc's list.
 set(catalogue_source ${PROJECT_SOURCE_DIR}/calculations/catalogue.cpp)
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${catalogue_source})
 file(STRINGS ${catalogue_source} catalogue_rows REGEX "^[ \t{]*\\.windowName = \"")
 list(LENGTH catalogue_rows QUILLON_CALCULATION_COUNT)
+
+file(STRINGS ${catalogue_source} command_names REGEX "^[ \t]*\\.commandName = \"")
+list(TRANSFORM command_names REPLACE "^[ \t]*\\.commandName = \"([^\"]*)\".*" "\\1")
+list(JOIN command_names ",\n" QUILLON_CALCULATION_NAMES_MAN)
+string(APPEND QUILLON_CALCULATION_NAMES_MAN ".")
 
 # A number from 1 to 99 in English words, as prose writes it.
 function(quillon_number_in_words number out)
