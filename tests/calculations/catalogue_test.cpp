@@ -62,6 +62,12 @@ TEST(Catalogue, InputsFitTheirWindows) {
             EXPECT_LE(sheet.columns, DataSheet::kColumns);
             EXPECT_EQ(sheet.headings.size(), std::size_t(sheet.columns) + 1);
             EXPECT_FALSE(sheet.instruction.empty());
+            if (sheet.answer == AnswerArea::Table) {
+                // The window divides its width among the columns and clears the summary rows.
+                EXPECT_GE(sheet.answerGrid.columns, 1);
+                EXPECT_GE(sheet.answerGrid.lastSummaryRow, 0);
+                EXPECT_GT(sheet.answerGrid.firstNumberRow, sheet.answerGrid.lastSummaryRow);
+            }
         }
     }
 }
