@@ -14,7 +14,7 @@ namespace quillon {
 namespace {
 
 std::unique_ptr<DataSheetWindow> anovaWindowWith99Groups() {
-    auto window = std::make_unique<DataSheetWindow>(*findDataSheetLayout("Means6"));
+    auto window = std::make_unique<DataSheetWindow>(*findByWindow("Means6"));
     DataSheetEditor& editor = window->editor();
     for (int row = 1; row <= 99; ++row) {
         editor.setCellText({row, 1}, QString::number(50 + row % 17));

@@ -453,6 +453,7 @@ std::vector<CatalogueEntry> makeCatalogue() {
                  .columns = 3,
                  .headings = {"Group", "Mean", "SD", "N"},
                  .answer = AnswerArea::Table,
+                 .answerGrid = kAnovaAnswerGrid,
                  .calculate = &oneWayAnova}},
         {.windowName = "Correl",
          .commandName = "correlation",
@@ -542,17 +543,6 @@ std::vector<CatalogueEntry> makeCatalogue() {
     };
 }
 
-std::vector<CalculatorDefinition> makeDefinitions() {
-    std::vector<CalculatorDefinition> definitions;
-    for (const CatalogueEntry& entry : catalogue()) {
-        if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs))
-            definitions.push_back({entry.windowName, entry.title, asked->questions,
-                                   asked->inputCount, entry.help.front().topic, asked->calculate,
-                                   asked->layout, asked->initialAnswer});
-    }
-    return definitions;
-}
-
 } // namespace
 
 std::span<const CatalogueEntry> catalogue() {
@@ -574,19 +564,6 @@ const CatalogueEntry* findByName(std::string_view name) {
         std::find_if(entries.begin(), entries.end(),
                      [name](const CatalogueEntry& e) { return e.commandName == name; });
     return found == entries.end() ? nullptr : &*found;
-}
-
-const std::vector<CalculatorDefinition>& calculatorDefinitions() {
-    static const std::vector<CalculatorDefinition> definitions = makeDefinitions();
-    return definitions;
-}
-
-const CalculatorDefinition* findCalculator(std::string_view name) {
-    const auto& table = calculatorDefinitions();
-    const auto found =
-        std::find_if(table.begin(), table.end(),
-                     [name](const CalculatorDefinition& d) { return d.name == name; });
-    return found == table.end() ? nullptr : &*found;
 }
 
 } // namespace quillon

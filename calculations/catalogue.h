@@ -4,6 +4,7 @@
 // read this table; a new calculation is one row here.
 #pragma once
 
+#include "calculations/common/answer_grid_shape.h"
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/outcome.h"
 
@@ -40,6 +41,7 @@ struct SheetInputs {
     std::vector<std::string> headings; // the heading row: the corner, then columns 1 and up
     std::vector<SheetOption> options;  // the window's own controls beside the grid
     AnswerArea answer = AnswerArea::Label;
+    AnswerGridShape answerGrid{}; // the answer grid of AnswerArea::Table
     DataSheetCalculation calculate = nullptr;
     // What the window shows that follows from the options' values; nullptr where nothing does.
     SheetPresenter presentation = nullptr;
@@ -75,23 +77,5 @@ std::span<const CatalogueEntry> catalogue();
 // The row of a window name or of a short name, or nullptr.
 const CatalogueEntry* findByWindow(std::string_view window);
 const CatalogueEntry* findByName(std::string_view name);
-
-// A calculator window's row as the calculator window reads it.
-struct CalculatorDefinition {
-    std::string_view name; // window objectName, e.g. "Distr2b"
-    std::string_view title;
-    std::vector<std::string_view> questions;
-    int inputCount = 0;
-    int helpTopic = 0;
-    Calculation calculate = nullptr;
-    CalculatorLayout layout = CalculatorLayout::Questions;
-    std::string_view initialAnswer;
-};
-
-// The rows asked through questions, in catalogue order.
-const std::vector<CalculatorDefinition>& calculatorDefinitions();
-
-// The definition of the named window, or nullptr.
-const CalculatorDefinition* findCalculator(std::string_view name);
 
 } // namespace quillon

@@ -15,12 +15,24 @@
 
 namespace {
 
-const quillon::CalculatorDefinition& chosenWindow(const std::string& name) {
-    const std::vector<quillon::CalculatorDefinition>& windows = quillon::calculatorDefinitions();
-    if (const quillon::CalculatorDefinition* named = quillon::findCalculator(name))
-        return *named;
+// The catalogue's rows asked through questions.
+const std::vector<const quillon::QuestionInputs*>& calculators() {
+    static const std::vector<const quillon::QuestionInputs*> asked = [] {
+        std::vector<const quillon::QuestionInputs*> rows;
+        for (const quillon::CatalogueEntry& row : quillon::catalogue())
+            if (const auto* questions = std::get_if<quillon::QuestionInputs>(&row.inputs))
+                rows.push_back(questions);
+        return rows;
+    }();
+    return asked;
+}
+
+const quillon::QuestionInputs& chosenWindow(const std::string& name) {
+    if (const quillon::CatalogueEntry* named = quillon::findByWindow(name))
+        if (const auto* questions = std::get_if<quillon::QuestionInputs>(&named->inputs))
+            return *questions;
     const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
-    return windows[pick % windows.size()];
+    return *calculators()[pick % calculators().size()];
 }
 
 } // namespace
@@ -28,7 +40,7 @@ const quillon::CalculatorDefinition& chosenWindow(const std::string& name) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
         quillon::fuzz::splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
-    const quillon::CalculatorDefinition& window = chosenWindow(lines.front());
+    const quillon::QuestionInputs& window = chosenWindow(lines.front());
     std::vector<std::string> boxes(static_cast<std::size_t>(window.inputCount));
     for (std::size_t box = 0; box < boxes.size() && box + 1 < lines.size(); ++box)
         boxes[box] = lines[box + 1];

@@ -1,8 +1,8 @@
+#include "ui/common/program_icon.h"
 #include "ui/common/visible_edges_style.h"
 #include "ui/information/deployment.h"
 #include "ui/main_window/command_line.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/program_icon.h"
 
 #include <QApplication>
 #include <QDir>

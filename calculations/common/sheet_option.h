@@ -58,11 +58,12 @@ std::size_t choiceIndex(const OptionValues& values, const SheetOption& option);
 std::string optionValueProblem(const SheetOption& option, std::string_view value);
 
 // What a data sheet window shows that follows from its options' values: the title, the headings
-// of its data columns (empty: as the catalogue row gives them) and the help topic of "Help".
+// of its data columns (empty: as the catalogue row gives them) and which of the row's help pages
+// "Help" opens.
 struct SheetPresentation {
     std::string_view title;
     std::vector<std::string> columnHeadings;
-    int helpTopic = 0;
+    std::size_t helpPage = 0;
 };
 
 using SheetPresenter = SheetPresentation (*)(const OptionValues& values);

@@ -312,13 +312,13 @@ template <typename Real> Outcome correlateAs(const PairedColumns& pairs, Correla
 CorrelationPresentation correlationPresentation(CorrelationMethod method) {
     switch (method) {
     case CorrelationMethod::Pearson:
-        return {"Pearson's product-moment correlation", "Var. 1", "Var. 2", 64};
+        return {"Pearson's product-moment correlation", "Var. 1", "Var. 2", kCorrelationHelp};
     case CorrelationMethod::Spearman:
-        return {"Spearman's rho correlation", "Var. 1", "Var. 2", 64};
+        return {"Spearman's rho correlation", "Var. 1", "Var. 2", kCorrelationHelp};
     case CorrelationMethod::Regression:
         break;
     }
-    return {"Linear regression", "IV", "DV", 65};
+    return {"Linear regression", "IV", "DV", kRegressionHelp};
 }
 
 const SheetOption& correlationMethodOption() {
@@ -347,7 +347,7 @@ SheetPresentation correlationSheetPresentation(const OptionValues& values) {
     const CorrelationPresentation shown = correlationPresentation(chosenCorrelationMethod(values));
     return {shown.title,
             {std::string(shown.firstHeading), std::string(shown.secondHeading)},
-            shown.helpTopic};
+            shown.helpPage};
 }
 
 Outcome correlate(const DataSheetInput& input) {

@@ -5,6 +5,7 @@
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/outcome.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace quillon {
@@ -26,13 +27,18 @@ CorrelationMethod chosenCorrelationMethod(const OptionValues& values);
 // The key of the method's choice: "pearson", "spearman" or "regression".
 std::string correlationMethodKey(CorrelationMethod method);
 
+// Which of the correlation row's help pages "Help" opens: the row lists the regression's page
+// first, then the correlations'.
+inline constexpr std::size_t kRegressionHelp = 0;
+inline constexpr std::size_t kCorrelationHelp = 1;
+
 // What the window shows for each method: its title, the headings of grid columns 1 and 2, and the
-// help topic of "Help".
+// row's help page that "Help" opens.
 struct CorrelationPresentation {
     std::string_view title;
     std::string_view firstHeading;
     std::string_view secondHeading;
-    int helpTopic = 0;
+    std::size_t helpPage = kRegressionHelp;
 };
 
 CorrelationPresentation correlationPresentation(CorrelationMethod method);

@@ -21,7 +21,6 @@ namespace {
 constexpr int kMeanColumn = 1;
 constexpr int kSdColumn = 2;
 constexpr int kSizeColumn = 3;
-constexpr int kFirstPairRow = 11;
 constexpr const char* kDashes = "------------";
 
 using Table = std::vector<std::vector<std::string>>;
@@ -184,19 +183,20 @@ template <typename Real>
 Table anovaTable(const AnovaResultOf<Real>& r, const std::vector<Quantity>& printed) {
     const auto cell = [&printed](std::size_t i) { return printed[i].text; };
     const float betweenDf = r.betweenDf;
-    Table table(13 + 2 * r.pairs.size(), std::vector<std::string>(kAnovaColumns));
+    Table table(kAnovaFirstPairRow + 2 + 2 * r.pairs.size(),
+                std::vector<std::string>(kAnovaColumns));
     setRow(table, 0, {"Source of", "", "Sum of", "Mean"});
     setRow(table, 1, {"Variation", "DF", "Squares", "Squares", "F-ratio", "Prob."});
     setRow(table, 2, {kDashes, kDashes, kDashes, kDashes, kDashes, kDashes});
     setRow(table, 3, {"Between", plainForm(betweenDf), cell(1), cell(2), cell(3), cell(4)});
     setRow(table, 4, {"Within", plainForm(r.withinDf), cell(6), cell(7)});
     setRow(
-        table, 5,
+        table, kAnovaTotalRow,
         {"Total", plainForm(stored<Real>(r.betweenDf + static_cast<double>(r.withinDf))), cell(9)});
     setRow(table, 7, {" Post-hoc", "t-tests   "});
-    setRow(table, 9, {"Group", "Group", "t-value", "DF", "Prob."});
-    setRow(table, 10, {kDashes, kDashes, kDashes, kDashes, kDashes});
-    std::size_t row = kFirstPairRow;
+    setRow(table, kAnovaPostHocHeadingRow, {"Group", "Group", "t-value", "DF", "Prob."});
+    setRow(table, kAnovaPostHocHeadingRow + 1, {kDashes, kDashes, kDashes, kDashes, kDashes});
+    std::size_t row = kAnovaFirstPairRow;
     for (const PairTestOf<Real>& pair : r.pairs) {
         setRow(table, row,
                {plainForm(static_cast<float>(pair.first)),

@@ -2,6 +2,7 @@
 // pair of groups, written as the rows of the answer grid.
 #pragma once
 
+#include "calculations/common/answer_grid_shape.h"
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/outcome.h"
 
@@ -10,7 +11,17 @@
 
 namespace quillon {
 
+// The answer grid, kAnovaColumns wide: the analysis of variance table's headings in rows 0 and 1,
+// dashes in row 2, then Between, Within and Total in rows 3 to kAnovaTotalRow; the post-hoc
+// headings in kAnovaPostHocHeadingRow, dashes under them, and one pair of groups in every second
+// row from kAnovaFirstPairRow.
 inline constexpr int kAnovaColumns = 6;
+inline constexpr int kAnovaTotalRow = 5;
+inline constexpr int kAnovaPostHocHeadingRow = 9;
+inline constexpr int kAnovaFirstPairRow = 11;
+inline constexpr AnswerGridShape kAnovaAnswerGrid{.columns = kAnovaColumns,
+                                                  .lastSummaryRow = kAnovaTotalRow,
+                                                  .firstNumberRow = kAnovaPostHocHeadingRow};
 
 // Groups are the rows above the first empty Mean cell. A refusal names the cell at fault (empty,
 // not a number, an SD not above 0, an N below 2) as the current cell. The answer's table holds

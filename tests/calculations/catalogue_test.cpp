@@ -1,4 +1,5 @@
 #include "calculations/catalogue.h"
+#include "calculations/correlation/correlate.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,6 @@ TEST(Catalogue, EveryCalculationOnceWithNamesThatFindIt) {
         EXPECT_EQ(findByWindow(entry.windowName), &entry);
         EXPECT_EQ(findByName(entry.commandName), &entry);
     }
-    EXPECT_EQ(catalogue().size(), 28u);
     EXPECT_EQ(findByWindow("NoSuchWindow"), nullptr);
     EXPECT_EQ(findByName("no-such-calculation"), nullptr);
 }
@@ -62,26 +62,41 @@ TEST(Catalogue, InputsFitTheirWindows) {
             EXPECT_LE(sheet.columns, DataSheet::kColumns);
             EXPECT_EQ(sheet.headings.size(), std::size_t(sheet.columns) + 1);
             EXPECT_FALSE(sheet.instruction.empty());
+            if (sheet.answer == AnswerArea::Table) {
+                // The window divides its width among the columns and clears the summary rows.
+                EXPECT_GE(sheet.answerGrid.columns, 1);
+                EXPECT_GE(sheet.answerGrid.lastSummaryRow, 0);
+                EXPECT_GT(sheet.answerGrid.firstNumberRow, sheet.answerGrid.lastSummaryRow);
+            }
         }
     }
 }
 
-TEST(Catalogue, CalculatorDefinitionsAreTheRowsAskedThroughQuestions) {
-    std::size_t asked = 0;
-    for (const CatalogueEntry& entry : catalogue()) {
-        const CalculatorDefinition* definition = findCalculator(entry.windowName);
-        if (!std::holds_alternative<QuestionInputs>(entry.inputs)) {
-            EXPECT_EQ(definition, nullptr) << entry.windowName;
-            continue;
-        }
-        ++asked;
-        ASSERT_NE(definition, nullptr) << entry.windowName;
-        EXPECT_EQ(definition->title, entry.title);
-        EXPECT_EQ(definition->helpTopic, entry.help.front().topic);
-        EXPECT_EQ(definition->calculate, std::get<QuestionInputs>(entry.inputs).calculate);
+} // namespace
+} // namespace quillon
+
+namespace quillon {
+namespace {
+
+// The correlation window's "Help" opens the row's page for the chosen method.
+TEST(Catalogue, CorrelationMethodsOpenTheirPagesOfTheRow) {
+    const struct {
+        CorrelationMethod method;
+        std::string_view page;
+    } cases[] = {
+        {CorrelationMethod::Pearson, "correlation.html"},
+        {CorrelationMethod::Spearman, "correlation.html"},
+        {CorrelationMethod::Regression, "regression.html"},
+    };
+    const CatalogueEntry* row = findByWindow("Correl");
+    ASSERT_NE(row, nullptr);
+    for (const auto& c : cases) {
+        const std::size_t page = correlationPresentation(c.method).helpPage;
+        ASSERT_LT(page, row->help.size());
+        EXPECT_EQ(row->help[page].page, c.page) << int(c.method);
     }
-    EXPECT_EQ(calculatorDefinitions().size(), asked);
-    EXPECT_EQ(asked, 23u);
+    // The window opens on the regression, with the row's first page.
+    EXPECT_EQ(correlationPresentation(CorrelationMethod::Regression).helpPage, 0u);
 }
 
 } // namespace

@@ -85,9 +85,10 @@ const CalculatorExample examples[] = {
 TEST(HelpExamples, CalculatorPagesShowWhatTheCalculationGives) {
     for (const auto& example : examples) {
         SCOPED_TRACE(example.page);
-        const CalculatorDefinition* definition = findCalculator(example.window);
-        ASSERT_NE(definition, nullptr);
-        const Outcome outcome = definition->calculate(example.inputs);
+        const CatalogueEntry* row = findByWindow(example.window);
+        ASSERT_NE(row, nullptr);
+        ASSERT_TRUE(std::holds_alternative<QuestionInputs>(row->inputs));
+        const Outcome outcome = std::get<QuestionInputs>(row->inputs).calculate(example.inputs);
         const auto* result = std::get_if<Answer>(&outcome);
         ASSERT_NE(result, nullptr) << "the example is refused";
         std::string page = testing::helpPageText(example.page);

@@ -6,7 +6,7 @@
 #include "ui/common/alerts.h"
 #include "ui/common/text_conversion.h"
 #include "ui/data_sheet/data_sheet_layout.h"
-#include "ui/main_window/window_registry.h"
+#include "ui/main_window/program_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,25 +107,38 @@ struct StandIn {
     }
 };
 
-// The program's calculator definitions, each calculating with the stand-in.
-inline const std::vector<CalculatorDefinition>& standInDefinitions() {
-    static const std::vector<CalculatorDefinition> definitions = [] {
-        std::vector<CalculatorDefinition> copies = calculatorDefinitions();
-        for (CalculatorDefinition& definition : copies) {
-            definition.calculate = &StandIn::calculate;
+// The catalogue's rows asked through questions, each calculating with the stand-in.
+inline const std::vector<CatalogueEntry>& standInDefinitions() {
+    static const std::vector<CatalogueEntry> rows = [] {
+        std::vector<CatalogueEntry> copies;
+        for (const CatalogueEntry& row : catalogue()) {
+            if (std::holds_alternative<QuestionInputs>(row.inputs)) {
+                CatalogueEntry& copy = copies.emplace_back(row);
+                std::get<QuestionInputs>(copy.inputs).calculate = &StandIn::calculate;
+            }
         }
         return copies;
     }();
-    return definitions;
+    return rows;
 }
 
-inline const CalculatorDefinition& standInDefinition(std::string_view name) {
-    for (const CalculatorDefinition& definition : standInDefinitions()) {
-        if (definition.name == name) {
-            return definition;
+inline const CatalogueEntry& standInDefinition(std::string_view name) {
+    for (const CatalogueEntry& row : standInDefinitions()) {
+        if (row.windowName == name) {
+            return row;
         }
     }
     throw std::invalid_argument("no such calculator");
+}
+
+// The questions of a row asked through questions.
+inline const QuestionInputs& askedOf(const CatalogueEntry& row) {
+    return std::get<QuestionInputs>(row.inputs);
+}
+
+// The grid of a row over a grid.
+inline const SheetInputs& sheetOf(const CatalogueEntry& row) {
+    return std::get<SheetInputs>(row.inputs);
 }
 
 // The calculation behind every stand-in data sheet window; tests set what it does.
@@ -142,27 +155,27 @@ struct SheetStandIn {
     }
 };
 
-// The program's layout of a data sheet window, calculating with the stand-in.
-inline const DataSheetLayout& standInLayout(std::string_view name) {
-    static std::deque<DataSheetLayout> copies;
-    for (const DataSheetLayout& copy : copies) {
-        if (copy.name == name) {
+// The catalogue's row of a data sheet window, calculating with the stand-in.
+inline const CatalogueEntry& standInLayout(std::string_view name) {
+    static std::deque<CatalogueEntry> copies;
+    for (const CatalogueEntry& copy : copies) {
+        if (copy.windowName == name) {
             return copy;
         }
     }
-    const DataSheetLayout* layout = findDataSheetLayout(name);
-    if (layout == nullptr) {
+    const CatalogueEntry* row = findByWindow(name);
+    if (row == nullptr || !std::holds_alternative<SheetInputs>(row->inputs)) {
         throw std::invalid_argument("no such data sheet");
     }
-    DataSheetLayout& copy = copies.emplace_back(*layout);
-    copy.calculate = &SheetStandIn::calculate;
+    CatalogueEntry& copy = copies.emplace_back(*row);
+    std::get<SheetInputs>(copy.inputs).calculate = &SheetStandIn::calculate;
     return copy;
 }
 
 // Every calculator window with the stand-in calculation, and plain dialogs for the data sheets.
 inline WindowRegistry standInWindows() {
     WindowRegistry registry;
-    registerCalculatorWindows(registry, standInDefinitions());
+    registerCalculationWindows(registry, standInDefinitions());
     for (const CatalogueEntry& calculation : catalogue()) {
         if (!std::holds_alternative<SheetInputs>(calculation.inputs)) {
             continue;

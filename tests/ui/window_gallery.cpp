@@ -29,8 +29,7 @@ void save(const QDir& folder, const QString& name, QWidget* window) {
 }
 
 std::unique_ptr<CalculationWindow> openForRefusal(const testing::RefusalExample& example) {
-    if (const DataSheetLayout* sheetLayout = findDataSheetLayout(example.window)) {
-        static_cast<void>(sheetLayout);
+    if (std::holds_alternative<SheetInputs>(findByWindow(example.window)->inputs)) {
         auto window = std::make_unique<DataSheetWindow>(testing::standInLayout(example.window));
         window->show();
         static_cast<void>(QTest::qWaitForWindowExposed(window.get()));

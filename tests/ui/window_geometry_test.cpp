@@ -26,8 +26,12 @@ void expectInsideAndApart(const QSize& client, const NamedRects& rects) {
 }
 
 TEST(WindowGeometry, CalculatorControlsStayInsideAndApart) {
-    for (const CalculatorDefinition& definition : calculatorDefinitions()) {
-        SCOPED_TRACE(std::string(definition.name));
+    for (const CatalogueEntry& row : catalogue()) {
+        const auto* asked = std::get_if<QuestionInputs>(&row.inputs);
+        if (asked == nullptr)
+            continue;
+        const QuestionInputs& definition = *asked;
+        SCOPED_TRACE(std::string(row.windowName));
         const CalculatorGeometry geometry = calculatorGeometry(definition);
         NamedRects rects;
         for (std::size_t i = 0; i < geometry.labels.size(); ++i)
@@ -57,16 +61,19 @@ TEST(WindowGeometry, CalculatorControlsStayInsideAndApart) {
 }
 
 TEST(WindowGeometry, DataSheetControlsStayInsideAndApart) {
-    for (const DataSheetLayout& layout : dataSheetLayouts()) {
-        SCOPED_TRACE(layout.name);
-        const DataSheetGeometry geometry = dataSheetGeometry(layout, 300);
+    for (const CatalogueEntry& row : catalogue()) {
+        const auto* sheet = std::get_if<SheetInputs>(&row.inputs);
+        if (sheet == nullptr)
+            continue;
+        SCOPED_TRACE(std::string(row.windowName));
+        const DataSheetGeometry geometry = dataSheetGeometry(*sheet, sheetShape(row), 300);
         NamedRects rects{{"instruction", geometry.label},
                          {"grid", geometry.sheet},
                          {"rule", geometry.line},
                          {"answer", geometry.answer}};
         for (std::size_t i = 0; i < geometry.buttons.size(); ++i)
             rects.emplace_back("button " + std::to_string(i + 1), geometry.buttons[i]);
-        if (!layout.options.empty())
+        if (!sheet->options.empty())
             rects.emplace_back("own control", geometry.extra);
         expectInsideAndApart(geometry.client, rects);
 

@@ -42,11 +42,11 @@ QRect ruleRect(int y) {
     return {kLabelLeft, y, kRuleRight - kLabelLeft, 30};
 }
 
-void layOutQuestions(const CalculatorDefinition& definition, CalculatorGeometry& geometry) {
-    const bool twoGroups = definition.layout == CalculatorLayout::TwoGroups;
-    const int firstGroupSize = definition.inputCount / 2;
+void layOutQuestions(const QuestionInputs& asked, CalculatorGeometry& geometry) {
+    const bool twoGroups = asked.layout == CalculatorLayout::TwoGroups;
+    const int firstGroupSize = asked.inputCount / 2;
     int top = kFirstRowTop;
-    for (int i = 0; i < definition.inputCount; ++i) {
+    for (int i = 0; i < asked.inputCount; ++i) {
         if (twoGroups && i == firstGroupSize) {
             const int previousBottom = top - kRowPitch + kInputHeight;
             top += kGroupGap;
@@ -69,12 +69,12 @@ void layOutFourfoldTable(CalculatorGeometry& geometry) {
 
 } // namespace
 
-CalculatorGeometry calculatorGeometry(const CalculatorDefinition& definition) {
+CalculatorGeometry calculatorGeometry(const QuestionInputs& asked) {
     CalculatorGeometry geometry;
-    if (definition.layout == CalculatorLayout::FourfoldTable) {
+    if (asked.layout == CalculatorLayout::FourfoldTable) {
         layOutFourfoldTable(geometry);
     } else {
-        layOutQuestions(definition, geometry);
+        layOutQuestions(asked, geometry);
     }
     const int lastInputTop =
         geometry.inputs.empty() ? kFirstRowTop - kRowPitch : geometry.inputs.back().top();

@@ -23,6 +23,6 @@ struct CalculatorGeometry {
     QSize client;
 };
 
-CalculatorGeometry calculatorGeometry(const CalculatorDefinition& definition);
+CalculatorGeometry calculatorGeometry(const QuestionInputs& asked);
 
 } // namespace quillon

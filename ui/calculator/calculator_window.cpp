@@ -29,15 +29,16 @@ QString fourfoldPlace(std::size_t index) {
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent)
-    : CalculationWindow(parent), definition_(definition), keyFilter_(new NumericKeyFilter(this)) {
-    setObjectName(toQString(definition.name));
-    setWindowTitle(toQString(definition.title));
+CalculatorWindow::CalculatorWindow(const CatalogueEntry& row, QWidget* parent)
+    : CalculationWindow(parent), row_(row), asked_(std::get<QuestionInputs>(row.inputs)),
+      keyFilter_(new NumericKeyFilter(this)) {
+    setObjectName(toQString(row.windowName));
+    setWindowTitle(toQString(row.title));
     buildControls();
 }
 
 void CalculatorWindow::buildControls() {
-    const CalculatorGeometry geometry = calculatorGeometry(definition_);
+    const CalculatorGeometry geometry = calculatorGeometry(asked_);
     // A paste the box refused says why beside the box, as a refused Calculate does.
     connect(keyFilter_, &NumericKeyFilter::pasteRefused, this,
             [this](QLineEdit* box, const QString& reason) { showNotice(box, QRect(), reason); });
@@ -68,7 +69,7 @@ void CalculatorWindow::buildControls() {
         previous = next;
     }
 
-    const bool fourfold = definition_.layout == CalculatorLayout::FourfoldTable;
+    const bool fourfold = asked_.layout == CalculatorLayout::FourfoldTable;
     for (std::size_t i = 0; i < geometry.labels.size(); ++i) {
         const QString name = fourfold ? QStringLiteral("Label1") : numbered("Question", i);
         auto* label = new QLabel(this);
@@ -91,24 +92,24 @@ void CalculatorWindow::buildControls() {
     if (geometry.line2) {
         buildRule(QStringLiteral("Line2"), *geometry.line2);
     }
-    buildAnswerLabel(geometry.answer)->setText(withLineFeeds(definition_.initialAnswer));
-    for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
-        labels_[i]->setText(toQString(definition_.questions[i]));
+    buildAnswerLabel(geometry.answer)->setText(withLineFeeds(asked_.initialAnswer));
+    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i) {
+        labels_[i]->setText(toQString(asked_.questions[i]));
     }
 }
 
 void CalculatorWindow::prepare() {
     hideNotices();
-    setWindowTitle(toQString(definition_.title));
-    for (std::size_t i = 0; i < labels_.size() && i < definition_.questions.size(); ++i) {
-        labels_[i]->setText(toQString(definition_.questions[i]));
+    setWindowTitle(toQString(row_.title));
+    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i) {
+        labels_[i]->setText(toQString(asked_.questions[i]));
     }
     // Every opening starts as "Clear" leaves the window: empty boxes and answer, caret in Input1.
     clear();
 }
 
 void CalculatorWindow::calculate() {
-    if (definition_.calculate == nullptr) {
+    if (asked_.calculate == nullptr) {
         return;
     }
     std::vector<std::string> texts;
@@ -116,15 +117,7 @@ void CalculatorWindow::calculate() {
     for (const QLineEdit* box : inputs_) {
         texts.push_back(toStdString(box->text()));
     }
-    const QuestionInputs inputs{.questions = definition_.questions,
-                                .inputCount = definition_.inputCount,
-                                .layout = definition_.layout,
-                                .calculate = definition_.calculate};
-    const CatalogueEntry* row = findByWindow(definition_.name);
-    const std::span<const QuantityName> declared =
-        row != nullptr ? std::span<const QuantityName>(row->quantities)
-                       : std::span<const QuantityName>();
-    runEvaluation([&] { return evaluateBoxes(inputs, texts, declared); });
+    runEvaluation([&] { return evaluate(row_, texts); });
 }
 
 void CalculatorWindow::applyRefusal(const Refusal& refusal) {

@@ -1,5 +1,5 @@
 // The one window class of every calculator: questions and boxes, "Calculate", "Clear", "Exit" and
-// "Help", and the answer under a rule, all built from a calculator definition.
+// "Help", and the answer under a rule, all built from its catalogue row.
 #pragma once
 
 #include "calculations/catalogue.h"
@@ -18,22 +18,24 @@ class NumericKeyFilter;
 class CalculatorWindow : public CalculationWindow {
     Q_OBJECT
 public:
-    // The definition must outlive the window.
-    explicit CalculatorWindow(const CalculatorDefinition& definition, QWidget* parent = nullptr);
+    // The row, asked through questions, must outlive the window.
+    explicit CalculatorWindow(const CatalogueEntry& row, QWidget* parent = nullptr);
 
     // What the menu does before showing the window: title, questions, empty boxes and answer.
     void prepare();
 
-    const CalculatorDefinition& definition() const { return definition_; }
+    const CatalogueEntry& row() const { return row_; }
+    const QuestionInputs& asked() const { return asked_; }
 
 private:
     void buildControls();
     void calculate() override;
     void clear() override;
-    int helpTopic() const override { return definition_.helpTopic; }
+    int helpTopic() const override { return row_.help.front().topic; }
     void applyRefusal(const Refusal& refusal) override;
 
-    const CalculatorDefinition& definition_;
+    const CatalogueEntry& row_;
+    const QuestionInputs& asked_;
     NumericKeyFilter* keyFilter_ = nullptr;
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> inputs_;

@@ -62,21 +62,21 @@ QSize extraSize(const std::vector<SheetOption>& options) {
     return size;
 }
 
-DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels,
-                                    int instructionWidthPixels) {
+DataSheetGeometry dataSheetGeometry(const SheetInputs& sheet, const SheetShape& shape,
+                                    int sheetWidthPixels, int instructionWidthPixels) {
     DataSheetGeometry geometry;
     const int sheetWidth = sheetWidthPixels * kTwipsPerPixel;
-    geometry.sheet = QRect(kMargin, kSheetTop, sheetWidth, layout.shape.height);
+    geometry.sheet = QRect(kMargin, kSheetTop, sheetWidth, shape.height);
 
     const int buttonLeft = geometry.sheet.right() + 1 + kColumnGap;
     for (std::size_t i = 0; i < geometry.buttons.size(); ++i) {
         geometry.buttons[i] = QRect(buttonLeft, kSheetTop + static_cast<int>(i) * kButtonPitch,
                                     kButtonWidth, kButtonHeight);
     }
-    const QSize extra = extraSize(layout.options);
+    const QSize extra = extraSize(sheet.options);
     geometry.extra = QRect(QPoint(buttonLeft, geometry.buttons.back().bottom() + 1 + kGap), extra);
 
-    const bool table = layout.answer == AnswerArea::Table;
+    const bool table = sheet.answer == AnswerArea::Table;
     const int answerWidth = table ? kAnswerTableWidth : 0;
     const int rightmost =
         std::max({geometry.buttons.back().right(), geometry.extra.right(), kMargin + answerWidth});

@@ -35,7 +35,7 @@ QSize extraSize(const std::vector<SheetOption>& options);
 // The grid's width comes in logical pixels, as the editor sizes it; so does the width that the
 // instruction needs in the window's font, which widens the window when the font is larger than
 // the design's.
-DataSheetGeometry dataSheetGeometry(const DataSheetLayout& layout, int sheetWidthPixels,
-                                    int instructionWidthPixels = 0);
+DataSheetGeometry dataSheetGeometry(const SheetInputs& sheet, const SheetShape& shape,
+                                    int sheetWidthPixels, int instructionWidthPixels = 0);
 
 } // namespace quillon

@@ -38,44 +38,16 @@ const std::map<std::string_view, Look>& sheetLooks() {
     return looks;
 }
 
-std::vector<DataSheetLayout> makeLayouts() {
-    std::vector<DataSheetLayout> layouts;
-    for (const CatalogueEntry& calculation : catalogue()) {
-        const auto* sheet = std::get_if<SheetInputs>(&calculation.inputs);
-        if (sheet == nullptr)
-            continue;
-        DataSheetLayout layout;
-        layout.name = std::string(calculation.windowName);
-        layout.title = std::string(calculation.title);
-        layout.instruction = std::string(sheet->instruction);
-        layout.helpTopic = calculation.help.front().topic;
-        layout.calculate = sheet->calculate;
-        layout.shape.columns = sheet->columns;
-        layout.shape.headings = sheet->headings;
-        if (const auto look = sheetLooks().find(calculation.windowName); look != sheetLooks().end())
-            look->second(layout.shape);
-        layout.options = sheet->options;
-        layout.presentation = sheet->presentation;
-        layout.answer = sheet->answer;
-        layouts.push_back(std::move(layout));
-    }
-    return layouts;
-}
-
 } // namespace
 
-const std::vector<DataSheetLayout>& dataSheetLayouts() {
-    static const std::vector<DataSheetLayout> layouts = makeLayouts();
-    return layouts;
-}
-
-const DataSheetLayout* findDataSheetLayout(std::string_view name) {
-    for (const DataSheetLayout& layout : dataSheetLayouts()) {
-        if (layout.name == name) {
-            return &layout;
-        }
-    }
-    return nullptr;
+SheetShape sheetShape(const CatalogueEntry& row) {
+    const auto& sheet = std::get<SheetInputs>(row.inputs);
+    SheetShape shape;
+    shape.columns = sheet.columns;
+    shape.headings = sheet.headings;
+    if (const auto look = sheetLooks().find(row.windowName); look != sheetLooks().end())
+        look->second(shape);
+    return shape;
 }
 
 } // namespace quillon

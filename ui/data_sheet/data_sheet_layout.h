@@ -1,6 +1,6 @@
-// The data sheet windows described as data: each one's grid, keys, own controls and
-// calculation, from the catalogue's rows over a grid. One editor and one window class serve them
-// all.
+// The look of each data sheet window's grid: its shape and the way its keys walk it. Everything
+// else a data sheet window shows comes from its catalogue row; one editor and one window class
+// serve them all.
 #pragma once
 
 #include "calculations/catalogue.h"
@@ -41,21 +41,8 @@ struct SheetShape {
     int timerInterval = 100; // ms from opening until the cursor is put into cell (1, 1)
 };
 
-struct DataSheetLayout {
-    std::string name;
-    std::string title;
-    std::string instruction; // Label2, above the grid
-    int helpTopic = 0;
-    DataSheetCalculation calculate = nullptr;
-    SheetShape shape;
-    std::vector<SheetOption> options;      // the window's own controls beside the grid
-    SheetPresenter presentation = nullptr; // what follows from their values
-    AnswerArea answer = AnswerArea::Label;
-};
-
-const std::vector<DataSheetLayout>& dataSheetLayouts();
-
-// The layout of the named window, or nullptr.
-const DataSheetLayout* findDataSheetLayout(std::string_view name);
+// The grid of a catalogue row over a grid: its columns and headings, in the usual sheet's look
+// unless the window's look differs.
+SheetShape sheetShape(const CatalogueEntry& row);
 
 } // namespace quillon

@@ -7,7 +7,6 @@
 #include "ui/data_sheet/answer_grid.h"
 #include "ui/data_sheet/answer_table_model.h"
 #include "ui/data_sheet/data_sheet_geometry.h"
-#include "ui/main_window/window_registry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,12 +29,7 @@ namespace quillon {
 
 namespace {
 
-constexpr int kAnswerColumns = 6;
 constexpr int kAnswerRowHeight = 270; // twips
-// "Clear" empties the analysis of variance table, the rows above the post-hoc tests.
-constexpr int kLastTableRowCleared = 5;
-// From the post-hoc headings down, the first column holds a group number like the second.
-constexpr int kPostHocHeadingRow = 9;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twips) {
     auto* label = new QLabel(text, parent);
@@ -56,20 +50,21 @@ QLabel* placeWithCaption(QWidget* control, const char* captionName, const QStrin
 
 } // namespace
 
-DataSheetWindow::DataSheetWindow(const DataSheetLayout& layout, QWidget* parent)
-    : CalculationWindow(parent), layout_(layout), helpTopic_(layout.helpTopic) {
-    setObjectName(toQString(layout.name));
-    setWindowTitle(toQString(layout.title));
+DataSheetWindow::DataSheetWindow(const CatalogueEntry& row, QWidget* parent)
+    : CalculationWindow(parent), row_(row), sheet_(std::get<SheetInputs>(row.inputs)),
+      shape_(sheetShape(row)), helpTopic_(row.help.front().topic) {
+    setObjectName(toQString(row.windowName));
+    setWindowTitle(toQString(row.title));
 
-    editor_ = std::make_unique<DataSheetEditor>(this, layout.shape);
+    editor_ = std::make_unique<DataSheetEditor>(this, shape_);
     // What a paste left out is said beside the cell it starts at, where a refusal would stand.
     connect(editor_.get(), &DataSheetEditor::noticed, this,
             [this](QWidget*, const QRect&, const QString& text) {
                 showSheetNotice(editor_->remembered(), text);
             });
-    const QString instruction = toQString(layout.instruction);
+    const QString instruction = toQString(sheet_.instruction);
     const DataSheetGeometry geometry = dataSheetGeometry(
-        layout, editor_->gridWidth(), fontMetrics().horizontalAdvance(instruction) + 1);
+        sheet_, shape_, editor_->gridWidth(), fontMetrics().horizontalAdvance(instruction) + 1);
     setFixedSize(fromTwips(geometry.client));
     makeLabel(this, "Label2", instruction, geometry.label);
     editor_->sheet()->setAccessibleName(instruction);
@@ -101,10 +96,10 @@ DataSheetWindow::~DataSheetWindow() = default;
 
 std::vector<QWidget*> DataSheetWindow::buildOptions(const QRect& twips) {
     std::vector<QWidget*> controls;
-    const std::vector<QRect> rects = optionRects(layout_.options, twips);
-    options_.resize(layout_.options.size());
+    const std::vector<QRect> rects = optionRects(sheet_.options, twips);
+    options_.resize(sheet_.options.size());
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        options_[i].option = &layout_.options[i];
+        options_[i].option = &sheet_.options[i];
         const std::vector<QWidget*> built = buildOption(options_[i], rects[i]);
         controls.insert(controls.end(), built.begin(), built.end());
     }
@@ -164,11 +159,12 @@ std::vector<QWidget*> DataSheetWindow::buildOption(OptionControl& control, const
 }
 
 void DataSheetWindow::buildAnswer(const QRect& twips) {
-    if (layout_.answer == AnswerArea::Label) {
+    if (sheet_.answer == AnswerArea::Label) {
         buildAnswerLabel(twips);
         return;
     }
-    answerTable_ = new AnswerTableModel(kAnswerColumns, kPostHocHeadingRow, this);
+    answerTable_ =
+        new AnswerTableModel(sheet_.answerGrid.columns, sheet_.answerGrid.firstNumberRow, this);
     answerGrid_ = new AnswerGrid(this);
     answerGrid_->setObjectName(QStringLiteral("Grid1"));
     answerGrid_->setAccessibleName(QStringLiteral("Answer"));
@@ -185,12 +181,12 @@ void DataSheetWindow::buildAnswer(const QRect& twips) {
     answerGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(kAnswerRowHeight));
     answerGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     answerGrid_->horizontalHeader()->setMinimumSectionSize(1);
-    // The six columns share what the frame and the scroll bar leave, so that the table never
+    // The columns share what the frame and the scroll bar leave, so that the table never
     // scrolls sideways.
     const int scrollBar = answerGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                             answerGrid_->verticalScrollBar());
     const int inside = fromTwips(twips.width()) - 2 * answerGrid_->frameWidth() - scrollBar;
-    answerGrid_->horizontalHeader()->setDefaultSectionSize(inside / kAnswerColumns);
+    answerGrid_->horizontalHeader()->setDefaultSectionSize(inside / sheet_.answerGrid.columns);
     answerGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Whole rows only, like the data grid.
     QRect area = fromTwips(twips);
@@ -225,17 +221,7 @@ DataSheetInput DataSheetWindow::input() const {
 void DataSheetWindow::calculate() {
     editor_->saveCell();
     const DataSheetInput sheetInput = input();
-    const SheetInputs inputs{.columns = layout_.shape.columns,
-                             .headings = layout_.shape.headings,
-                             .options = layout_.options,
-                             .answer = layout_.answer,
-                             .calculate = layout_.calculate,
-                             .presentation = layout_.presentation};
-    const CatalogueEntry* row = findByWindow(layout_.name);
-    const std::span<const QuantityName> declared =
-        row != nullptr ? std::span<const QuantityName>(row->quantities)
-                       : std::span<const QuantityName>();
-    runEvaluation([&] { return evaluateSheet(inputs, sheetInput, declared); });
+    runEvaluation([&] { return evaluate(row_, sheetInput); });
 }
 
 void DataSheetWindow::applyRefusal(const Refusal& refusal) {
@@ -347,36 +333,28 @@ void DataSheetWindow::clear() {
         }
     }
     if (answerGrid_ != nullptr) {
-        answerTable_->clearRows(0, kLastTableRowCleared);
+        answerTable_->clearRows(0, sheet_.answerGrid.lastSummaryRow);
         answerGrid_->hide();
     }
     editor_->clear();
 }
 
 void DataSheetWindow::presentOptions() {
-    if (layout_.presentation == nullptr) {
+    if (sheet_.presentation == nullptr) {
         return;
     }
-    const SheetPresentation presentation = layout_.presentation(optionValues());
+    const SheetPresentation presentation = sheet_.presentation(optionValues());
     setWindowTitle(toQString(presentation.title));
-    std::vector<std::string> headings{layout_.shape.headings.front()};
+    std::vector<std::string> headings{shape_.headings.front()};
     headings.insert(headings.end(), presentation.columnHeadings.begin(),
                     presentation.columnHeadings.end());
     editor_->setHeadings(headings);
-    helpTopic_ = presentation.helpTopic;
+    helpTopic_ = row_.help.at(presentation.helpPage).topic;
 }
 
 void DataSheetWindow::closeEvent(QCloseEvent* event) {
     editor_->saveCell();
     CalculationWindow::closeEvent(event);
-}
-
-void registerDataSheetWindows(WindowRegistry& registry) {
-    for (const DataSheetLayout& layout : dataSheetLayouts()) {
-        registry.add(layout.name, {[&layout](QWidget* owner) -> QDialog* {
-                         return new DataSheetWindow(layout, owner);
-                     }});
-    }
 }
 
 } // namespace quillon

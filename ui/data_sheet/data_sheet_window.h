@@ -1,7 +1,7 @@
 // The window of a calculation that takes its data from a grid: the instruction, the grid editor,
 // "Calculate", "Clear", "Exit" and "Help", the window's own controls as its options describe them
 // (a text box, a check box or option buttons, each with its caption) and the answer, all built
-// from its layout.
+// from its catalogue row.
 #pragma once
 
 #include "calculations/common/outcome.h"
@@ -23,13 +23,12 @@ class QTableView;
 namespace quillon {
 
 class AnswerTableModel;
-class WindowRegistry;
 
 class DataSheetWindow : public CalculationWindow {
     Q_OBJECT
 public:
-    // The layout must outlive the window.
-    explicit DataSheetWindow(const DataSheetLayout& layout, QWidget* parent = nullptr);
+    // The row, over a grid, must outlive the window.
+    explicit DataSheetWindow(const CatalogueEntry& row, QWidget* parent = nullptr);
     ~DataSheetWindow() override;
 
     DataSheetEditor& editor() { return *editor_; }
@@ -64,15 +63,14 @@ private:
     void applyRefusal(const Refusal& refusal) override;
     void applyAnswer(Answer answer) override;
 
-    const DataSheetLayout& layout_;
+    const CatalogueEntry& row_;
+    const SheetInputs& sheet_;
+    const SheetShape shape_;
     std::unique_ptr<DataSheetEditor> editor_;
     int helpTopic_;
     QTableView* answerGrid_ = nullptr;
     AnswerTableModel* answerTable_ = nullptr;
-    std::vector<OptionControl> options_; // in the order of the layout's options
+    std::vector<OptionControl> options_; // in the order of the row's options
 };
-
-// Registers the five data sheet windows by name.
-void registerDataSheetWindows(WindowRegistry& registry);
 
 } // namespace quillon

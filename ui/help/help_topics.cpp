@@ -2,48 +2,31 @@
 
 #include "calculations/catalogue.h"
 
-#include <algorithm>
-#include <vector>
+#include <QString>
 
 namespace quillon {
 
-namespace {
-
-const QString kHelpFolder = QStringLiteral("qrc:/help/");
-
-std::vector<HelpTopic> makeTopics() {
-    std::vector<HelpTopic> topics;
-    for (const CatalogueEntry& calculation : catalogue()) {
-        for (const HelpPage& help : calculation.help)
-            topics.push_back({help.topic, help.page.data()});
-    }
-    std::sort(topics.begin(), topics.end(),
-              [](const HelpTopic& a, const HelpTopic& b) { return a.number < b.number; });
-    return topics;
-}
-
-} // namespace
-
-std::span<const HelpTopic> helpTopics() {
-    static const std::vector<HelpTopic> topics = makeTopics();
-    return topics;
-}
-
 QUrl helpContentsUrl() {
-    return QUrl(kHelpFolder + QStringLiteral("contents.html"));
+    return helpPageUrl(std::string_view("contents.html"));
+}
+
+QUrl helpPageUrl(std::string_view page) {
+    return QUrl(QStringLiteral("qrc:/help/") +
+                QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
 }
 
 std::optional<QUrl> helpPageUrl(int topic) {
     if (topic == 0) {
         return helpContentsUrl();
     }
-    const auto topics = helpTopics();
-    const auto found = std::find_if(topics.begin(), topics.end(),
-                                    [topic](const HelpTopic& t) { return t.number == topic; });
-    if (found == topics.end()) {
-        return std::nullopt;
+    for (const CatalogueEntry& row : catalogue()) {
+        for (const HelpPage& help : row.help) {
+            if (help.topic == topic) {
+                return helpPageUrl(help.page);
+            }
+        }
     }
-    return QUrl(kHelpFolder + QString::fromLatin1(found->page));
+    return std::nullopt;
 }
 
 } // namespace quillon

@@ -1,24 +1,19 @@
-// Help topic numbers, as the windows' "Help" buttons pass them, and the help pages they open.
+// The help pages the windows' "Help" buttons open: a topic number names one of a catalogue row's
+// help pages, topic 0 the contents page.
 #pragma once
 
-#include <QString>
 #include <QUrl>
 
 #include <optional>
-#include <span>
+#include <string_view>
 
 namespace quillon {
 
-struct HelpTopic {
-    int number;
-    const char* page; // file name under the help resource folder
-};
-
-// Every mapped topic, in ascending order.
-std::span<const HelpTopic> helpTopics();
-
 // The contents page, shown for topic 0 and by the Help menu.
 QUrl helpContentsUrl();
+
+// A page of the help folder, by file name.
+QUrl helpPageUrl(std::string_view page);
 
 // The page of a topic; topic 0 is the contents page; nothing for a topic without a page.
 std::optional<QUrl> helpPageUrl(int topic);

@@ -1,8 +1,8 @@
 #include "ui/information/information_parts.h"
 
 #include "core/number_text.h"
+#include "ui/common/program_icon.h"
 #include "ui/common/text_conversion.h"
-#include "ui/main_window/program_icon.h"
 
 #include <QDialog>
 #include <QLabel>

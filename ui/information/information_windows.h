@@ -1,7 +1,7 @@
 // The About and Technical Support windows as the menu opens them.
 #pragma once
 
-#include "ui/main_window/window_registry.h"
+#include "ui/common/window_registry.h"
 
 namespace quillon {
 

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -39,45 +41,71 @@ MainWindow::MainWindow(WindowRegistry windows, QWidget* parent)
 }
 
 void MainWindow::buildMenu() {
+    addFixedMenu(fileMenu());
+    // The calculations in catalogue order, each menu made where its first item comes: open[d] is
+    // the menu at depth d + 1 that the previous row's item went into, with its path.
+    std::vector<std::pair<std::string_view, QMenu*>> open;
+    for (const CatalogueEntry& row : catalogue()) {
+        std::size_t depth = 0;
+        QWidget* container = menuBar();
+        std::string_view rest = row.menuPath;
+        while (!rest.empty()) {
+            const std::size_t slash = rest.find('/');
+            const std::string_view name = rest.substr(0, slash);
+            const std::string_view path = row.menuPath.substr(
+                0, static_cast<std::size_t>(name.data() + name.size() - row.menuPath.data()));
+            rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+            if (depth >= open.size() || open[depth].first != path) {
+                open.resize(depth);
+                open.emplace_back(path, addMenu(container, name, menuCaption(path)));
+            }
+            container = open[depth].second;
+            ++depth;
+        }
+        open.resize(depth);
+        addItem(container, {row.menuItem, row.menuCaption, row.windowName, {}});
+    }
+    addFixedMenu(helpMenu());
+}
+
+QMenu* MainWindow::addMenu(QWidget* container, std::string_view name, std::string_view caption) {
+    auto* menu = new QMenu(toQString(caption), container);
+    menu->setObjectName(toQString(name));
+    container->addAction(menu->menuAction());
+    return menu;
+}
+
+void MainWindow::addFixedMenu(const FixedMenu& fixed) {
+    QMenu* menu = addMenu(menuBar(), fixed.name, fixed.caption);
+    for (const MenuItem& item : fixed.items) {
+        addItem(menu, item);
+    }
+}
+
+void MainWindow::addItem(QWidget* container, const MenuItem& item) {
     const std::map<std::string_view, Command> commands = {
         {"FileExit", &MainWindow::exitProgram},
         {"HelpContents", &MainWindow::showHelpContents},
         {"HelpSearch", &MainWindow::showHelpContents},
     };
-    const auto entries = menuEntries();
-    // containers[d] holds the entries of depth d: the menu bar, then the open menu at each depth.
-    std::vector<QWidget*> containers = {menuBar()};
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const MenuEntry& entry = entries[i];
-        containers.resize(static_cast<std::size_t>(entry.depth) + 1);
-        QWidget* container = containers.back();
-        const bool isMenu = i + 1 < entries.size() && entries[i + 1].depth > entry.depth;
-        if (isMenu) {
-            auto* menu = new QMenu(toQString(entry.caption), container);
-            menu->setObjectName(toQString(entry.name));
-            container->addAction(menu->menuAction());
-            containers.push_back(menu);
-            continue;
-        }
-        auto* action = new QAction(this);
-        action->setObjectName(toQString(entry.name));
-        if (entry.caption == "-") {
-            action->setSeparator(true);
-        } else {
-            action->setText(toQString(entry.caption));
-        }
-        if (!entry.shortcut.empty()) {
-            action->setShortcut(QKeySequence(toQString(entry.shortcut)));
-        }
-        if (!entry.window.empty()) {
-            action->setEnabled(windows_.find(entry.window) != nullptr);
-            connect(action, &QAction::triggered, this,
-                    [this, window = entry.window] { openWindow(window); });
-        } else if (const auto command = commands.find(entry.name); command != commands.end()) {
-            connect(action, &QAction::triggered, this, command->second);
-        }
-        container->addAction(action);
+    auto* action = new QAction(this);
+    action->setObjectName(toQString(item.name));
+    if (item.caption == "-") {
+        action->setSeparator(true);
+    } else {
+        action->setText(toQString(item.caption));
     }
+    if (!item.shortcut.empty()) {
+        action->setShortcut(QKeySequence(toQString(item.shortcut)));
+    }
+    if (!item.window.empty()) {
+        action->setEnabled(windows_.find(item.window) != nullptr);
+        connect(action, &QAction::triggered, this,
+                [this, window = item.window] { openWindow(window); });
+    } else if (const auto command = commands.find(item.name); command != commands.end()) {
+        connect(action, &QAction::triggered, this, command->second);
+    }
+    container->addAction(action);
 }
 
 void MainWindow::openWindow(std::string_view name) {

@@ -1,7 +1,8 @@
 // The main window: a menu bar from which every calculation is opened.
 #pragma once
 
-#include "ui/main_window/window_registry.h"
+#include "ui/main_window/menu_table.h"
+#include "ui/main_window/program_windows.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 class QDialog;
+class QMenu;
 
 namespace quillon {
 
@@ -32,6 +34,9 @@ protected:
 
 private:
     void buildMenu();
+    QMenu* addMenu(QWidget* container, std::string_view name, std::string_view caption);
+    void addFixedMenu(const FixedMenu& fixed);
+    void addItem(QWidget* container, const MenuItem& item);
     void exitProgram();
     void showHelpContents();
 

@@ -1,5 +1,5 @@
-// The main window's menu, entry by entry in the order shown: menus, items and separators with
-// their names and captions, and the window each calculation item opens.
+// What the main window's menu holds beside the catalogue's rows: the File and Help menus, the
+// captions of the menus that group the calculations, and the order in which windows close.
 #pragma once
 
 #include <span>
@@ -7,16 +7,27 @@
 
 namespace quillon {
 
-struct MenuEntry {
-    int depth;                 // 0: on the menu bar, 1: in a menu, 2: in a submenu
-    std::string_view name;     // objectName of the menu, item or separator
+// An item of the File or Help menu.
+struct MenuItem {
+    std::string_view name;     // objectName of the item or separator
     std::string_view caption;  // "&" marks the access key; "-" makes a separator
-    std::string_view window;   // the window the item opens; empty for menus and commands
+    std::string_view window;   // the window the item opens; empty for commands and separators
     std::string_view shortcut; // a key sequence such as "F1", or empty
 };
 
-// An entry followed by a deeper one is a menu; any other entry is an item.
-std::span<const MenuEntry> menuEntries();
+struct FixedMenu {
+    std::string_view name;
+    std::string_view caption;
+    std::span<const MenuItem> items;
+};
+
+// Before the calculations' menus, and after them.
+const FixedMenu& fileMenu();
+const FixedMenu& helpMenu();
+
+// The caption of the menu that a catalogue row's menu path names up to its last part: "&Means"
+// for "Means", "T distribution" for "Distributions/T".
+std::string_view menuCaption(std::string_view path);
 
 // The order in which closing the main window closes the other windows.
 std::span<const std::string_view> windowCloseOrder();

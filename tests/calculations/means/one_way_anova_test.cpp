@@ -270,3 +270,34 @@ TEST(OneWayAnova, DoubleStorageTakesTheSpreadFromTheTypedOffsets) {
 
 } // namespace
 } // namespace quillon
+
+namespace quillon {
+namespace {
+
+// The shape the window reads from the calculation is the table's own: as wide as every row, the
+// summary table ending with Total, the post-hoc headings where the group numbers start, and the
+// pairs in every second row after them.
+TEST(OneWayAnova, TheAnswerGridShapeIsTheTables) {
+    const std::vector<CellRows> sheets = {
+        {{"10", "2", "10"}, {"12", "2", "10"}},
+        {{"10", "2", "10"}, {"12", "2", "10"}, {"14", "2", "10"}},
+        {{"1", "1", "5"}, {"2", "1", "5"}, {"3", "1", "5"}, {"4", "1", "5"}},
+    };
+    for (const CellRows& sheet : sheets) {
+        const Table table = std::get<Answer>(oneWayAnova(sheetOf(sheet))).table;
+        const std::size_t groups = sheet.size();
+        const std::size_t pairs = groups * (groups - 1) / 2;
+        SCOPED_TRACE(groups);
+        ASSERT_EQ(table.size(), std::size_t(kAnovaFirstPairRow) + 2 + 2 * pairs);
+        for (const auto& row : table)
+            EXPECT_EQ(row.size(), std::size_t(kAnovaAnswerGrid.columns));
+        EXPECT_EQ(table[std::size_t(kAnovaAnswerGrid.lastSummaryRow)][0], "Total");
+        EXPECT_TRUE(table[std::size_t(kAnovaAnswerGrid.lastSummaryRow) + 1][0].empty());
+        EXPECT_EQ(table[std::size_t(kAnovaAnswerGrid.firstNumberRow)][0], "Group");
+        EXPECT_NE(table[std::size_t(kAnovaFirstPairRow)][0].find('1'), std::string::npos);
+        EXPECT_NE(table[std::size_t(kAnovaFirstPairRow)][1].find('2'), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace quillon

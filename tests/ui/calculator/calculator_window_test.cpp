@@ -64,8 +64,8 @@ private slots:
     }
 
     void every_question_fits_on_one_line() {
-        for (const CalculatorDefinition& definition : standInDefinitions()) {
-            open(definition.name);
+        for (const CatalogueEntry& row : standInDefinitions()) {
+            open(row.windowName);
             for (const QLabel* question : window_->findChildren<QLabel*>()) {
                 if (!question->objectName().startsWith("Question")) {
                     continue;
@@ -92,7 +92,7 @@ private slots:
         QFETCH(int, inputs);
         open(window.toStdString());
         QCOMPARE(window_->width(), 491); // 7365 twips
-        const auto& definition = standInDefinition(window.toStdString());
+        const auto& definition = askedOf(standInDefinition(window.toStdString()));
         for (int i = 1; i <= inputs; ++i) {
             const QLineEdit* box = input(i);
             QVERIFY(box);
@@ -158,7 +158,7 @@ private slots:
     void tab_runs_down_the_boxes_then_the_buttons() {
         QFETCH(QString, window);
         open(window.toStdString());
-        const int count = window_->definition().inputCount;
+        const int count = window_->asked().inputCount;
         QCOMPARE(QApplication::focusWidget(), input(1));
         QStringList visited;
         for (int i = 0; i < count + 4; ++i) {

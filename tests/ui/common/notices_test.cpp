@@ -132,13 +132,14 @@ private slots:
     }
 
     void every_box_of_every_calculator_shows_why_it_was_refused() {
-        for (const CalculatorDefinition& definition : standInDefinitions()) {
-            openCalculator(definition.name);
+        for (const CatalogueEntry& row : standInDefinitions()) {
+            const QuestionInputs& definition = askedOf(row);
+            openCalculator(row.windowName);
             const QMap<QString, QRect> before = layoutOf(window_.get());
             for (int number = 1; number <= definition.inputCount; ++number) {
                 const QString reason = QStringLiteral("Box %1 of %2 is refused.")
                                            .arg(number)
-                                           .arg(toQString(definition.name));
+                                           .arg(toQString(row.windowName));
                 const int beepsBefore = beeps();
                 refuse({.focus = number, .reason = reason.toStdString()});
                 const QString where = reason + QStringLiteral(" at ") +

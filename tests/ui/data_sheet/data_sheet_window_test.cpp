@@ -58,7 +58,7 @@ class DataSheetWindowTest : public QObject {
     std::unique_ptr<DataSheetWindow> window_;
 
     DataSheetWindow& open(const QString& name) {
-        window_ = std::make_unique<DataSheetWindow>(*findDataSheetLayout(name.toStdString()));
+        window_ = std::make_unique<DataSheetWindow>(*findByWindow(name.toStdString()));
         window_->show();
         if (!QTest::qWaitForWindowActive(window_.get())) {
             qWarning("window did not become active");

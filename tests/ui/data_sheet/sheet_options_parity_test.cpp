@@ -39,11 +39,15 @@ class SheetOptionsParityTest : public QObject {
     Q_OBJECT
 private slots:
     void every_option_has_its_control_and_nothing_else_stands_beside_the_grid() {
-        for (const DataSheetLayout& layout : dataSheetLayouts()) {
-            const auto window = std::make_unique<DataSheetWindow>(layout);
-            const QString name = QString::fromStdString(layout.name);
+        for (const CatalogueEntry& row : catalogue()) {
+            const auto* sheet = std::get_if<SheetInputs>(&row.inputs);
+            if (sheet == nullptr) {
+                continue;
+            }
+            const auto window = std::make_unique<DataSheetWindow>(row);
+            const QString name = toQString(row.windowName);
             std::set<QObject*> expected;
-            for (const SheetOption& option : layout.options) {
+            for (const SheetOption& option : sheet->options) {
                 const QString control = toQString(option.controlName);
                 switch (option.kind) {
                 case OptionKind::TextBox:

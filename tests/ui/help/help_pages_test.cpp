@@ -34,8 +34,9 @@ std::vector<std::pair<QString, int>> windowTopics() {
     }
     for (const auto method :
          {CorrelationMethod::Pearson, CorrelationMethod::Spearman, CorrelationMethod::Regression}) {
-        topics.emplace_back(QStringLiteral("Correl, method %1").arg(int(method)),
-                            correlationPresentation(method).helpTopic);
+        topics.emplace_back(
+            QStringLiteral("Correl, method %1").arg(int(method)),
+            findByWindow("Correl")->help.at(correlationPresentation(method).helpPage).topic);
     }
     return topics;
 }
@@ -72,15 +73,18 @@ private slots:
     }
     void every_window_topic_opens_a_page_of_its_own() {
         QFETCH(int, topic);
-        QVERIFY(topic >= 33 && topic <= 76);
+        QVERIFY(topic > 0); // topic 0 is the contents page
         const auto page = helpPageUrl(topic);
         QVERIFY(page);
         QVERIFY2(QFile::exists(QLatin1Char(':') + page->path()), qPrintable(page->toString()));
-        const auto sharing =
-            std::count_if(helpTopics().begin(), helpTopics().end(), [&](const HelpTopic& other) {
-                return page->fileName() == QLatin1String(other.page);
-            });
-        QCOMPARE(sharing, 1);
+        std::size_t sharing = 0;
+        for (const CatalogueEntry& row : catalogue()) {
+            sharing += std::size_t(
+                std::count_if(row.help.begin(), row.help.end(), [&](const HelpPage& other) {
+                    return page->fileName() == toQString(other.page);
+                }));
+        }
+        QCOMPARE(sharing, std::size_t(1));
         HelpViewer viewer;
         viewer.showTopic(topic);
         QCOMPARE(viewer.browser()->source(), *page);
@@ -118,7 +122,11 @@ private slots:
             }
         }
         // The contents page links every topic's page: proof that links are found at all.
-        QVERIFY(!page.endsWith(QStringLiteral("/contents.html")) || links >= helpTopics().size());
+        std::size_t helpPages = 0;
+        for (const CatalogueEntry& row : catalogue()) {
+            helpPages += row.help.size();
+        }
+        QVERIFY(!page.endsWith(QStringLiteral("/contents.html")) || links >= helpPages);
     }
 
     void page_text_can_be_selected_and_copied() {

@@ -1,8 +1,7 @@
 // The windows the menu can open, by window name. A menu item whose window is not registered stays
-// disabled, so a new kind of window (the data sheets, About, Support) plugs in by registering here.
+// disabled, so a kind of window plugs in by registering its windows here; the registry itself
+// knows no kind of window.
 #pragma once
-
-#include "calculations/catalogue.h"
 
 #include <QDialog>
 
@@ -10,7 +9,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillon {
 
@@ -30,13 +28,5 @@ public:
 private:
     std::map<std::string, WindowEntry, std::less<>> entries_;
 };
-
-// Registers a calculator window for every definition whose calculation is built. The windows refer
-// to the definitions, which must outlive the registry.
-void registerCalculatorWindows(WindowRegistry& registry,
-                               const std::vector<CalculatorDefinition>& definitions);
-
-// Every window of the program that is built so far.
-WindowRegistry programWindows();
 
 } // namespace quillon

@@ -1,4 +1,4 @@
-#include "ui/main_window/program_icon.h"
+#include "ui/common/program_icon.h"
 
 // Resources of a static library are registered by hand; the name is the .qrc file's.
 static void registerIcons() {
