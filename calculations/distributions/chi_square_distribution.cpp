@@ -2,7 +2,7 @@
 
 #include "calculations/common/calculation_support.h"
 #include "calculations/distributions/distribution_support.h"
-#include "core/critical_probabilities.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -45,8 +45,7 @@ Outcome criticalChiSquare(InputTexts inputs) {
                           {2, df < 1.0 || df > kMostChiSquareDegrees,
                            "The degrees of freedom must be from 1 to 100000."}}))
         return *refusal;
-    const CriticalValue found =
-        fastCriticalValueSearch(guidedChiSquareProb(df), target, 0.0f, 1.0f);
+    const CriticalValue found = criticalValue(Distribution::chiSquare(df), target);
     return answer("Chi-square value = " + measurementText(found.value),
                   "X2(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));

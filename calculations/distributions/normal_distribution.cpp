@@ -3,6 +3,7 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 #include "core/true_tails.h"
 
@@ -40,7 +41,7 @@ Outcome criticalZ(InputTexts inputs) {
             firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
                           {1, !isAcceptedProbability(target), kProbabilityRangeReason}}))
         return *refusal;
-    const CriticalValue found = searchFromZero(zProb, target);
+    const CriticalValue found = criticalValue(Distribution::normal(), target);
     return answer("z value = " + measurementText(found.value),
                   "z=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));

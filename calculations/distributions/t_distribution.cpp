@@ -3,8 +3,7 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 #include "core/distributions_by_steps.h"
 #include "core/true_tails.h"
@@ -56,7 +55,7 @@ Outcome criticalT(InputTexts inputs) {
                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
                           {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
-    const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
+    const CriticalValue found = criticalValue(Distribution::t(df), target);
     return answer("t value = " + measurementText(found.value),
                   "t(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
                       ", p=" + probabilityText(found.probability));
