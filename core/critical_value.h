@@ -10,7 +10,7 @@
 // where it prints true to the quantile (or where the caller's rule says it stands), the search on
 // the true tail answers elsewhere, and the probability beside it is the one the probability
 // window prints for that value. A search that cannot reach its target raises ArithmeticError
-// (Overflow); invalid degrees of freedom raise what the routine raises.
+// (Overflow); degrees of freedom its routine cannot take raise ArithmeticError too.
 //
 // Why it is fast: the first pass of a long tail would probe thousands of points (critical F at
 // .0001 with 2 denominator degrees of freedom climbs to 10,000, chi-square with 100,000 degrees of
@@ -18,14 +18,16 @@
 // 32,767 steps. The search leaps over the points a lower bound of the routine shows above the
 // target (doubling, then halving a count of grid points), keeps the series' outcome for each
 // stored x that probes share, and runs the series for four x at once (f_series_lanes.cpp), so
-// that its answers are the walk's to the bit at a fraction of its cost. In bench/
-// critical_values_bench (CPU time on a shared, loaded machine, medians of 3) the slowest searches
-// take about 3 ms for F (.01 with 65,535 and 2), 1.3 ms for chi-square (.0001 with 100,000) and
-// 0.6 ms for t (.0001 with 1 degree of freedom).
+// that its answers are the walk's to the bit at a fraction of its cost. bench/
+// critical_values_bench times every window's slowest searches found (CPU time, medians of 5 on a
+// shared machine): F about 3.9 ms at most (.0024 with 65,535 and 2), chi-square 1.0 ms (.0001
+// with 100,000), t 0.6 ms (.0001 with 1), and 3.9 ms for a t that cannot be reached (a 99.99
+// percent interval from a sample of 1.5).
 //
-// Why the four-x lanes stay: without them every search still answers, but the series' longest
-// probes run one at a time and the slowest F searches (.0024 with 2 and 65,535, or 65,535 and 2)
-// take about 9.6 ms in place of 4, too close to the 10 ms a window may take to answer.
+// Why the four-x lanes stay: without them every answer is the same, but the series' longest
+// probes run one at a time, and the slowest F searches take 9.4 ms in place of 1.8 (.0024 with 2
+// and 65,535), 9.0 in place of 3.9 (.0024 with 65,535 and 2) and 8.1 in place of 3.1 (.01 with
+// 65,535 and 2): too close to the 10 ms a search may take.
 #pragma once
 
 #include "core/critical_search.h"
