@@ -52,7 +52,8 @@ int runBatch(const CatalogueEntry& calculation, const QuestionInputs& inputs, st
             const std::string reason = "line " + std::to_string(number) + " is longer than " +
                                        std::to_string(kMaxLineBytes) + " characters";
             if (options.json)
-                out << jsonLine({{"line", number}, {"name", calculation.commandName}, {"error", reason}})
+                out << jsonLine(
+                           {{"line", number}, {"name", calculation.commandName}, {"error", reason}})
                     << '\n';
             else
                 out << "error: " << reason << '\n';

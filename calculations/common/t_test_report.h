@@ -1,7 +1,10 @@
-// The answer and clipboard texts of a t-test.
+// The answer and clipboard texts of a t-test, and its results as numbers.
 #pragma once
 
+#include "calculations/common/outcome.h"
+
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -12,5 +15,8 @@ template <typename Real> std::string tTestLines(Real t, Real df, float probabili
 
 // t(df)=t, p=probability
 template <typename Real> std::string tTestSummary(Real t, Real df, float probability);
+
+// "t", "df" and "p", each with the text its line prints (the degrees of freedom without the blank).
+template <typename Real> std::vector<Quantity> tTestQuantities(Real t, Real df, float probability);
 
 } // namespace quillon

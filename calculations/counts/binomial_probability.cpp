@@ -86,8 +86,8 @@ template <typename Real> Outcome binomialAnswer(InputTexts inputs) {
     const auto tail = binomialTail(trials, readStored<Real>(inputs[1]), successes);
     if (!tail)
         return refuse(1, "The tail tested may hold at most 32767 successes or failures.");
-    return countTailAnswer(tail->successes, tail->upper ? "more successes " : "fewer successes ",
-                           tail->probability);
+    return countTailAnswer(tail->successes, "successes",
+                           tail->upper ? "more successes " : "fewer successes ", tail->probability);
 }
 
 } // namespace

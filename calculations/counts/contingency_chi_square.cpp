@@ -116,13 +116,17 @@ Answer chiSquareAnswer(const ChiSquareResult& result) {
     const char* chiLabel =
         result.corrected ? "Corrected chi-square statistic = " : "Chi-square statistic = ";
     const float df = static_cast<float>(result.degreesOfFreedom);
+    const std::string chiSquareText = format(result.chiSquare, kGeneralPattern);
+    const std::string probabilityText = format(result.probability, kProbabilityPattern);
     Answer shown;
-    shown.text = chiLabel + format(result.chiSquare, kGeneralPattern) + kBlankLine +
-                 "Degrees of freedom = " + plainForm(df) + kBlankLine +
-                 "Probability of chance = " + format(result.probability, kProbabilityPattern);
+    shown.text = chiLabel + chiSquareText + kBlankLine + "Degrees of freedom = " + plainForm(df) +
+                 kBlankLine + "Probability of chance = " + probabilityText;
     shown.clipboard = "X\u00B2(" + trimmedPlainForm(df) + ",n=" + trimmedPlainForm(result.total) +
-                      ")=" + format(result.chiSquare, kGeneralPattern) +
-                      ", p=" + format(result.probability, kProbabilityPattern);
+                      ")=" + chiSquareText + ", p=" + probabilityText;
+    shown.quantities = {{result.corrected ? "corrected_chi_square" : "chi_square",
+                         double{result.chiSquare}, chiSquareText},
+                        {"df", double{df}, trimmedPlainForm(df)},
+                        {"p", double{result.probability}, probabilityText}};
     return shown;
 }
 

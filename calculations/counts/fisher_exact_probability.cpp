@@ -123,10 +123,11 @@ Outcome fisherExactProbability(InputTexts inputs) {
     const float probability = fisherTableProbability(
         {toInt16(typed[0]), toInt16(typed[1]), toInt16(typed[2]), toInt16(typed[3])});
 
-    std::string text = "Fisher's exact probability = " + format(probability, kProbabilityPattern);
+    const std::string probabilityText = format(probability, kProbabilityPattern);
+    std::string text = "Fisher's exact probability = " + probabilityText;
     text += kLineBreak;
     text += kLineBreak;
-    return answer(text, text);
+    return answer(text, text, {{"p", double{probability}, probabilityText}});
 }
 
 } // namespace quillon

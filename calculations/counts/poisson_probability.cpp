@@ -90,7 +90,7 @@ template <typename Real> Outcome poissonAnswer(InputTexts inputs) {
     if (!tail)
         return refuse(1, "The observed frequency must be at most 32767, or 32768 when above the "
                          "expected frequency.");
-    return countTailAnswer(tail->observed, tail->upper ? "more events " : "fewer events ",
+    return countTailAnswer(tail->observed, "events", tail->upper ? "more events " : "fewer events ",
                            tail->probability);
 }
 

@@ -30,9 +30,11 @@ Outcome chiSquareProbability(InputTexts inputs) {
                           {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = chiSquareProb(x, df);
-    return answer("Probability = " + format(p, kChiSquareAnswerPattern),
+    const std::string pText = format(p, kChiSquareAnswerPattern);
+    return answer("Probability = " + pText,
                   "X2(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(x) +
-                      ", p=" + probabilityText(p));
+                      ", p=" + probabilityText(p),
+                  {{"p", double{p}, pText}});
 }
 
 Outcome criticalChiSquare(InputTexts inputs) {
@@ -46,9 +48,11 @@ Outcome criticalChiSquare(InputTexts inputs) {
                            "The degrees of freedom must be from 1 to 100000."}}))
         return *refusal;
     const CriticalValue found = criticalValue(Distribution::chiSquare(df), target);
-    return answer("Chi-square value = " + measurementText(found.value),
-                  "X2(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
-                      ", p=" + probabilityText(found.probability));
+    const std::string chiSquareText = measurementText(found.value);
+    return answer("Chi-square value = " + chiSquareText,
+                  "X2(" + trimmedPlainForm(df) + ")=" + chiSquareText +
+                      ", p=" + probabilityText(found.probability),
+                  {{"critical_chi_square", double{found.value}, chiSquareText}});
 }
 
 } // namespace quillon

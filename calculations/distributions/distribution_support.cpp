@@ -75,6 +75,11 @@ std::string rangeAnswer(const RangeProbability& range) {
     return text;
 }
 
+std::vector<Quantity> rangeQuantities(const RangeProbability& range) {
+    return {{"p_within", double{range.within}, probabilityText(range.within)},
+            {"p_outside", double{range.outside}, probabilityText(range.outside)}};
+}
+
 template <typename Real>
 std::string rangeClipboard(const std::string& sample, Real lower, Real upper,
                            const RangeProbability& range) {

@@ -2,9 +2,12 @@
 // two patterns their answers print with, and the probability of a range.
 #pragma once
 
+#include "calculations/common/outcome.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -37,6 +40,9 @@ RangeProbability rangeProbability(Real mean, Real sd, Real lower, Real upper,
 
 // The within and outside lines with a blank line between them.
 std::string rangeAnswer(const RangeProbability& range);
+
+// "p_within" and "p_outside", as rangeAnswer prints them.
+std::vector<Quantity> rangeQuantities(const RangeProbability& range);
 
 // Four lines, each ended by a line break: the sample, the range, the two probabilities.
 template <typename Real>

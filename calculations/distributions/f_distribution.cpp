@@ -20,9 +20,11 @@ Outcome fProbability(InputTexts inputs) {
                           {3, df2 < 1.0, "The denominator degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = fProb(f, df1, df2);
-    return answer("Probability  = " + probabilityText(p),
+    const std::string pText = probabilityText(p);
+    return answer("Probability  = " + pText,
                   "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) +
-                      ")=" + trimmedPlainForm(f) + ", p=" + probabilityText(p));
+                      ")=" + trimmedPlainForm(f) + ", p=" + pText,
+                  {{"p", double{p}, pText}});
 }
 
 Outcome criticalF(InputTexts inputs) {
@@ -38,9 +40,11 @@ Outcome criticalF(InputTexts inputs) {
                           {3, df2 < 2.0, "The denominator degrees of freedom must be 2 or more."}}))
         return *refusal;
     const CriticalValue found = criticalValue(Distribution::f(df1, df2), target);
-    return answer("F value = " + measurementText(found.value),
-                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" +
-                      measurementText(found.value) + ", p=" + probabilityText(found.probability));
+    const std::string fText = measurementText(found.value);
+    return answer("F value = " + fText,
+                  "F(" + trimmedPlainForm(df1) + "," + trimmedPlainForm(df2) + ")=" + fText +
+                      ", p=" + probabilityText(found.probability),
+                  {{"critical_f", double{found.value}, fText}});
 }
 
 } // namespace quillon

@@ -20,7 +20,8 @@ template <typename Real> Outcome zRangeProbabilityIn(InputTexts inputs) {
     const RangeProbability range = rangeProbability(mean, sd, lower, upper, zProb, trueZTail);
     const std::string sample =
         "Mean=" + trimmedPlainForm(mean) + " (SD=" + trimmedPlainForm(sd) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range),
+                  rangeQuantities(range));
 }
 
 } // namespace
@@ -31,8 +32,9 @@ Outcome zProbability(InputTexts inputs) {
                                            {1, z == 0.0f, "The z value must not be 0."}}))
         return *refusal;
     const float p = zProb(z);
-    return answer("Two-tailed probability = " + probabilityText(p),
-                  "z=" + trimmedPlainForm(z) + ", p=" + probabilityText(p));
+    const std::string pText = probabilityText(p);
+    return answer("Two-tailed probability = " + pText, "z=" + trimmedPlainForm(z) + ", p=" + pText,
+                  {{"p", double{p}, pText}});
 }
 
 Outcome criticalZ(InputTexts inputs) {
@@ -42,9 +44,9 @@ Outcome criticalZ(InputTexts inputs) {
                           {1, !isAcceptedProbability(target), kProbabilityRangeReason}}))
         return *refusal;
     const CriticalValue found = criticalValue(Distribution::normal(), target);
-    return answer("z value = " + measurementText(found.value),
-                  "z=" + measurementText(found.value) +
-                      ", p=" + probabilityText(found.probability));
+    const std::string zText = measurementText(found.value);
+    return answer("z value = " + zText, "z=" + zText + ", p=" + probabilityText(found.probability),
+                  {{"critical_z", double{found.value}, zText}});
 }
 
 Outcome zRangeProbability(InputTexts inputs) {

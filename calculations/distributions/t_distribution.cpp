@@ -26,7 +26,8 @@ template <typename Real> Outcome tRangeProbabilityIn(InputTexts inputs) {
         [df](double t) { return trueTTail(t, df); });
     const std::string sample = "Mean=" + trimmedPlainForm(mean) + ", SD=" + trimmedPlainForm(sd) +
                                " (N=" + trimmedPlainForm(n) + ")";
-    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range));
+    return answer(rangeAnswer(range), rangeClipboard(sample, lower, upper, range),
+                  rangeQuantities(range));
 }
 
 } // namespace
@@ -41,9 +42,10 @@ Outcome tProbability(InputTexts inputs) {
                           {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const float p = tProb(t, df);
-    return answer("Two-tailed probability = " + probabilityText(p),
-                  "t(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(t) +
-                      ", p=" + probabilityText(p));
+    const std::string pText = probabilityText(p);
+    return answer("Two-tailed probability = " + pText,
+                  "t(" + trimmedPlainForm(df) + ")=" + trimmedPlainForm(t) + ", p=" + pText,
+                  {{"p", double{p}, pText}});
 }
 
 Outcome criticalT(InputTexts inputs) {
@@ -56,9 +58,11 @@ Outcome criticalT(InputTexts inputs) {
                           {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
     const CriticalValue found = criticalValue(Distribution::t(df), target);
-    return answer("t value = " + measurementText(found.value),
-                  "t(" + trimmedPlainForm(df) + ")=" + measurementText(found.value) +
-                      ", p=" + probabilityText(found.probability));
+    const std::string tText = measurementText(found.value);
+    return answer("t value = " + tText,
+                  "t(" + trimmedPlainForm(df) + ")=" + tText +
+                      ", p=" + probabilityText(found.probability),
+                  {{"critical_t", double{found.value}, tText}});
 }
 
 Outcome tRangeProbability(InputTexts inputs) {

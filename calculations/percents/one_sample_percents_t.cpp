@@ -26,7 +26,8 @@ template <typename Real> Outcome oneSamplePercentsTIn(InputTexts inputs) {
     const Real t = stored<Real>(std::fabs(divide(difference, standardError)));
     const Real df = stored<Real>(static_cast<double>(size) - 1.0);
     const float probability = tProb(single(t), df);
-    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability),
+                  tTestQuantities(t, df, probability));
 }
 
 } // namespace

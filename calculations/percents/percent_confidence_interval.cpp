@@ -31,14 +31,24 @@ template <typename Real> Outcome percentConfidenceIntervalIn(InputTexts inputs, 
     const Real lower = stored<Real>(static_cast<double>(centre) - halfWidth);
     const Real upper = stored<Real>(static_cast<double>(centre) + halfWidth);
 
-    const std::string text =
-        "Standard error of the proportion = " + format(standardError, kGeneralPattern) +
-        kBlankLine + "Degrees of freedom = " + plainForm(df) + kBlankLine + plainForm(shownLevel) +
-        "% Confidence interval  = " + format(centre, kGeneralPattern) + " " +
-        std::string(kPlusMinus) + " " + format(halfWidth, kGeneralPattern) + kBlankLine +
-        "Confidence interval range = " + format(lower, kGeneralPattern) + " to " +
-        format(upper, kGeneralPattern);
-    return answer(text, text);
+    const std::string errorText = format(standardError, kGeneralPattern);
+    const std::string centreText = format(centre, kGeneralPattern);
+    const std::string halfWidthText = format(halfWidth, kGeneralPattern);
+    const std::string lowerText = format(lower, kGeneralPattern);
+    const std::string upperText = format(upper, kGeneralPattern);
+    const std::string text = "Standard error of the proportion = " + errorText + kBlankLine +
+                             "Degrees of freedom = " + plainForm(df) + kBlankLine +
+                             plainForm(shownLevel) + "% Confidence interval  = " + centreText +
+                             " " + std::string(kPlusMinus) + " " + halfWidthText + kBlankLine +
+                             "Confidence interval range = " + lowerText + " to " + upperText;
+    return answer(text, text,
+                  {{"standard_error", static_cast<double>(standardError), errorText},
+                   {"df", static_cast<double>(df), trimmedPlainForm(df)},
+                   {"confidence_level", double{shownLevel}, trimmedPlainForm(shownLevel)},
+                   {"percent", static_cast<double>(centre), centreText},
+                   {"half_width", static_cast<double>(halfWidth), halfWidthText},
+                   {"lower", static_cast<double>(lower), lowerText},
+                   {"upper", static_cast<double>(upper), upperText}});
 }
 
 } // namespace

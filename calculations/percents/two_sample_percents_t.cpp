@@ -31,7 +31,8 @@ template <typename Real> Outcome twoSamplePercentsTIn(InputTexts inputs) {
     const Real t = stored<Real>(std::fabs(divide(difference, standardError)));
     const Real df = stored<Real>(static_cast<double>(size1) + size2 - 2.0);
     const float probability = tProb(single(t), df);
-    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability));
+    return answer(tTestLines(t, df, probability), tTestSummary(t, df, probability),
+                  tTestQuantities(t, df, probability));
 }
 
 } // namespace

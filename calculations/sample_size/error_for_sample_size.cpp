@@ -44,14 +44,16 @@ template <typename Real> Outcome errorForSampleSizeIn(InputTexts inputs, float l
     const float z = gridCriticalZ(alpha);
     const Real error = maximumError(z, rate, sampleSize, population);
 
+    const std::string errorDigits = format(error, "#0.0");
     const std::string errorText =
-        "Maximum error = " + std::string(kPlusMinus) + " " + format(error, "#0.0") + "%";
+        "Maximum error = " + std::string(kPlusMinus) + " " + errorDigits + "%";
     const std::string clipboard = line("Population size =", plainForm(population)) +
                                   line("Estimate of the population rate = ", plainForm(rate)) +
                                   line("Sample size =", plainForm(sampleSize)) +
                                   line("Confidence level =", plainForm(level)) +
                                   line(errorText, "");
-    return answer(errorText + kBlankLine, clipboard);
+    return answer(errorText + kBlankLine, clipboard,
+                  {{"maximum_error", static_cast<double>(error), errorDigits}});
 }
 
 } // namespace

@@ -23,7 +23,7 @@ template <typename Real> Outcome sampleSizeForMeanIn(InputTexts inputs, float le
                                   line("Maximum acceptable error =", plainForm(error)) +
                                   line("Confidence level =", plainForm(level)) +
                                   line("Required sample size =", plainForm(required));
-    return answer(text, clipboard);
+    return answer(text, clipboard, {requiredSizeQuantity(required)});
 }
 
 } // namespace

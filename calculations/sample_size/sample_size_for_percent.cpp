@@ -26,7 +26,7 @@ Outcome sampleSizeForPercentIn(InputTexts inputs, float level, float alpha) {
                                   line("Maximum acceptable error =", plainForm(error)) +
                                   line("Confidence level =", plainForm(level)) +
                                   line("Required sample size =", plainForm(required));
-    return answer(text, clipboard);
+    return answer(text, clipboard, {requiredSizeQuantity(required)});
 }
 
 } // namespace

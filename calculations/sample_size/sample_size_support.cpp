@@ -51,6 +51,13 @@ template double readProportion(std::string_view);
 template float requiredSizeForPercent(float, float, float, float);
 template double requiredSizeForPercent(float, double, double, double);
 
+template <typename Real> Quantity requiredSizeQuantity(Real required) {
+    return {"sample_size", static_cast<double>(required), trimmedPlainForm(required)};
+}
+
+template Quantity requiredSizeQuantity(float);
+template Quantity requiredSizeQuantity(double);
+
 std::string line(std::string_view label, std::string value) {
     return std::string(label) + value + kBreak;
 }

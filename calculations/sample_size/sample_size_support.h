@@ -2,6 +2,8 @@
 // confidence level's check, the size a percent needs, and the lines of their clipboard texts.
 #pragma once
 
+#include "calculations/common/outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,9 @@ inline constexpr std::string_view kRateRangeReason =
 // The size a percent needs for an error (both proportions), reduced for a finite population.
 template <typename Real>
 Real requiredSizeForPercent(float z, Real rate, Real error, Real population);
+
+// "sample_size": the required size as its answer prints it, without the blank of its plain form.
+template <typename Real> Quantity requiredSizeQuantity(Real required);
 
 // A clipboard line: the label, the value and a line break.
 std::string line(std::string_view label, std::string value);

@@ -290,8 +290,8 @@ TEST(CommandLine, HelpVersionAndList) {
     for (const CatalogueEntry& entry : catalogue()) {
         SCOPED_TRACE(std::string(entry.commandName));
         EXPECT_NE(help.out.find(std::string(entry.commandName)), std::string::npos);
-        EXPECT_NE(list.out.find(std::string(entry.commandName) + "  (" + std::string(entry.windowName) +
-                                ")  " + std::string(entry.title)),
+        EXPECT_NE(list.out.find(std::string(entry.commandName) + "  (" +
+                                std::string(entry.windowName) + ")  " + std::string(entry.title)),
                   std::string::npos);
         const CalcRun own = runCalc({std::string(entry.windowName), "--help"});
         EXPECT_EQ(own.status, 0);
