@@ -1,7 +1,6 @@
 // Speed of the distribution routines and of the longest critical-value searches the windows accept.
 // Target: every single search well under 10 ms.
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 
 #include <benchmark/benchmark.h>
@@ -37,32 +36,15 @@ void fProbability(benchmark::State& state, float f, double df1, double df2) {
     }
 }
 
-constexpr auto normal = [](float z) { return zProb(z); };
-
-void search(benchmark::State& state, float (*probability)(float), float target, float start,
+// The searches of the windows: on the routines' own steps, those of t, F and chi-square checked
+// against the true quantile.
+void search(benchmark::State& state, Distribution distribution, float target, float start,
             float firstStep) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(criticalValueSearch(probability, target, start, firstStep));
+        benchmark::DoNotOptimize(criticalValue(distribution, target, {start, firstStep}));
 }
 
-// The searches of the t, F and chi-square windows: on the routines' own steps, checked against the
-// true quantile.
-void checkedSearch(benchmark::State& state, GuidedProbability (*prepare)(double, double),
-                   double df1, double df2, float target, float start, float firstStep) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            fastCriticalValueSearch(prepare(df1, df2), target, start, firstStep));
-}
-
-GuidedProbability tWith(double df, double) {
-    return guidedTProb(df);
-}
-GuidedProbability fWith(double df1, double df2) {
-    return guidedFProb(df1, df2);
-}
-GuidedProbability chiSquareWith(double df, double) {
-    return guidedChiSquareProb(df);
-}
+const Distribution normal = Distribution::normal();
 
 BENCHMARK_CAPTURE(zProbability, z_1_96, 1.96f);
 BENCHMARK_CAPTURE(zProbability, z_7, 7.0f);
@@ -87,25 +69,24 @@ BENCHMARK_CAPTURE(fProbability, f_3_84_df_1_70000, 3.84f, 1.0, 70000.0);
 
 BENCHMARK_CAPTURE(search, critical_z_05, normal, 0.05f, 0.0f, 1.0f)->Unit(benchmark::kMicrosecond);
 // The longest searches the windows accept: thousands of first-pass steps.
-BENCHMARK_CAPTURE(checkedSearch, critical_t_0001_df_1, tWith, 1.0, 0.0, 0.0001f, 0.0f, 1.0f)
+BENCHMARK_CAPTURE(search, critical_t_0001_df_1, Distribution::t(1.0), 0.0001f, 0.0f, 1.0f)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(checkedSearch, critical_t_0001_df_1_step_5, tWith, 1.0, 0.0, 0.0001f, 0.0001f,
-                  5.0f)
+BENCHMARK_CAPTURE(search, critical_t_0001_df_1_step_5, Distribution::t(1.0), 0.0001f, 0.0001f, 5.0f)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(checkedSearch, critical_t_0001_df_2_step_5, tWith, 2.0, 0.0, 0.0001f, 0.0001f,
-                  5.0f)
+BENCHMARK_CAPTURE(search, critical_t_0001_df_2_step_5, Distribution::t(2.0), 0.0001f, 0.0001f, 5.0f)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(checkedSearch, critical_f_0001_df_1_2, fWith, 1.0, 2.0, 0.0001f, 0.0f, 1.0f)
+BENCHMARK_CAPTURE(search, critical_f_0001_df_1_2, Distribution::f(1.0, 2.0), 0.0001f, 0.0f, 1.0f)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(checkedSearch, critical_chi_square_0001_df_10000, chiSquareWith, 10000.0, 0.0,
+BENCHMARK_CAPTURE(search, critical_chi_square_0001_df_10000, Distribution::chiSquare(10000.0),
                   0.0001f, 0.0f, 1.0f)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(checkedSearch, critical_chi_square_0001_df_100000, chiSquareWith, 100000.0, 0.0,
+BENCHMARK_CAPTURE(search, critical_chi_square_0001_df_100000, Distribution::chiSquare(100000.0),
                   0.0001f, 0.0f, 1.0f)
     ->Unit(benchmark::kMillisecond);
 // Over the target: each probe of the F series costs more as the numerator's degrees of freedom
 // grow, and with 2 in the denominator the first pass takes about 10,000 steps.
-BENCHMARK_CAPTURE(checkedSearch, critical_f_0001_df_100_2, fWith, 100.0, 2.0, 0.0001f, 0.0f, 1.0f)
+BENCHMARK_CAPTURE(search, critical_f_0001_df_100_2, Distribution::f(100.0, 2.0), 0.0001f, 0.0f,
+                  1.0f)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

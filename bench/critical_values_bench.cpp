@@ -99,6 +99,11 @@ BENCHMARK_CAPTURE(calculation, criticalF_0001_1000000_4, criticalF, {".0001", "1
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calculation, criticalF_95_65535_10, criticalF, {".95", "65535", "10"})
     ->Unit(benchmark::kMillisecond);
+// The slowest found over a finer grid of targets with the longest series.
+BENCHMARK_CAPTURE(calculation, criticalF_0024_65535_2, criticalF, {".0024", "65535", "2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculation, criticalF_0024_2_65535, criticalF, {".0024", "2", "65535"})
+    ->Unit(benchmark::kMillisecond);
 
 // Critical t with 1 degree of freedom at .0001: some 6,400 probes of the first pass.
 BENCHMARK_CAPTURE(calculation, criticalT_0001_1, criticalT, {".0001", "1"})

@@ -1,13 +1,13 @@
-// Lower bounds of tProbBySteps and fProbBySteps from what each value can be:
+// The t and F routines prepared for the search by one recipe, t being the F series on t squared
+// with 1 and n degrees of freedom. Lower bounds of tProbBySteps and fProbBySteps come from what
+// each value can be:
 // - the true tail, where the degrees of freedom are not whole, the statistic is close to 0, or the
 //   series' result lies below its rounding error E;
 // - the series' result itself, at least E, where it is kept;
 // - the normal approximation, where the series fails.
 // With whole degrees of freedom the bound is therefore the smaller of E and the true tail, and
 // every point a search passes over must also have its approximation above the target. Beyond the
-// pass counter the approximation alone answers and bounds itself. The true
-// tail is taken a hair below its computed value, far more than that value's error in double, so
-// that the bound never rises between the points where it is formed.
+// pass counter the approximation alone answers and bounds itself.
 #include "core/critical_probabilities.h"
 
 #include "core/arithmetic.h"
@@ -22,12 +22,18 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 namespace quillon {
 
 namespace {
 
+// The share of the true tail that bounds it below: far more below its computed value than that
+// value's error in double, so that the bound never rises between the points where it is formed.
 constexpr double kTrueTailShare = 1.0 - 1e-9;
+
+// The share of the approximation at 1 that bounds it below: more than its single rounding.
+constexpr double kApproximationShare = 1.0 - 1e-6;
 
 // Below this many steps down the half-degrees of freedom a run of the series costs less than
 // keeping its outcome: the routine itself answers every probe.
@@ -96,7 +102,7 @@ std::function<double(float)> approximationBound(double df1, double df2) {
     } catch (const ArithmeticError&) {
         return {};
     }
-    const double fromOne = std::min(double{atOne}, 0.5) * (1.0 - 1e-6);
+    const double fromOne = std::min(double{atOne}, 0.5) * kApproximationShare;
     return [=](float f) -> double {
         if (f < 1.0f)
             return fromOne;
@@ -104,99 +110,116 @@ std::function<double(float)> approximationBound(double df1, double df2) {
     };
 }
 
-} // namespace
+// What sets a t or an F apart for the search: the F series runs on an F-ratio with 1 and n degrees
+// of freedom for t (on t squared, pi in double, degrees of freedom capped), with df1 and df2 for F
+// (on F itself, pi in single). Every other step of the preparation is the same for both.
+struct SeriesForm {
+    std::function<float(float)> steps;  // the routine's own steps
+    std::function<double(double)> tail; // the true tail at the degrees of freedom the steps use
+    double df1;                         // the series' degrees of freedom
+    double df2;
+    double pi;                       // as the routine stores it
+    bool (*seriesRuns)(float value); // where the steps run the series, not the true tail
+    float (*ratioOf)(float value);   // the F-ratio the series takes
+    // The routine's probability from the series' outcome, mended as its steps mend it.
+    std::function<float(const FSeriesOutcome&, float value)> fromSeries;
+};
 
-GuidedProbability guidedTProb(double df) {
+// The series' outcomes kept for values no larger than this: beyond it a search never probes, and
+// a t there would square beyond the single range.
+constexpr float kLargestKeptValue = 1E18f;
+
+// The routine of a t or an F prepared for the search: where the series is long, each stored x's
+// outcome kept (and those of the next few points computed alongside); a lower bound wherever one
+// holds; and the condition on the points it lets the search pass over.
+GuidedProbability guidedSeriesProb(const SeriesForm& form,
+                                   std::function<double(double)> checkedTail) {
     GuidedProbability routine;
-    routine.probability = [df](float t) { return tProbBySteps(t, df); };
-    routine.trueTail = [df](double t) { return trueTTail(t, df); };
-    const bool valid = df > 0.0;
-    const float n = !valid ? 0.0f : df > 999.0 ? 999.0f : single(df);
-    if (!(valid && n > 0.0f))
+    routine.probability = form.steps;
+    routine.trueTail = std::move(checkedTail);
+    const double df1 = form.df1;
+    const double df2 = form.df2;
+    if (!(df1 > 0.0 && df2 > 0.0))
         return routine;
-    if (!isWhole(n)) {
-        routine.lowerBound = [=](float t) { return trueTTail(t, n) * kTrueTailShare; };
+    const auto tail = form.tail;
+    if (!isWhole(df1) || !isWhole(df2)) {
+        routine.lowerBound = [=](float value) { return tail(value) * kTrueTailShare; };
         return routine;
     }
-    if ((1.0 + double{n}) / 2.0 > kShortSeries) {
+    const auto ratioOf = form.ratioOf;
+    // Beyond the pass counter (F only: t's degrees of freedom are capped well below it).
+    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees) {
+        const auto bound = approximationBound(df1, df2);
+        if (bound)
+            routine.lowerBound = [=](float value) { return bound(ratioOf(value)); };
+        return routine;
+    }
+    const auto seriesRuns = form.seriesRuns;
+    if ((df1 + df2) / 2.0 > kShortSeries) {
         auto outcomes = std::make_shared<SeriesOutcomes>();
-        const auto plain = routine.probability;
-        routine.probability = [=](float t) {
-            const float f = single(double{t} * double{t});
-            if (f <= 0.0f || std::fabs(t) < 1E-03f)
-                return plain(t);
-            const float x = fSeriesX(f, 1.0, n);
-            return tProbFromSeries(seriesAt(*outcomes, x, 1.0, n, kDoublePi), t, n);
-        };
-        // The stored x of a t the series answers.
-        const auto storedX = [n](float t) -> std::optional<float> {
-            if (!(std::fabs(t) >= 1E-03f && std::fabs(t) < 1E18f))
+        const auto steps = form.steps;
+        const auto fromSeries = form.fromSeries;
+        const double pi = form.pi;
+        // The stored x of a value the series answers.
+        const auto storedX = [=](float value) -> std::optional<float> {
+            if (!seriesRuns(value) || !(std::fabs(value) < kLargestKeptValue))
                 return std::nullopt;
-            return fSeriesX(single(double{t} * double{t}), 1.0, n);
+            return fSeriesX(ratioOf(value), df1, df2);
         };
-        routine.probeAhead = [=](float t, float step) {
-            if (!storedX(t))
-                return plain(t);
-            return tProbFromSeries(seriesAhead(*outcomes, t, step, storedX, 1.0, n, kDoublePi), t,
-                                   n);
+        routine.probability = [=](float value) {
+            if (!seriesRuns(value))
+                return steps(value);
+            const float x = fSeriesX(ratioOf(value), df1, df2);
+            return fromSeries(seriesAt(*outcomes, x, df1, df2, pi), value);
+        };
+        routine.probeAhead = [=](float value, float step) {
+            if (!storedX(value))
+                return steps(value);
+            return fromSeries(seriesAhead(*outcomes, value, step, storedX, df1, df2, pi), value);
         };
     }
-    const double roundingError = fSeriesRoundingError(1.0, n);
-    routine.lowerBound = [=](float t) {
-        return std::min(roundingError, trueTTail(t, n) * kTrueTailShare);
+    const double roundingError = fSeriesRoundingError(df1, df2);
+    routine.lowerBound = [=](float value) {
+        return std::min(roundingError, tail(value) * kTrueTailShare);
     };
     // Close to 0 the true tail answers, not the approximation.
-    routine.passable = [=](float t, float target) {
-        return std::fabs(t) < 1E-03f ||
-               approximationIsAbove(single(double{t} * double{t}), 1.0, n, target);
+    routine.passable = [=](float value, float target) {
+        return !seriesRuns(value) || approximationIsAbove(ratioOf(value), df1, df2, target);
     };
     return routine;
 }
 
+} // namespace
+
+GuidedProbability guidedTProb(double df) {
+    const float n = !(df > 0.0) ? 0.0f : df > kMostTDegrees ? single(kMostTDegrees) : single(df);
+    SeriesForm form{
+        .steps = [df](float t) { return tProbBySteps(t, df); },
+        .tail = [n](double t) { return trueTTail(t, n); },
+        .df1 = 1.0,
+        .df2 = n,
+        .pi = kDoublePi,
+        .seriesRuns = [](float t) { return std::fabs(t) >= kSmallestSeriesT; },
+        .ratioOf = [](float t) { return single(double{t} * double{t}); },
+        .fromSeries = [n](const FSeriesOutcome& series,
+                          float t) { return tProbFromSeries(series, t, n); },
+    };
+    return guidedSeriesProb(form, [df](double t) { return trueTTail(t, df); });
+}
+
 GuidedProbability guidedFProb(double df1, double df2) {
-    GuidedProbability routine;
-    routine.probability = [df1, df2](float f) { return fProbBySteps(f, df1, df2); };
-    routine.trueTail = [df1, df2](double f) { return trueFTail(f, df1, df2); };
-    if (!(df1 > 0.0 && df2 > 0.0))
-        return routine;
-    if (!isWhole(df1) || !isWhole(df2)) {
-        routine.lowerBound = [=](float f) { return trueFTail(f, df1, df2) * kTrueTailShare; };
-        return routine;
-    }
-    if (df1 > kMostSeriesDegrees || df2 > kMostSeriesDegrees) {
-        routine.lowerBound = approximationBound(df1, df2);
-        return routine;
-    }
-    if ((df1 + df2) / 2.0 > kShortSeries) {
-        auto outcomes = std::make_shared<SeriesOutcomes>();
-        const auto plain = routine.probability;
-        routine.probability = [=](float f) {
-            if (f < 1E-06f)
-                return plain(f);
-            const float x = fSeriesX(f, df1, df2);
-            return fProbFromSeries(seriesAt(*outcomes, x, df1, df2, kSinglePi), f, df1, df2);
-        };
-        // The stored x of a ratio the series answers.
-        const auto storedX = [df1, df2](float f) -> std::optional<float> {
-            if (!(f >= 1E-06f && std::isfinite(f)))
-                return std::nullopt;
-            return fSeriesX(f, df1, df2);
-        };
-        routine.probeAhead = [=](float f, float step) {
-            if (!storedX(f))
-                return plain(f);
-            return fProbFromSeries(seriesAhead(*outcomes, f, step, storedX, df1, df2, kSinglePi), f,
-                                   df1, df2);
-        };
-    }
-    const double roundingError = fSeriesRoundingError(df1, df2);
-    routine.lowerBound = [=](float f) {
-        return std::min(roundingError, trueFTail(f, df1, df2) * kTrueTailShare);
+    SeriesForm form{
+        .steps = [df1, df2](float f) { return fProbBySteps(f, df1, df2); },
+        .tail = [df1, df2](double f) { return trueFTail(f, df1, df2); },
+        .df1 = df1,
+        .df2 = df2,
+        .pi = kSinglePi,
+        .seriesRuns = [](float f) { return f >= kSmallestSeriesF; },
+        .ratioOf = [](float f) { return f; },
+        .fromSeries = [df1, df2](const FSeriesOutcome& series,
+                                 float f) { return fProbFromSeries(series, f, df1, df2); },
     };
-    routine.passable = [=](float f, float target) {
-        return f < 1E-06f || approximationIsAbove(f, df1, df2, target);
-    };
-    return routine;
+    return guidedSeriesProb(form, form.tail);
 }
 
 GuidedProbability guidedChiSquareProb(double df) {

@@ -18,6 +18,10 @@ namespace {
 // 5E-9 relative at most).
 constexpr double kTrueTailMargin = 1.0 - 1e-8;
 
+// Passes continue while their step is at least this: from a first step of 1 the last is .0001,
+// from 5 it is .0005 (the next, in single precision, falls just below).
+constexpr float kFinestStep = 0.00005f;
+
 struct Pass {
     float value;       // where the pass stopped
     float probability; // computed at that value
@@ -144,7 +148,7 @@ CriticalValue searchByPasses(const RunPass& runOnePass, float start, float first
     CriticalValue found{first.value, first.probability};
     float passStart = found.value - step;
     step = step / 10.0f;
-    while (step >= 0.00005f) {
+    while (step >= kFinestStep) {
         const Pass pass = runOnePass(passStart, step);
         // The finer grid cannot be walked at this magnitude; keep the coarser grid's point.
         if (pass.stalled)

@@ -1,4 +1,6 @@
-// The grid search that turns a probability routine into a critical value.
+// The grid search that turns a probability routine into a critical value. Windows and
+// calculations ask for critical values through core/critical_value.h, which prepares each
+// distribution's routine for this search; what is here is its machinery.
 #pragma once
 
 #include <functional>

@@ -7,6 +7,14 @@
 
 namespace quillon {
 
+// Degrees of freedom of t above this count as this many.
+inline constexpr double kMostTDegrees = 999.0;
+
+// Closer to 0 than these the series' single-precision cancellation swamps its odd-degree terms:
+// the true tail answers for a |t| below kSmallestSeriesT and an F below kSmallestSeriesF.
+inline constexpr float kSmallestSeriesT = 1E-03f;
+inline constexpr float kSmallestSeriesF = 1E-06f;
+
 // Two-tailed probability of Student's t, in [0, 1].
 float tProbBySteps(float t, double df);
 

@@ -20,7 +20,7 @@ float fProbBySteps(float f, double df1, double df2) {
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     if (f <= 0.0f)
         return 1.0f;
-    if (!isWhole(df1) || !isWhole(df2) || f < 1E-06f)
+    if (!isWhole(df1) || !isWhole(df2) || f < kSmallestSeriesF)
         return single(trueFTail(f, df1, df2));
     const FSeriesOutcome series = runFSeries(fSeriesX(f, df1, df2), df1, df2, kSinglePi);
     return fProbFromSeries(series, f, df1, df2);

@@ -20,13 +20,13 @@ namespace quillon {
 float tProbBySteps(float t, double df) {
     if (!(df > 0.0))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
-    const float n = df > 999.0 ? 999.0f : single(df);
+    const float n = df > kMostTDegrees ? single(kMostTDegrees) : single(df);
     if (!(n > 0.0f))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     const float f = single(double{t} * double{t});
     if (f <= 0.0f)
         return 1.0f;
-    if (!isWhole(n) || std::fabs(t) < 1E-03f)
+    if (!isWhole(n) || std::fabs(t) < kSmallestSeriesT)
         return single(trueTTail(t, n));
     const FSeriesOutcome series = runFSeries(fSeriesX(f, 1.0, n), 1.0, n, kDoublePi);
     return tProbFromSeries(series, t, n);

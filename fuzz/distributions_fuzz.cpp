@@ -7,8 +7,7 @@
 // freedom, as those windows can pass them.
 #include "calculations/common/critical_values.h"
 #include "core/arithmetic.h"
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 #include "core/true_distributions.h"
 #include "fuzz/fuzz_checks.h"
@@ -99,24 +98,19 @@ void run(Routine routine, const std::vector<double>& a) {
         return checkProbability(quillon::regularizedUpperGamma(a[0], a[1]), a);
     case Routine::CriticalZ:
         if (isWindowTarget(x))
-            checkCritical(quillon::criticalValueSearch(quillon::zProb, x, 0.0f, 1.0f), a);
+            checkCritical(quillon::criticalValue(quillon::Distribution::normal(), x), a);
         return;
     case Routine::CriticalT:
         if (isWindowTarget(x) && a[1] >= 1.0)
-            checkCritical(
-                quillon::fastCriticalValueSearch(quillon::guidedTProb(a[1]), x, 0.0f, 1.0f), a);
+            checkCritical(quillon::criticalValue(quillon::Distribution::t(a[1]), x), a);
         return;
     case Routine::CriticalF:
         if (isWindowTarget(x) && a[1] >= 1.0 && a[2] >= 2.0)
-            checkCritical(
-                quillon::fastCriticalValueSearch(quillon::guidedFProb(a[1], a[2]), x, 0.0f, 1.0f),
-                a);
+            checkCritical(quillon::criticalValue(quillon::Distribution::f(a[1], a[2]), x), a);
         return;
     case Routine::CriticalChiSquare:
         if (isWindowTarget(x) && a[1] >= 1.0 && a[1] <= 100000.0)
-            checkCritical(
-                quillon::fastCriticalValueSearch(quillon::guidedChiSquareProb(a[1]), x, 0.0f, 1.0f),
-                a);
+            checkCritical(quillon::criticalValue(quillon::Distribution::chiSquare(a[1]), x), a);
         return;
     case Routine::GridCriticalZ:
         if (quillon::gridCriticalZ(quillon::clampedAlpha(x)) < 0.0f)

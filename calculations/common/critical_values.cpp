@@ -1,8 +1,6 @@
 #include "calculations/common/critical_values.h"
 
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
-#include "core/distributions.h"
+#include "core/critical_value.h"
 
 namespace quillon {
 
@@ -15,8 +13,7 @@ float clampedAlpha(float alpha) {
 }
 
 float gridCriticalZ(float alpha) {
-    const auto probability = [](float z) { return zProb(z); };
-    return criticalValueSearch(probability, alpha, 0.0f, 1.0f).value;
+    return criticalValue(Distribution::normal(), alpha).value;
 }
 
 namespace {
@@ -28,15 +25,14 @@ float firstStepOfT(float df) {
 } // namespace
 
 float gridCriticalT(float alpha, float df) {
-    return fastCriticalValueSearch(guidedTProb(df), alpha, 0.0001f, firstStepOfT(df)).value;
+    return criticalValue(Distribution::t(df), alpha, {0.0001f, firstStepOfT(df)}).value;
 }
 
 float gridCriticalT(float alpha, float df, const HalfWidth& halfWidth) {
-    const GuidedProbability routine = guidedTProb(df);
-    const auto printsTrue = [&](float t) {
-        return printsTrueHalfWidth(halfWidth, t, alpha, routine.trueTail);
+    const auto printsTrue = [&](float t, const std::function<double(double)>& trueTail) {
+        return printsTrueHalfWidth(halfWidth, t, alpha, trueTail);
     };
-    return fastCriticalValueSearch(routine, alpha, 0.0001f, firstStepOfT(df), printsTrue).value;
+    return criticalValue(Distribution::t(df), alpha, {0.0001f, firstStepOfT(df)}, printsTrue).value;
 }
 
 } // namespace quillon

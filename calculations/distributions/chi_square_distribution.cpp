@@ -3,7 +3,7 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/plain_quantity.h"
 #include "calculations/distributions/distribution_support.h"
-#include "core/critical_probabilities.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 
 #include <cmath>
@@ -50,8 +50,7 @@ Outcome criticalChiSquare(InputTexts inputs) {
                           {2, df < 1.0 || df > kMostChiSquareDegrees,
                            "The degrees of freedom must be from 1 to 100000."}}))
         return *refusal;
-    const CriticalValue found =
-        fastCriticalValueSearch(guidedChiSquareProb(df), target, 0.0f, 1.0f);
+    const CriticalValue found = criticalValue(Distribution::chiSquare(df), target);
     const std::string chiSquareText = measurementText(found.value);
     const Quantity dfShown = plainQuantity("df", df);
     const Quantity foundP = foundProbabilityQuantity(found);

@@ -37,10 +37,6 @@ std::string measurementText(float value) {
     return format(value, kGeneralPattern);
 }
 
-CriticalValue searchFromZero(const std::function<float(float)>& probability, float target) {
-    return criticalValueSearch(probability, target, 0.0f, 1.0f);
-}
-
 template <typename Real>
 RangeProbability rangeProbability(Real mean, Real sd, Real lower, Real upper,
                                   const std::function<float(float)>& twoTailed,

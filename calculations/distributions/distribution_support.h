@@ -1,9 +1,8 @@
 // What the distribution calculations share: the probability a critical value is asked for, the
-// two patterns their answers print with, the search from 0, and the probability of a range.
+// two patterns their answers print with, and the probability of a range.
 #pragma once
 
 #include "calculations/common/outcome.h"
-#include "core/critical_search.h"
 
 #include <functional>
 #include <string>
@@ -19,9 +18,6 @@ inline constexpr std::string_view kProbabilityRangeReason =
 
 std::string probabilityText(float probability);
 std::string measurementText(float value);
-
-// Every critical value is searched for from 0 with a first step of 1.
-CriticalValue searchFromZero(const std::function<float(float)>& probability, float target);
 
 struct RangeProbability {
     float within = 0.0f;

@@ -3,8 +3,7 @@
 #include "calculations/common/calculation_support.h"
 #include "calculations/common/plain_quantity.h"
 #include "calculations/distributions/distribution_support.h"
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 
 namespace quillon {
@@ -43,7 +42,7 @@ Outcome criticalF(InputTexts inputs) {
                           {3, isEmpty(inputs[2]), kEmptyBoxReason},
                           {3, df2 < 2.0, "The denominator degrees of freedom must be 2 or more."}}))
         return *refusal;
-    const CriticalValue found = fastCriticalValueSearch(guidedFProb(df1, df2), target, 0.0f, 1.0f);
+    const CriticalValue found = criticalValue(Distribution::f(df1, df2), target);
     const std::string fText = measurementText(found.value);
     const Quantity df1Shown = plainQuantity("df1", df1);
     const Quantity df2Shown = plainQuantity("df2", df2);

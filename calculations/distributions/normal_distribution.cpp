@@ -4,6 +4,7 @@
 #include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 #include "core/true_tails.h"
 
@@ -51,7 +52,7 @@ Outcome criticalZ(InputTexts inputs) {
             firstRefusal({{1, isEmpty(inputs[0]), kEmptyBoxReason},
                           {1, !isAcceptedProbability(target), kProbabilityRangeReason}}))
         return *refusal;
-    const CriticalValue found = searchFromZero(zProb, target);
+    const CriticalValue found = criticalValue(Distribution::normal(), target);
     const std::string zText = measurementText(found.value);
     const Quantity foundP = foundProbabilityQuantity(found);
     return answer("z value = " + zText, "z=" + zText + ", p=" + foundP.text,

@@ -4,8 +4,7 @@
 #include "calculations/common/plain_quantity.h"
 #include "calculations/common/typed_storage.h"
 #include "calculations/distributions/distribution_support.h"
-#include "core/critical_probabilities.h"
-#include "core/critical_search.h"
+#include "core/critical_value.h"
 #include "core/distributions.h"
 #include "core/distributions_by_steps.h"
 #include "core/true_tails.h"
@@ -70,7 +69,7 @@ Outcome criticalT(InputTexts inputs) {
                           {2, isEmpty(inputs[1]), kEmptyBoxReason},
                           {2, df < 1.0, "The degrees of freedom must be 1 or more."}}))
         return *refusal;
-    const CriticalValue found = fastCriticalValueSearch(guidedTProb(df), target, 0.0f, 1.0f);
+    const CriticalValue found = criticalValue(Distribution::t(df), target);
     const std::string tText = measurementText(found.value);
     const Quantity dfShown = plainQuantity("df", df);
     const Quantity foundP = foundProbabilityQuantity(found);
