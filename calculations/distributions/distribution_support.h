@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculations/common/outcome.h"
+#include "core/critical_value.h"
 
 #include <functional>
 #include <string>
