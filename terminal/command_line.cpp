@@ -228,8 +228,9 @@ std::optional<std::string> boxesProblem(const Request& request) {
 Parsed parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err) {
     Request request;
-    CLI::App app("Quillon's twenty-eight statistical calculations from a terminal, with the "
-                 "answers and clipboard summaries of the windows.",
+    CLI::App app(std::string("Quillon's ") + QUILLON_CALCULATION_COUNT_WORDS +
+                     " statistical calculations from a terminal, with the answers and clipboard "
+                     "summaries of the windows.",
                  kProgram);
     app.set_version_flag("-v,--version", std::string("quillon-calc ") + QUILLON_VERSION);
     app.require_subcommand(0, 1);
