@@ -54,9 +54,8 @@ BENCHMARK(calculate_fill_and_paint_grid1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // Measured without a screen unless one is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

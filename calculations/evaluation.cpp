@@ -28,10 +28,9 @@ Evaluation refusedBox(const QuestionInputs& inputs, int box, std::string problem
 }
 
 std::string labelOf(std::span<const QuantityName> declared, const std::string& name) {
-    for (const QuantityName& quantity : declared) {
+    for (const QuantityName& quantity : declared)
         if (quantity.name == name)
             return std::string(quantity.label);
-    }
     return name;
 }
 

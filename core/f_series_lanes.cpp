@@ -173,7 +173,8 @@ private:
     // it has. A pass steps s1 only where it is not 0 for every x or u is not 0, s2 only where it
     // is not 0 for every x.
     bool descendFrom(int first, int last) {
-        stepS1_ = u_ != 0.0f || std::any_of(s1_, s1_ + kLanes, [](float s) { return s != 0.0f; });
+        stepS1_ = u_ != 0.0f || std::any_of(
+                                    s1_, s1_ + kLanes, [](float s) { return s != 0.0f; });
         stepS2_ = std::any_of(s2_, s2_ + kLanes, [](float s) { return s != 0.0f; });
         constexpr int kStepsBetweenLooks = 256;
         for (int block = first; block <= last; block += kStepsBetweenLooks) {

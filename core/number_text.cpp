@@ -453,14 +453,13 @@ bool isWhollyNumber(std::string_view text) {
     readSign(number, at);
     bool pointSeen = false;
     bool digitSeen = false;
-    for (; at < number.size(); ++at) {
+    for (; at < number.size(); ++at)
         if (isDigit(number[at]))
             digitSeen = true;
         else if (number[at] == '.' && !pointSeen)
             pointSeen = true;
         else
             break;
-    }
     if (!digitSeen)
         return false;
     if (at < number.size() && isExponentMark(number[at])) {

@@ -17,19 +17,17 @@ namespace {
 
 std::vector<const quillon::CatalogueEntry*> dataSheetWindows() {
     std::vector<const quillon::CatalogueEntry*> windows;
-    for (const quillon::CatalogueEntry& entry : quillon::catalogue()) {
+    for (const quillon::CatalogueEntry& entry : quillon::catalogue())
         if (std::holds_alternative<quillon::SheetInputs>(entry.inputs))
             windows.push_back(&entry);
-    }
     return windows;
 }
 
 const quillon::CatalogueEntry& chosenWindow(const std::string& name) {
     static const std::vector<const quillon::CatalogueEntry*> windows = dataSheetWindows();
-    for (const quillon::CatalogueEntry* entry : windows) {
+    for (const quillon::CatalogueEntry* entry : windows)
         if (entry->windowName == name)
             return *entry;
-    }
     const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
     return *windows[pick % windows.size()];
 }

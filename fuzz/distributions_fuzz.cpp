@@ -49,10 +49,9 @@ constexpr std::array<std::string_view, 12> kRoutineNames = {
     "gridCriticalZ",   "gridCriticalT"};
 
 Routine chosenRoutine(const std::string& name) {
-    for (std::size_t i = 0; i < kRoutineNames.size(); ++i) {
+    for (std::size_t i = 0; i < kRoutineNames.size(); ++i)
         if (kRoutineNames[i] == name)
             return static_cast<Routine>(i);
-    }
     const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
     return static_cast<Routine>(pick % kRoutineNames.size());
 }

@@ -70,11 +70,10 @@ int runBatch(const CatalogueEntry& calculation, const QuestionInputs& inputs, st
         for (const std::vector<std::string>& values : splitCellBlock(line)) {
             const Evaluation evaluation = evaluateRow(calculation, inputs, values);
             allAnswered = allAnswered && evaluation.kind == Evaluation::Kind::Answered;
-            if (options.json) {
+            if (options.json)
                 out << jsonLine(evaluationJson(calculation, values, evaluation, number)) << '\n';
-            } else {
+            else
                 out << batchLine(evaluation) << '\n';
-            }
         }
     }
     return allAnswered ? kExitAnswered : kExitRefused;

@@ -24,9 +24,8 @@ const char* const kUsage =
 
 std::string valuesFooter(const QuestionInputs& inputs) {
     std::string text = "Values, one per box in this order (an empty box is \"\"):\n";
-    for (int box = 1; box <= inputs.inputCount; ++box) {
+    for (int box = 1; box <= inputs.inputCount; ++box)
         text += "  " + std::to_string(box) + ". " + boxQuestion(inputs, box) + "\n";
-    }
     text += "With --batch, each line of standard input (or --file) holds one calculation's "
             "values,\nseparated by tabs, commas or blanks.";
     return text;
@@ -180,10 +179,9 @@ std::vector<std::string> withStandIns(const std::vector<std::string>& arguments,
 }
 
 void restoreStandIns(std::vector<std::string>& values, const std::vector<std::string>& originals) {
-    for (std::string& value : values) {
+    for (std::string& value : values)
         if (!value.empty() && value.front() == kStandIn)
             value = originals.at(std::stoul(value.substr(1)));
-    }
 }
 
 int usageError(std::ostream& err, const std::string& message, const std::string& hint) {

@@ -37,19 +37,17 @@ struct BoxCheck {
 
 // The refusal of the first check that fails, taken in the order given; nothing when all pass.
 inline std::optional<Outcome> firstRefusal(std::initializer_list<BoxCheck> checks) {
-    for (const BoxCheck& check : checks) {
+    for (const BoxCheck& check : checks)
         if (check.refused)
             return refuse(check.box, check.reason);
-    }
     return std::nullopt;
 }
 
 // The refusal of the first of the given boxes (numbered from 1) that is empty.
 inline std::optional<Outcome> firstEmptyBox(InputTexts inputs, std::initializer_list<int> boxes) {
-    for (const int box : boxes) {
+    for (const int box : boxes)
         if (isEmpty(inputs[static_cast<std::size_t>(box - 1)]))
             return refuse(box, kEmptyBoxReason);
-    }
     return std::nullopt;
 }
 

@@ -91,14 +91,13 @@ std::vector<std::string> splitAtBlanks(std::string_view line) {
 
 CellBlock splitCellBlock(std::string_view text) {
     CellBlock block;
-    for (std::string_view line : splitLines(text)) {
+    for (std::string_view line : splitLines(text))
         if (line.find('\t') != std::string_view::npos)
             block.push_back(splitAt(line, '\t'));
         else if (line.find(',') != std::string_view::npos)
             block.push_back(splitAt(line, ','));
         else
             block.push_back(splitAtBlanks(line));
-    }
     return block;
 }
 

@@ -3,10 +3,9 @@
 namespace quillon {
 
 bool singlesHold(InputTexts inputs, std::span<const int> boxes) {
-    for (const int box : boxes) {
+    for (const int box : boxes)
         if (!fitsSingle(readNumber(inputs[static_cast<std::size_t>(box - 1)])))
             return false;
-    }
     return true;
 }
 

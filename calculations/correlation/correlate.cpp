@@ -72,10 +72,9 @@ Answer noVariance(bool inFirst, CellPosition lastRead) {
 }
 
 template <typename Real> bool allAlike(const std::vector<Real>& column, float n) {
-    for (int i = 2; static_cast<float>(i) <= n; ++i) {
+    for (int i = 2; static_cast<float>(i) <= n; ++i)
         if (column[static_cast<std::size_t>(i)] != column[1])
             return false;
-    }
     return true;
 }
 

@@ -58,10 +58,9 @@ std::variant<Outcome, Frequencies> readFrequencies(const DataSheet& sheet, int r
         }
     }
     for (int i = 1; i <= rows; ++i) {
-        for (int j = 1; j <= cols; ++j) {
+        for (int j = 1; j <= cols; ++j)
             if (auto refusal = nonNumberCellRefusal({i, j}, sheet.text(i, j)))
                 return *std::move(refusal);
-        }
     }
     Frequencies observed = frequencyTable(rows, cols);
     for (int i = 1; i <= rows; ++i) {

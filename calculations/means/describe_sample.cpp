@@ -114,10 +114,9 @@ template <typename Real> Answer description(const Sample& sample, const std::str
 
 // Whether every value keeps its typed digits as a single.
 bool singlesHold(const Sample& sample) {
-    for (int i = 1; static_cast<float>(i) <= sample.count; ++i) {
+    for (int i = 1; static_cast<float>(i) <= sample.count; ++i)
         if (!fitsSingle(sample.typed[i]))
             return false;
-    }
     return true;
 }
 

@@ -98,10 +98,9 @@ ReadGroups readGroups(const DataSheet& sheet) {
 // Whether every typed value keeps its digits as a single.
 bool singlesHold(const ReadGroups& read) {
     for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
-        for (int i = 1; i <= read.count(); ++i) {
+        for (int i = 1; i <= read.count(); ++i)
             if (!fitsSingle(read.typed[j][static_cast<std::size_t>(i)]))
                 return false;
-        }
     }
     return true;
 }
@@ -111,10 +110,9 @@ template <typename Real> AnovaGroupsOf<Real> storedGroups(const ReadGroups& read
     AnovaGroupsOf<Real> groups{
         std::vector<Real>(size), std::vector<Real>(size), std::vector<Real>(size), {}};
     std::vector<Real>* columns[] = {nullptr, &groups.mean, &groups.sd, &groups.n};
-    for (int j = kMeanColumn; j <= kSizeColumn; ++j) {
+    for (int j = kMeanColumn; j <= kSizeColumn; ++j)
         for (std::size_t i = 1; i < size; ++i)
             (*columns[j])[i] = stored<Real>(read.typed[j][i]);
-    }
     if constexpr (std::is_same_v<Real, double>) {
         groups.meanOffset.resize(size);
         for (std::size_t i = 1; i < size; ++i)

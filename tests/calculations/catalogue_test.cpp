@@ -52,9 +52,8 @@ TEST(Catalogue, InputsFitTheirWindows) {
             EXPECT_NE(asked->calculate, nullptr);
             EXPECT_GE(asked->inputCount, 1);
             EXPECT_LE(asked->inputCount, 6);
-            if (asked->layout != CalculatorLayout::FourfoldTable) {
+            if (asked->layout != CalculatorLayout::FourfoldTable)
                 EXPECT_EQ(asked->questions.size(), std::size_t(asked->inputCount));
-            }
         } else {
             const auto& sheet = std::get<SheetInputs>(entry.inputs);
             EXPECT_NE(sheet.calculate, nullptr);

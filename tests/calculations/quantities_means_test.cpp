@@ -23,10 +23,9 @@ void expectPrinted(const Outcome& outcome) {
     ASSERT_NE(answer, nullptr);
     for (const Quantity& quantity : answer->quantities) {
         bool printed = answer->text.find(quantity.text) != std::string::npos;
-        for (const std::vector<std::string>& row : answer->table) {
+        for (const std::vector<std::string>& row : answer->table)
             for (const std::string& cell : row)
                 printed = printed || cell.find(quantity.text) != std::string::npos;
-        }
         EXPECT_TRUE(printed) << quantity.name << " " << quantity.text << " is not in the answer";
     }
 }

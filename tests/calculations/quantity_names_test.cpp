@@ -56,14 +56,13 @@ NameLists manualPageLists() {
     const std::regex name("([a-z0-9_]+)");
     bool inSection = false;
     std::string command;
-    for (std::string text; std::getline(lines, text);) {
+    for (std::string text; std::getline(lines, text);)
         if (text.starts_with(".SH "))
             inSection = text == ".SH QUANTITIES";
         else if (inSection && text.starts_with(".B "))
             command = text.substr(3);
         else if (inSection && !command.empty() && !text.starts_with("."))
             lists[std::exchange(command, {})] = splitNames(text, name);
-    }
     return lists;
 }
 

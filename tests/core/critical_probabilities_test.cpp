@@ -78,9 +78,8 @@ TEST(GuidedProbabilities, BoundTheRoutinesBelowAndNeverRise) {
         for (const float value : probeValues()) {
             const double bound = guided.routine.lowerBound(value);
             const float probability = guided.plain(value);
-            if (!guided.routine.passable || guided.routine.passable(value, 0.0001f)) {
+            if (!guided.routine.passable || guided.routine.passable(value, 0.0001f))
                 EXPECT_LE(singleBelow(bound), probability) << guided.name << " at " << value;
-            }
             EXPECT_LE(bound, previous) << guided.name << " at " << value;
             previous = bound;
         }

@@ -309,9 +309,8 @@ TEST(DistributionMends, SeriesResultsAboveTheirRoundingErrorStayAsTheyAre) {
                         << "F " << f << " df " << df1 << ", " << df2;
                     continue;
                 }
-                if (series >= fSeriesRoundingError(df1, df2)) {
+                if (series >= fSeriesRoundingError(df1, df2))
                     EXPECT_EQ(got, series) << "F " << f << " df " << df1 << ", " << df2;
-                }
             }
 }
 

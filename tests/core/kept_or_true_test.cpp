@@ -57,7 +57,9 @@ TEST(KeptOrTrue, ProbabilitiesThatPrintWithinAUnitOfTheTruthAreKept) {
 TEST(KeptOrTrue, WhereTheTruthCannotBeFormedTheStepsStand) {
     const auto fails = []() -> double { throw ArithmeticError(ArithmeticFault::Overflow); };
     EXPECT_EQ(keptOrTrueProbability(.25f, fails), .25f);
-    EXPECT_EQ(keptOrTrueProbability(.25f, [] { return .5; }), .5f);
+    EXPECT_EQ(keptOrTrueProbability(
+                  .25f, [] { return .5; }),
+              .5f);
     EXPECT_EQ(keptOrTrueProbability(.25f, [] { return .25004; }), .25f);
 }
 

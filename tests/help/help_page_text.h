@@ -26,11 +26,10 @@ inline std::string helpPageText(std::string_view fileName) {
     const std::pair<std::string_view, std::string_view> entities[] = {
         {"&nbsp;", " "}, {"&plusmn;", "\u00B1"}, {"&sup2;", "\u00B2"}, {"&lt;", "<"},
         {"&gt;", ">"},   {"&quot;", "\""},       {"&#39;", "'"},       {"&amp;", "&"}};
-    for (const auto& [entity, character] : entities) {
+    for (const auto& [entity, character] : entities)
         for (auto at = text.find(entity); at != std::string::npos;
              at = text.find(entity, at + character.size()))
             text.replace(at, entity.size(), character);
-    }
     return std::regex_replace(text, std::regex("\\s+"), " ");
 }
 

@@ -136,12 +136,10 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
         const CalcRun run = runCalc(row.arguments, row.input);
         EXPECT_EQ(run.status, row.status) << run.err;
         EXPECT_NE(run.err.find(row.err), std::string::npos) << run.err;
-        if (row.status == 64) {
+        if (row.status == 64)
             EXPECT_NE(run.err.find("usage: quillon-calc"), std::string::npos);
-        }
-        if (row.status != 0) {
+        if (row.status != 0)
             EXPECT_EQ(run.out, "");
-        }
     }
 }
 

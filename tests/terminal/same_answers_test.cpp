@@ -40,11 +40,10 @@ std::string lowercase(std::string_view text) {
 
 // Names are found whatever their case.
 const CatalogueEntry* entryOf(const std::string& typed) {
-    for (const CatalogueEntry& entry : catalogue()) {
+    for (const CatalogueEntry& entry : catalogue())
         if (lowercase(typed) == entry.commandName ||
             lowercase(typed) == lowercase(entry.windowName))
             return &entry;
-    }
     return nullptr;
 }
 

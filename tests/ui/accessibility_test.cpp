@@ -41,14 +41,12 @@ const std::vector<std::pair<QAccessible::Role, const char*>>& inputRoles() {
 // A disabled control takes none (the grid's corner, drawn as a heading).
 void findUnnamed(QAccessibleInterface* node, const QString& window, QStringList& faults,
                  QSet<QObject*>& inputs) {
-    if (node == nullptr) {
+    if (node == nullptr)
         return;
-    }
     for (const auto& [role, what] : inputRoles()) {
         if (node->role() != role || node->state().invisible || node->state().disabled ||
-            inputs.contains(node->object())) {
+            inputs.contains(node->object()))
             continue;
-        }
         inputs.insert(node->object());
         if (node->text(QAccessible::Name).trimmed().isEmpty()) {
             const QObject* object = node->object();
@@ -56,9 +54,8 @@ void findUnnamed(QAccessibleInterface* node, const QString& window, QStringList&
                           (object != nullptr ? object->objectName() : QStringLiteral("?"));
         }
     }
-    for (int i = 0; i < node->childCount(); ++i) {
+    for (int i = 0; i < node->childCount(); ++i)
         findUnnamed(node->child(i), window, faults, inputs);
-    }
 }
 
 // The window's accessibility tree, then every widget of the window: the grid's tree lists its
@@ -69,9 +66,8 @@ void findUnnamedIn(QWidget* window, QStringList& faults, QSet<QObject*>& inputs)
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->isVisibleTo(window)) {
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
-            if (node != nullptr && node->childCount() == 0) {
+            if (node != nullptr && node->childCount() == 0)
                 findUnnamed(node, window->objectName(), faults, inputs);
-            }
         }
     }
 }
@@ -201,9 +197,8 @@ private slots:
         const QString column = columnHeadings.front()->text(QAccessible::Name);
         const QString row = rowHeadings.front()->text(QAccessible::Name).trimmed();
         // The heading cells are made for the asker, who lets them go.
-        for (QAccessibleInterface* heading : columnHeadings + rowHeadings) {
+        for (QAccessibleInterface* heading : columnHeadings + rowHeadings)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(heading));
-        }
         QCOMPARE(column, QString("SD"));
         QCOMPARE(row, QString("3"));
     }

@@ -43,11 +43,9 @@ struct Picture {
 
 QColor commonest(const QImage& image, const QRect& area) {
     QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
-        }
-    }
     const auto most =
         std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; });
     return QColor::fromRgb(most.key());
@@ -94,11 +92,9 @@ double edgeContrast(const Picture& picture, const QRect& bounds, const QColor& g
 double textContrast(const Picture& picture, const QRect& area) {
     const QColor fill = commonest(picture.image, area);
     double strongest = 1;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             strongest = std::max(strongest, contrastRatio(picture.at({x, y}), fill));
-        }
-    }
     return strongest;
 }
 
@@ -140,24 +136,20 @@ class ControlEdgesTest : public QObject {
     MainWindow* main_ = nullptr;
 
     void useScheme(const QString& name) {
-        for (const auto& [scheme, palette] : testing::colourSchemes()) {
-            if (name == QLatin1String(scheme)) {
+        for (const auto& [scheme, palette] : testing::colourSchemes())
+            if (name == QLatin1String(scheme))
                 QApplication::setPalette(palette);
-            }
-        }
     }
     // Opens the example of the window, lets `look` measure its picture, and closes it.
     void lookAt(const char* window, const std::function<void(QDialog*)>& prepare,
                 const std::function<void(QDialog*, const Picture&)>& look) {
         for (const testing::WindowExample& example : testing::windowExamples()) {
-            if (QLatin1String(example.window) != QLatin1String(window)) {
+            if (QLatin1String(example.window) != QLatin1String(window))
                 continue;
-            }
             QDialog* opened = testing::openWithAnswer(*main_, example);
             QVERIFY2(opened != nullptr, window);
-            if (prepare) {
+            if (prepare)
                 prepare(opened);
-            }
             look(opened, pictureOf(opened));
             testing::closeWindow(opened);
         }
@@ -165,9 +157,8 @@ class ControlEdgesTest : public QObject {
 
     static void schemes() {
         QTest::addColumn<QString>("scheme");
-        for (const auto& [scheme, palette] : testing::colourSchemes()) {
+        for (const auto& [scheme, palette] : testing::colourSchemes())
             QTest::newRow(scheme) << QString::fromLatin1(scheme);
-        }
     }
 
 private slots:
@@ -191,13 +182,17 @@ private slots:
     void boxes_stand_out_from_the_window() {
         Faults faults;
         // The first box has the keyboard focus and shows it; the others do not.
-        lookAt("Distr1c", {}, [&](QDialog* window, const Picture& picture) {
-            for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
-                const QString what = box->objectName() + (box->hasFocus() ? " (focus)" : "");
-                faults.edge(what, edgeContrast(picture, picture.rectOf(box), picture.window, 2));
-                faults.text(what + " text", textContrast(picture, inside(picture.rectOf(box), 3)));
-            }
-        });
+        lookAt(
+            "Distr1c", {},
+            [&](QDialog* window, const Picture& picture) {
+                for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
+                    const QString what = box->objectName() + (box->hasFocus() ? " (focus)" : "");
+                    faults.edge(what,
+                                edgeContrast(picture, picture.rectOf(box), picture.window, 2));
+                    faults.text(what + " text",
+                                textContrast(picture, inside(picture.rectOf(box), 3)));
+                }
+            });
         lookAt(
             "Means0",
             [](QDialog* window) { window->findChild<QLineEdit*>("Population")->setText("500"); },

@@ -40,11 +40,9 @@ double contrast(const QColor& first, const QColor& second) {
 
 // The colour behind a widget: its own when it fills its background, else its parent's.
 QColor groundOf(const QWidget* widget) {
-    for (const QWidget* at = widget; at != nullptr; at = at->parentWidget()) {
-        if (at->autoFillBackground() || at->isWindow()) {
+    for (const QWidget* at = widget; at != nullptr; at = at->parentWidget())
+        if (at->autoFillBackground() || at->isWindow())
             return at->palette().color(at->backgroundRole());
-        }
-    }
     return widget->palette().color(QPalette::Window);
 }
 
@@ -86,9 +84,8 @@ QStringList faultsOf(const QWidget* window) {
     if (const auto* browser = window->findChild<QTextBrowser*>()) {
         // The page's own text colour, if it set one, would show through the format.
         const QTextCharFormat format = browser->document()->begin().charFormat();
-        if (format.hasProperty(QTextFormat::ForegroundBrush)) {
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
             faults << QStringLiteral("the help page sets its own text colour");
-        }
     }
     return faults;
 }

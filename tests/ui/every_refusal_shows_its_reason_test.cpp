@@ -27,15 +27,13 @@ namespace {
 
 // What a refusal points at: a calculator's box, the population box, a cell, or the whole grid.
 QString kindOf(const RefusalTable& table, std::size_t row) {
-    if (!table.boxes.empty()) {
+    if (!table.boxes.empty())
         return QStringLiteral("box");
-    }
     const SheetRefusal& refusal = table.sheets[row];
     const std::vector<SheetOption>& options =
         std::get<SheetInputs>(findByWindow(table.window)->inputs).options;
-    if (refusal.focus == 1 && !options.empty() && options.front().kind == OptionKind::TextBox) {
+    if (refusal.focus == 1 && !options.empty() && options.front().kind == OptionKind::TextBox)
         return QStringLiteral("population");
-    }
     return refusal.cell ? QStringLiteral("cell") : QStringLiteral("grid");
 }
 
@@ -51,18 +49,16 @@ class EveryRefusalShowsItsReasonTest : public QObject {
         Window& shown = *window;
         window_ = std::move(window);
         window_->show();
-        if (!QTest::qWaitForWindowActive(window_.get())) {
+        if (!QTest::qWaitForWindowActive(window_.get()))
             qWarning("window did not become active");
-        }
         return shown;
     }
     // Fills a calculator window's boxes; the box at fault.
     QWidget* fillCalculator(std::string_view name, const BoxRefusal& row) {
         auto& window = show(std::make_unique<CalculatorWindow>(*findByWindow(name)));
         window.prepare();
-        for (std::size_t i = 0; i < row.inputs.size(); ++i) {
+        for (std::size_t i = 0; i < row.inputs.size(); ++i)
             box(static_cast<int>(i) + 1)->setText(QString::fromStdString(row.inputs[i]));
-        }
         return box(row.box);
     }
     // Fills a data sheet window's cells and its own control; the box that ends over the fault.
@@ -70,35 +66,28 @@ class EveryRefusalShowsItsReasonTest : public QObject {
         auto& window = show(std::make_unique<DataSheetWindow>(*findByWindow(name)));
         DataSheetEditor& editor = window.editor();
         // The window gives the cell's box the focus once it shows; that must not come later.
-        if (!QTest::qWaitFor([&] { return !editor.timer()->isActive(); })) {
+        if (!QTest::qWaitFor([&] { return !editor.timer()->isActive(); }))
             return nullptr;
-        }
         for (int r = 1; r <= DataSheet::kRows; ++r) {
-            for (int c = 1; c <= DataSheet::kColumns; ++c) {
-                if (const std::string& text = row.input.sheet.text(r, c); !text.empty()) {
+            for (int c = 1; c <= DataSheet::kColumns; ++c)
+                if (const std::string& text = row.input.sheet.text(r, c); !text.empty())
                     editor.setCellText({r, c}, QString::fromStdString(text));
-                }
-            }
         }
         const auto given = [&](const char* key) {
             const auto value = row.input.options.find(key);
             return value == row.input.options.end() ? std::string() : value->second;
         };
         auto* population = window_->findChild<QLineEdit*>("Population");
-        if (population != nullptr) {
+        if (population != nullptr)
             population->setText(QString::fromStdString(given("population")));
-        } else if (!given("population").empty()) {
+        else if (!given("population").empty())
             return nullptr;
-        }
-        if (auto* yates = window_->findChild<QCheckBox*>("UseYates")) {
+        if (auto* yates = window_->findChild<QCheckBox*>("UseYates"))
             yates->setChecked(given("yates") == kOptionOn);
-        }
-        for (auto* option : window_->findChildren<QRadioButton*>("CorrelType")) {
+        for (auto* option : window_->findChildren<QRadioButton*>("CorrelType"))
             if (option->property("index").toInt() ==
-                static_cast<int>(chosenCorrelationMethod(row.input.options))) {
+                static_cast<int>(chosenCorrelationMethod(row.input.options)))
                 option->click();
-            }
-        }
         return row.focus == 1 && population != nullptr ? population
                                                        : static_cast<QWidget*>(editor.floater());
     }
@@ -164,12 +153,10 @@ private slots:
         QVERIFY(notice() != nullptr && notice()->isVisible());
         QCOMPARE(notice()->text(), reason);
         QCOMPARE(fault->accessibleDescription(), reason);
-        if (auto* answer = window_->findChild<QLabel*>("Answer")) {
+        if (auto* answer = window_->findChild<QLabel*>("Answer"))
             QCOMPARE(answer->text(), QString());
-        }
-        if (auto* grid = window_->findChild<QWidget*>("Grid1")) {
+        if (auto* grid = window_->findChild<QWidget*>("Grid1"))
             QVERIFY(!grid->isVisible());
-        }
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
         if (thenType) {

@@ -78,9 +78,8 @@ inline bool chooseFromContextMenu(QWidget* widget, const QString& entry) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
     QApplication::sendEvent(widget, &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu == nullptr) {
+    if (menu == nullptr)
         return false;
-    }
     for (QAction* action : menu->actions()) {
         if (action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == entry &&
             action->isEnabled()) {
@@ -123,11 +122,9 @@ inline const std::vector<CatalogueEntry>& standInDefinitions() {
 }
 
 inline const CatalogueEntry& standInDefinition(std::string_view name) {
-    for (const CatalogueEntry& row : standInDefinitions()) {
-        if (row.windowName == name) {
+    for (const CatalogueEntry& row : standInDefinitions())
+        if (row.windowName == name)
             return row;
-        }
-    }
     throw std::invalid_argument("no such calculator");
 }
 
@@ -158,15 +155,12 @@ struct SheetStandIn {
 // The catalogue's row of a data sheet window, calculating with the stand-in.
 inline const CatalogueEntry& standInLayout(std::string_view name) {
     static std::deque<CatalogueEntry> copies;
-    for (const CatalogueEntry& copy : copies) {
-        if (copy.windowName == name) {
+    for (const CatalogueEntry& copy : copies)
+        if (copy.windowName == name)
             return copy;
-        }
-    }
     const CatalogueEntry* row = findByWindow(name);
-    if (row == nullptr || !std::holds_alternative<SheetInputs>(row->inputs)) {
+    if (row == nullptr || !std::holds_alternative<SheetInputs>(row->inputs))
         throw std::invalid_argument("no such data sheet");
-    }
     CatalogueEntry& copy = copies.emplace_back(*row);
     std::get<SheetInputs>(copy.inputs).calculate = &SheetStandIn::calculate;
     return copy;
@@ -177,9 +171,8 @@ inline WindowRegistry standInWindows() {
     WindowRegistry registry;
     registerCalculationWindows(registry, standInDefinitions());
     for (const CatalogueEntry& calculation : catalogue()) {
-        if (!std::holds_alternative<SheetInputs>(calculation.inputs)) {
+        if (!std::holds_alternative<SheetInputs>(calculation.inputs))
             continue;
-        }
         registry.add(calculation.windowName, {[&calculation](QWidget* owner) -> QDialog* {
                          auto* sheet = new QDialog(owner);
                          sheet->setObjectName(toQString(calculation.windowName));

@@ -23,9 +23,8 @@ namespace {
 void save(const QDir& folder, const QString& name, QWidget* window) {
     QApplication::processEvents();
     const QString file = folder.filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(file)) {
+    if (!window->grab().save(file))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-    }
 }
 
 std::unique_ptr<CalculationWindow> openForRefusal(const testing::RefusalExample& example) {
@@ -79,11 +78,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     useVisibleEdgesStyle();
-    if (arguments.contains(QStringLiteral("-dark"))) {
+    if (arguments.contains(QStringLiteral("-dark")))
         QApplication::setPalette(testing::darkPalette());
-    } else if (arguments.contains(QStringLiteral("-high-contrast"))) {
+    else if (arguments.contains(QStringLiteral("-high-contrast")))
         QApplication::setPalette(testing::highContrastPalette());
-    }
     QDir folder(arguments.at(1));
     folder.mkpath(QStringLiteral("."));
     if (arguments.contains(QStringLiteral("-refusals"))) {

@@ -38,24 +38,21 @@ QString sizeText(QSize needed, QSize room) {
 }
 
 void checkLabel(const QLabel* label, QStringList& faults) {
-    if (label->text().isEmpty() || !label->isVisibleTo(label->window())) {
+    if (label->text().isEmpty() || !label->isVisibleTo(label->window()))
         return;
-    }
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                       -label->margin(), -label->margin());
     const QFontMetrics metrics = label->fontMetrics();
     const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
     const QSize needed = metrics.boundingRect(room, flags, label->text()).size();
-    if (needed.width() > room.width() || needed.height() > room.height()) {
+    if (needed.width() > room.width() || needed.height() > room.height())
         faults << describe(label, label->text()) + sizeText(needed, room.size());
-    }
 }
 
 // The text with the room the style gives it: a button's margins, the indicator of an option.
 void checkButton(const QAbstractButton* button, QStringList& faults) {
-    if (button->text().isEmpty() || !button->isVisibleTo(button->window())) {
+    if (button->text().isEmpty() || !button->isVisibleTo(button->window()))
         return;
-    }
     const QStyle* style = button->style();
     int frame = 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
     if (qobject_cast<const QRadioButton*>(button) != nullptr) {
@@ -67,9 +64,8 @@ void checkButton(const QAbstractButton* button, QStringList& faults) {
     }
     const QFontMetrics metrics = button->fontMetrics();
     const QSize needed(metrics.horizontalAdvance(button->text()) + frame, metrics.height());
-    if (needed.width() > button->width() || needed.height() > button->height()) {
+    if (needed.width() > button->width() || needed.height() > button->height())
         faults << describe(button, button->text()) + sizeText(needed, button->size());
-    }
 }
 
 // Headings and the answer cells of a grid; what the user types in a data cell may scroll.
@@ -101,9 +97,8 @@ void checkTable(const QTableView* table, QStringList& faults) {
     }
     const QHeaderView* side = table->verticalHeader();
     if (side->isVisible() && model->rowCount() > 0 &&
-        side->fontMetrics().height() > side->sectionSize(0)) {
+        side->fontMetrics().height() > side->sectionSize(0))
         faults << describe(table, QStringLiteral("row heading")) + QStringLiteral(" too low");
-    }
 }
 
 // Controls laid out by position, not by a layout, must keep clear of each other.
@@ -112,9 +107,8 @@ void checkOverlaps(const QWidget* window, QStringList& faults) {
     for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const bool rule = qobject_cast<const QFrame*>(child) != nullptr &&
                           static_cast<const QFrame*>(child)->frameShape() == QFrame::HLine;
-        if (child->isVisibleTo(window) && !rule && !child->isWindow()) {
+        if (child->isVisibleTo(window) && !rule && !child->isWindow())
             placed.push_back(child);
-        }
     }
     for (std::size_t i = 0; i < placed.size(); ++i) {
         for (std::size_t j = i + 1; j < placed.size(); ++j) {
@@ -136,18 +130,14 @@ void checkHelpViewer(const QWidget* window, QStringList& faults) {
 
 QStringList faultsOf(const QWidget* window) {
     QStringList faults;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
+    for (const QLabel* label : window->findChildren<QLabel*>())
         checkLabel(label, faults);
-    }
-    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
         checkButton(button, faults);
-    }
-    for (const QTableView* table : window->findChildren<QTableView*>()) {
+    for (const QTableView* table : window->findChildren<QTableView*>())
         checkTable(table, faults);
-    }
-    if (window->layout() == nullptr) {
+    if (window->layout() == nullptr)
         checkOverlaps(window, faults);
-    }
     checkHelpViewer(window, faults);
     return faults;
 }
@@ -174,9 +164,8 @@ private slots:
     void every_text_fits_at_the_scale() {
         QFETCH(int, points);
         QFont font = defaultFont_;
-        if (points > 0) {
+        if (points > 0)
             font.setPointSize(points);
-        }
         QApplication::setFont(font);
 
         QStringList faults;
@@ -202,9 +191,8 @@ private slots:
 
 // The scale factor is the environment's (CTest runs 2 and 1.5), 2 when none is set.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
         qputenv("QT_SCALE_FACTOR", "2");
-    }
     QApplication application(argc, argv);
     WindowTextFitTest test;
     return QTest::qExec(&test, argc, argv);

@@ -78,15 +78,13 @@ inline const std::vector<WindowExample>& windowExamples() {
 inline QDialog* openWithAnswer(MainWindow& main, const WindowExample& example) {
     main.findChild<QAction*>(QString::fromLatin1(example.item))->trigger();
     QDialog* window = main.openedWindow(example.window);
-    if (window == nullptr) {
+    if (window == nullptr)
         return nullptr;
-    }
     static_cast<void>(QTest::qWaitForWindowExposed(window));
     for (std::size_t i = 0; i < example.inputs.size(); ++i) {
         const QString name = QStringLiteral("Input%1").arg(i + 1);
-        if (auto* box = window->findChild<QLineEdit*>(name)) {
+        if (auto* box = window->findChild<QLineEdit*>(name))
             box->setText(QString::fromLatin1(example.inputs[i]));
-        }
     }
     if (auto* sheet = qobject_cast<DataSheetWindow*>(window)) {
         for (std::size_t r = 0; r < example.rows.size(); ++r) {
@@ -160,9 +158,8 @@ inline QPalette darkPalette() {
 inline QPalette highContrastPalette() {
     QPalette contrast(Qt::black, Qt::black);
     for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
         contrast.setColor(role, Qt::white);
-    }
     contrast.setColor(QPalette::Base, Qt::black);
     contrast.setColor(QPalette::AlternateBase, Qt::black);
     contrast.setColor(QPalette::ToolTipBase, Qt::black);
@@ -172,9 +169,8 @@ inline QPalette highContrastPalette() {
     contrast.setColor(QPalette::LinkVisited, Qt::yellow);
     contrast.setColor(QPalette::PlaceholderText, QColor(0xc0, 0xc0, 0xc0));
     for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         contrast.setColor(QPalette::Disabled, role, QColor(0x3f, 0xf2, 0x3f));
-    }
     return contrast;
 }
 

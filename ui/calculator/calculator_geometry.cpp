@@ -71,11 +71,10 @@ void layOutFourfoldTable(CalculatorGeometry& geometry) {
 
 CalculatorGeometry calculatorGeometry(const QuestionInputs& asked) {
     CalculatorGeometry geometry;
-    if (asked.layout == CalculatorLayout::FourfoldTable) {
+    if (asked.layout == CalculatorLayout::FourfoldTable)
         layOutFourfoldTable(geometry);
-    } else {
+    else
         layOutQuestions(asked, geometry);
-    }
     const int lastInputTop =
         geometry.inputs.empty() ? kFirstRowTop - kRowPitch : geometry.inputs.back().top();
     int top = lastInputTop;

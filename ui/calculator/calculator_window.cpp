@@ -59,9 +59,8 @@ void CalculatorWindow::buildControls() {
         QMargins(kNear, kNear, width() - 1 - buttons.front()->geometry().right(), kNear));
     QWidget* previous = nullptr;
     for (QWidget* next : inputs_) {
-        if (previous != nullptr) {
+        if (previous != nullptr)
             setTabOrder(previous, next);
-        }
         previous = next;
     }
     for (QWidget* next : buttons) {
@@ -81,42 +80,35 @@ void CalculatorWindow::buildControls() {
         labels_.push_back(label);
     }
     // Each box is named by its question for screen readers; the table's boxes by their place.
-    for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        if (fourfold) {
+    for (std::size_t i = 0; i < inputs_.size(); ++i)
+        if (fourfold)
             inputs_[i]->setAccessibleName(fourfoldPlace(i));
-        } else if (i < labels_.size()) {
+        else if (i < labels_.size())
             labels_[i]->setBuddy(inputs_[i]);
-        }
-    }
     buildRule(QStringLiteral("Line1"), geometry.line1);
-    if (geometry.line2) {
+    if (geometry.line2)
         buildRule(QStringLiteral("Line2"), *geometry.line2);
-    }
     buildAnswerLabel(geometry.answer)->setText(withLineFeeds(asked_.initialAnswer));
-    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i) {
+    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i)
         labels_[i]->setText(toQString(asked_.questions[i]));
-    }
 }
 
 void CalculatorWindow::prepare() {
     hideNotices();
     setWindowTitle(toQString(row_.title));
-    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i) {
+    for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i)
         labels_[i]->setText(toQString(asked_.questions[i]));
-    }
     // Every opening starts as "Clear" leaves the window: empty boxes and answer, caret in Input1.
     clear();
 }
 
 void CalculatorWindow::calculate() {
-    if (asked_.calculate == nullptr) {
+    if (asked_.calculate == nullptr)
         return;
-    }
     std::vector<std::string> texts;
     texts.reserve(inputs_.size());
-    for (const QLineEdit* box : inputs_) {
+    for (const QLineEdit* box : inputs_)
         texts.push_back(toStdString(box->text()));
-    }
     runEvaluation([&] { return evaluate(row_, texts); });
 }
 
@@ -132,13 +124,11 @@ void CalculatorWindow::applyRefusal(const Refusal& refusal) {
 }
 
 void CalculatorWindow::clear() {
-    for (QLineEdit* box : inputs_) {
+    for (QLineEdit* box : inputs_)
         box->clear();
-    }
     answerLabel()->clear();
-    if (!inputs_.empty()) {
+    if (!inputs_.empty())
         inputs_.front()->setFocus();
-    }
 }
 
 } // namespace quillon

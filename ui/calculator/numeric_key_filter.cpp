@@ -22,21 +22,18 @@ constexpr char16_t kEscape = 27;
 } // namespace
 
 KeyVerdict numericKeyVerdict(char16_t keyAscii, QStringView text) {
-    if (keyAscii == kBackspace) {
+    if (keyAscii == kBackspace)
         return KeyVerdict::Accept;
-    }
-    if (keyAscii == kEnter) {
+    if (keyAscii == kEnter)
         return KeyVerdict::Tab;
-    }
     return boxTakesCharacter(keyAscii, text.isEmpty(), text.contains(u'.')) ? KeyVerdict::Accept
                                                                             : KeyVerdict::Refuse;
 }
 
 std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
                                        const QString& text) {
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) {
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
         return std::nullopt;
-    }
     const bool control = modifiers & Qt::ControlModifier;
     switch (key) {
     case Qt::Key_Tab:
@@ -53,19 +50,16 @@ std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
         break;
     }
     if (control) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return static_cast<char16_t>(key - Qt::Key_A + 1);
-        }
         return std::nullopt;
     }
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         return std::nullopt;
-    }
     const char16_t first = text.front().unicode();
     // Delete arrives with the text DEL on some platforms; it edits, it does not type.
-    if (first < 0x20 || first == 0x7f) {
+    if (first < 0x20 || first == 0x7f)
         return std::nullopt;
-    }
     return first;
 }
 
@@ -75,28 +69,22 @@ std::optional<QString> NumericKeyFilter::refusal(const QString& pasted,
 }
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (PasteGuard::eventFilter(watched, event)) {
+    if (PasteGuard::eventFilter(watched, event))
         return true;
-    }
-    if (event->type() != QEvent::KeyPress) {
+    if (event->type() != QEvent::KeyPress)
         return false;
-    }
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box == nullptr) {
+    if (box == nullptr)
         return false;
-    }
     const auto* press = static_cast<QKeyEvent*>(event);
-    if (isUnclaimedMenuChord(*press)) {
+    if (isUnclaimedMenuChord(*press))
         return true;
-    }
     // The box copies, cuts, selects and undoes as any text box; its paste was checked above.
-    if (clipboardChord(press->key(), press->modifiers()) != ClipboardChord::None) {
+    if (clipboardChord(press->key(), press->modifiers()) != ClipboardChord::None)
         return false;
-    }
     const auto typed = typedCharacter(press->key(), press->modifiers(), press->text());
-    if (!typed) {
+    if (!typed)
         return false;
-    }
     switch (numericKeyVerdict(*typed, box->text())) {
     case KeyVerdict::Accept:
         return false;

@@ -23,20 +23,18 @@ namespace {
 // own, as the box's own paste is, instead of one with the keys typed before or after it.
 void startUndoStep(QLineEdit* box) {
     const qsizetype length = box->text().size();
-    if (length == 0) {
+    if (length == 0)
         return;
-    }
     const int caret = box->cursorPosition();
     const int start = box->selectionStart();
     const int selected = box->selectionLength();
     box->setCursorPosition(caret == 0 ? 1 : caret - 1);
-    if (selected == 0) {
+    if (selected == 0)
         box->setCursorPosition(caret);
-    } else if (caret == start) {
+    else if (caret == start)
         box->setSelection(start + selected, -selected);
-    } else {
+    else
         box->setSelection(start, selected);
-    }
 }
 
 bool isPasteKey(const QKeyEvent& press) {
@@ -47,11 +45,9 @@ bool isPasteKey(const QKeyEvent& press) {
 } // namespace
 
 QAction* standardPasteAction(const QMenu& menu) {
-    for (QAction* action : menu.actions()) {
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+    for (QAction* action : menu.actions())
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste"))
             return action;
-        }
-    }
     return nullptr;
 }
 
@@ -60,9 +56,8 @@ std::optional<QString> PasteGuard::refusal(const QString&, const QString&) const
 }
 
 void PasteGuard::paste(QLineEdit* box, QClipboard::Mode mode) {
-    if (box->isReadOnly()) {
+    if (box->isReadOnly())
         return;
-    }
     const qsizetype at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     insertChecked(box, at, box->selectionLength(), QGuiApplication::clipboard()->text(mode));
 }
@@ -70,9 +65,8 @@ void PasteGuard::paste(QLineEdit* box, QClipboard::Mode mode) {
 void PasteGuard::insertChecked(QLineEdit* box, qsizetype at, qsizetype replaced,
                                const QString& incoming) {
     const QString pasted = trimmedPaste(incoming);
-    if (pasted.isEmpty()) {
+    if (pasted.isEmpty())
         return;
-    }
     if (const auto reason = refusal(pasted, textAfterInsert(box->text(), at, replaced, pasted))) {
         alerts().beep();
         emit pasteRefused(box, *reason);
@@ -85,17 +79,15 @@ void PasteGuard::insertChecked(QLineEdit* box, qsizetype at, qsizetype replaced,
 
 bool PasteGuard::drop(QLineEdit* box, QDropEvent* event) {
     const QMimeData* data = event->mimeData();
-    if (box->isReadOnly() || data == nullptr || !data->hasText()) {
+    if (box->isReadOnly() || data == nullptr || !data->hasText())
         return false;
-    }
     const QString incoming = data->text();
     const QString pasted = trimmedPaste(incoming);
     // A drop goes in at the point it is let go, beside the selection rather than over it.
     const int at = box->cursorPositionAt(event->position().toPoint());
     std::optional<QString> reason;
-    if (!pasted.isEmpty()) {
+    if (!pasted.isEmpty())
         reason = refusal(pasted, textAfterInsert(box->text(), at, 0, pasted));
-    }
     if (pasted.isEmpty() || reason) {
         if (reason) {
             alerts().beep();
@@ -105,9 +97,8 @@ bool PasteGuard::drop(QLineEdit* box, QDropEvent* event) {
         event->ignore();
         return true;
     }
-    if (pasted == incoming) {
+    if (pasted == incoming)
         return false;
-    }
     // The box drops the trimmed text itself, its caret and selection handled as for any drop.
     QMimeData trimmed;
     trimmed.setText(pasted);
@@ -132,9 +123,8 @@ void PasteGuard::showMenu(QLineEdit* box, const QContextMenuEvent* event) {
 
 bool PasteGuard::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box == nullptr) {
+    if (box == nullptr)
         return false;
-    }
     switch (event->type()) {
     case QEvent::KeyPress:
         if (isPasteKey(*static_cast<QKeyEvent*>(event))) {
@@ -143,9 +133,8 @@ bool PasteGuard::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     case QEvent::ContextMenu:
-        if (box->contextMenuPolicy() != Qt::DefaultContextMenu) {
+        if (box->contextMenuPolicy() != Qt::DefaultContextMenu)
             return false;
-        }
         showMenu(box, static_cast<QContextMenuEvent*>(event));
         return true;
     case QEvent::MouseButtonRelease:

@@ -13,9 +13,8 @@ QString shownText(const QString& text) {
     QString shown = text.simplified();
     if (shown.size() > kLongest) {
         qsizetype cut = kLongest - 3;
-        if (shown.at(cut - 1).isHighSurrogate()) {
+        if (shown.at(cut - 1).isHighSurrogate())
             --cut;
-        }
         shown = shown.left(cut) + QStringLiteral("...");
     }
     return shown;
@@ -29,12 +28,10 @@ QString trimmedPaste(const QString& text) {
     };
     qsizetype first = 0;
     qsizetype end = text.size();
-    while (first < end && isBlank(text.at(first))) {
+    while (first < end && isBlank(text.at(first)))
         ++first;
-    }
-    while (end > first && isBlank(text.at(end - 1))) {
+    while (end > first && isBlank(text.at(end - 1)))
         --end;
-    }
     return text.mid(first, end - first);
 }
 
@@ -42,9 +39,8 @@ bool isTypableBoxText(QStringView text) {
     bool pointSeen = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t typed = text[i].unicode();
-        if (!boxTakesCharacter(typed, i == 0, pointSeen)) {
+        if (!boxTakesCharacter(typed, i == 0, pointSeen))
             return false;
-        }
         pointSeen = pointSeen || typed == u'.';
     }
     return true;
@@ -58,13 +54,11 @@ QString textAfterInsert(const QString& text, qsizetype at, qsizetype replaced,
 }
 
 std::optional<QString> boxPasteRefusal(const QString& pasted, const QString& result) {
-    if (isTypableBoxText(result)) {
+    if (isTypableBoxText(result))
         return std::nullopt;
-    }
     const QString rule = QStringLiteral("A box takes only digits, one point and a leading minus: ");
-    if (!isTypableBoxText(pasted)) {
+    if (!isTypableBoxText(pasted))
         return rule + shownText(pasted);
-    }
     return rule + QStringLiteral("pasting ") + shownText(pasted) + QStringLiteral(" here gives ") +
            shownText(result);
 }

@@ -19,9 +19,8 @@ struct KeyStringEntry {
 
 // Home, End and the arrows type nothing; Tab, Enter and the Ctrl letters type their control codes.
 QString textOf(int key, bool withControl) {
-    if (withControl && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    if (withControl && key >= Qt::Key_A && key <= Qt::Key_Z)
         return QString(QChar(key - Qt::Key_A + 1));
-    }
     switch (key) {
     case Qt::Key_Tab:
         return QStringLiteral("\t");
@@ -55,21 +54,18 @@ constexpr std::array kKeyStrings = {
 std::vector<KeyStroke> keyStrokesFor(QStringView keys) {
     std::vector<KeyStroke> strokes;
     for (const auto& entry : kKeyStrings) {
-        if (entry.keys != keys) {
+        if (entry.keys != keys)
             continue;
-        }
         const Qt::KeyboardModifiers held = entry.withControl ? Qt::ControlModifier : Qt::NoModifier;
-        if (entry.withControl) {
+        if (entry.withControl)
             strokes.push_back({QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, {}});
-        }
         const QString text = textOf(entry.key, entry.withControl);
         for (int i = 0; i < entry.repeat; ++i) {
             strokes.push_back({QEvent::KeyPress, entry.key, held, text});
             strokes.push_back({QEvent::KeyRelease, entry.key, held, text});
         }
-        if (entry.withControl) {
+        if (entry.withControl)
             strokes.push_back({QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, {}});
-        }
         break;
     }
     return strokes;
@@ -82,9 +78,8 @@ void sendKeyString(QStringView keys, QWidget* sender) {
         sender->setFocus(Qt::OtherFocusReason);
         target = sender;
     }
-    if (target == nullptr) {
+    if (target == nullptr)
         return;
-    }
     for (const KeyStroke& stroke : keyStrokesFor(keys)) {
         QCoreApplication::postEvent(
             target, new QKeyEvent(stroke.type, stroke.key, stroke.modifiers, stroke.text));

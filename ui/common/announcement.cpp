@@ -16,14 +16,12 @@ std::function<void(QWidget*)>& listener() {
 } // namespace
 
 void announce(QWidget* widget) {
-    if (widget == nullptr) {
+    if (widget == nullptr)
         return;
-    }
     QAccessibleEvent alert(widget, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-    if (listener()) {
+    if (listener())
         listener()(widget);
-    }
 }
 
 void listenToAnnouncements(std::function<void(QWidget*)> heard) {

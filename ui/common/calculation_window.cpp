@@ -73,9 +73,8 @@ QFrame* CalculationWindow::buildRule(const QString& name, const QRect& twips) {
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(fromTwips(twips));
-    if (rule_ == nullptr && name == QLatin1String("Line1")) {
+    if (rule_ == nullptr && name == QLatin1String("Line1"))
         rule_ = rule;
-    }
     return rule;
 }
 
@@ -105,9 +104,8 @@ QLabel* CalculationWindow::buildAnswerLabel(const QRect& twips) {
 }
 
 void CalculationWindow::copyAnswer() {
-    if (answer_ == nullptr) {
+    if (answer_ == nullptr)
         return;
-    }
     QString text = answer_->hasSelectedText() ? answer_->selectedText() : answer_->text();
     // A selection spanning lines gives paragraph separators.
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -119,11 +117,9 @@ void CalculationWindow::showEvent(QShowEvent* event) {
     // Every control that can hold the focus first offers Ctrl+C to the answer's selection.
     if (!copyKeysWatched_ && answer_ != nullptr) {
         copyKeysWatched_ = true;
-        for (QWidget* control : findChildren<QWidget*>()) {
-            if (control->focusPolicy() != Qt::NoFocus) {
+        for (QWidget* control : findChildren<QWidget*>())
+            if (control->focusPolicy() != Qt::NoFocus)
                 control->installEventFilter(this);
-            }
-        }
     }
     QDialog::showEvent(event);
 }
@@ -136,9 +132,8 @@ bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
             copyAnswer();
             return true;
         }
-        if (!press->text().isEmpty() && press->text().front().isPrint()) {
+        if (!press->text().isEmpty() && press->text().front().isPrint())
             answer_->setSelection(0, 0);
-        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -165,21 +160,16 @@ void CalculationWindow::applyRefusal(const Refusal& refusal) {
 
 void CalculationWindow::applyAnswer(Answer answer) {
     hideNotices();
-    if (answer_ != nullptr) {
+    if (answer_ != nullptr)
         answer_->setText(withLineFeeds(answer.text));
-    }
-    if (answer.clipboard) {
+    if (answer.clipboard)
         replaceClipboardText(*answer.clipboard);
-    }
-    if (answer.beep) {
+    if (answer.beep)
         alerts().beep();
-    }
-    if (answerArea_ != nullptr) {
+    if (answerArea_ != nullptr)
         announce(answerArea_);
-    }
-    if (answer.clipboard) {
+    if (answer.clipboard)
         showCopied(*answer.clipboard);
-    }
 }
 
 QString CalculationWindow::reasonText(const Refusal& refusal) {
@@ -193,17 +183,15 @@ void CalculationWindow::showNotice(QWidget* anchor, const QRect& area, const QSt
     }
     NoticeTarget target;
     target.area = [this, anchor = QPointer<QWidget>(anchor), area]() -> std::optional<QRect> {
-        if (anchor == nullptr || !anchor->isVisibleTo(this)) {
+        if (anchor == nullptr || !anchor->isVisibleTo(this))
             return std::nullopt;
-        }
         const QRect local = area.isNull() ? anchor->rect() : area;
         return QRect(anchor->mapTo(this, local.topLeft()), local.size());
     };
     target.described = {anchor};
     QObject* scope = showNotice(target, text);
-    if (auto* box = qobject_cast<QLineEdit*>(anchor)) {
+    if (auto* box = qobject_cast<QLineEdit*>(anchor))
         connect(box, &QLineEdit::textChanged, scope, [this] { hideNotice(); });
-    }
 }
 
 QObject* CalculationWindow::showNotice(const NoticeTarget& target, const QString& text) {
@@ -222,9 +210,8 @@ QObject* CalculationWindow::showNotice(const NoticeTarget& target, const QString
 }
 
 void CalculationWindow::followNoticeTarget() {
-    if (!noticeArea_) {
+    if (!noticeArea_)
         return;
-    }
     const std::optional<QRect> target = noticeArea_();
     if (!target) {
         notice_->hide();
@@ -239,21 +226,17 @@ void CalculationWindow::followNoticeTarget() {
         return QRect(widget->mapTo(this, QPoint(0, 0)), widget->size());
     };
     if (QWidget* focus = QApplication::focusWidget();
-        focus != nullptr && focus->window() == this && focus != notice_) {
+        focus != nullptr && focus->window() == this && focus != notice_)
         keepInSight.push_back(placeOf(focus));
-    }
-    for (const QLineEdit* box : findChildren<QLineEdit*>()) {
-        if (box->isVisible() && !box->text().isEmpty()) {
+    for (const QLineEdit* box : findChildren<QLineEdit*>())
+        if (box->isVisible() && !box->text().isEmpty())
             keepInSight.push_back(placeOf(box));
-        }
-    }
     const NoticeSpot spot = placeNotice(*target, notice_->bodySize(noticeText_, widest),
                                         notice_->pointerHeight(), room, keepInSight);
-    if (notice_->isVisible() && notice_->text() == noticeText_) {
+    if (notice_->isVisible() && notice_->text() == noticeText_)
         notice_->moveTo(spot);
-    } else {
+    else
         notice_->showAt(noticeText_, spot);
-    }
 }
 
 void CalculationWindow::hideNotice() {
@@ -261,15 +244,12 @@ void CalculationWindow::hideNotice() {
     noticeScope_ = nullptr;
     noticeArea_ = nullptr;
     noticeText_.clear();
-    for (auto& [control, description] : described_) {
-        if (control != nullptr) {
+    for (auto& [control, description] : described_)
+        if (control != nullptr)
             control->setAccessibleDescription(description);
-        }
-    }
     described_.clear();
-    if (notice_ != nullptr) {
+    if (notice_ != nullptr)
         notice_->hide();
-    }
 }
 
 void CalculationWindow::hideNotices() {
@@ -278,17 +258,15 @@ void CalculationWindow::hideNotices() {
 }
 
 void CalculationWindow::showCopied(const std::string& clipboard) {
-    if (rule_ == nullptr) {
+    if (rule_ == nullptr)
         return;
-    }
     const QString text = copiedNoticeText(clipboard);
     const QRect line = rule_->geometry();
     QRect body(QPoint(line.left(), 0), copied_->bodySize(text, line.width()));
     // Astride the rule, above the answer's first line.
     body.moveTop(line.center().y() - body.height() / 2);
-    if (answerArea_ != nullptr && body.bottom() >= answerArea_->y()) {
+    if (answerArea_ != nullptr && body.bottom() >= answerArea_->y())
         body.moveBottom(answerArea_->y() - 1);
-    }
     copied_->showBriefly(text, body, kCopiedLasting);
 }
 

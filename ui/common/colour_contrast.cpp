@@ -24,9 +24,8 @@ std::optional<QColor> firstStandingOut(const QColor& start, const QPalette& pale
     const QColor text = palette.color(QPalette::WindowText);
     for (int step = 0; step <= kSteps; ++step) {
         const QColor candidate = mixColours(start, text, static_cast<double>(step) / kSteps);
-        if (standsOut(candidate, palette)) {
+        if (standsOut(candidate, palette))
             return candidate;
-        }
     }
     return std::nullopt;
 }
@@ -60,9 +59,8 @@ QColor mixColours(const QColor& from, const QColor& to, double towards) {
 QColor edgeColour(const QPalette& palette) {
     const QColor window = palette.color(QPalette::Window);
     const QColor halfWay = mixColours(window, palette.color(QPalette::WindowText), 0.5);
-    if (const std::optional<QColor> edge = firstStandingOut(halfWay, palette)) {
+    if (const std::optional<QColor> edge = firstStandingOut(halfWay, palette))
         return *edge;
-    }
     // No colour towards the text will do (faint text, or a fill far from the window's colour):
     // the grey that stands out best from both.
     const auto weakest = [&palette](const QColor& colour) {
@@ -72,9 +70,8 @@ QColor edgeColour(const QPalette& palette) {
     QColor best(Qt::black);
     for (int step = 1; step <= kSteps; ++step) {
         const QColor grey = mixColours(Qt::black, Qt::white, static_cast<double>(step) / kSteps);
-        if (weakest(grey) > weakest(best)) {
+        if (weakest(grey) > weakest(best))
             best = grey;
-        }
     }
     return best;
 }

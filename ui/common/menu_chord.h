@@ -8,9 +8,8 @@ namespace quillon {
 
 inline bool isUnclaimedMenuChord(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier)) || (modifiers & Qt::ControlModifier)) {
+    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier)) || (modifiers & Qt::ControlModifier))
         return false;
-    }
     const QString text = event.text();
     return !text.isEmpty() && text.front().isPrint();
 }

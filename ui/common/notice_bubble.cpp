@@ -21,13 +21,11 @@ constexpr int kTallest = 10000; // no notice is this tall
 
 // A bubble announces itself as an alert when it appears; a line is plain text to be read.
 QAccessibleInterface* noticeInterface(const QString& className, QObject* object) {
-    if (className != QLatin1String(NoticeBubble::staticMetaObject.className())) {
+    if (className != QLatin1String(NoticeBubble::staticMetaObject.className()))
         return nullptr;
-    }
     auto* notice = qobject_cast<NoticeBubble*>(object);
-    if (notice == nullptr) {
+    if (notice == nullptr)
         return nullptr;
-    }
     return new QAccessibleWidget(notice, notice->kind() == NoticeBubble::Kind::Pointing
                                              ? QAccessible::AlertMessage
                                              : QAccessible::StaticText);
@@ -93,11 +91,10 @@ QSize NoticeBubble::bodySize(const QString& text, int maxWidth) const {
     int wide = textWidth;
     while (needed.height() > metrics.height() + metrics.leading() && wide - narrow > 1) {
         const int middle = (narrow + wide) / 2;
-        if (neededWithin(middle).height() > needed.height()) {
+        if (neededWithin(middle).height() > needed.height())
             narrow = middle;
-        } else {
+        else
             wide = middle;
-        }
     }
     needed = neededWithin(wide);
     return {needed.width() + frameWidth, needed.height() + frameHeight};
@@ -213,9 +210,8 @@ void NoticeBubble::paintEvent(QPaintEvent*) {
 }
 
 void NoticeBubble::recolour() {
-    if (recolouring_ || parentWidget() == nullptr) {
+    if (recolouring_ || parentWidget() == nullptr)
         return;
-    }
     recolouring_ = true;
     const NoticeColours colours = noticeColours(parentWidget()->palette());
     QPalette own = palette();
@@ -226,16 +222,14 @@ void NoticeBubble::recolour() {
 }
 
 void NoticeBubble::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
+    if (event->type() == QEvent::PaletteChange)
         recolour();
-    }
     QLabel::changeEvent(event);
 }
 
 bool NoticeBubble::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isVisible()) {
+    if (event->type() == QEvent::KeyPress && isVisible())
         hide();
-    }
     return QLabel::eventFilter(watched, event);
 }
 

@@ -10,9 +10,8 @@ namespace {
 // The colour itself when it stands out enough from the ground; otherwise black or white, whichever
 // stands out more (one of them always reaches 4.5 to 1).
 QColor standingOut(const QColor& colour, const QColor& ground, double ratio) {
-    if (contrastRatio(colour, ground) >= ratio) {
+    if (contrastRatio(colour, ground) >= ratio)
         return colour;
-    }
     const QColor black(Qt::black);
     const QColor white(Qt::white);
     return contrastRatio(black, ground) >= contrastRatio(white, ground) ? black : white;

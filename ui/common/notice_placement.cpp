@@ -64,22 +64,17 @@ NoticeSpot placeNotice(const QRect& target, QSize body, int pointer, const QRect
             return place.isValid() && !place.intersects(target) && spot.body.intersects(place);
         });
     };
-    for (const NoticeSpot& spot : spots) {
-        if (fits(spot) && !covers(spot)) {
+    for (const NoticeSpot& spot : spots)
+        if (fits(spot) && !covers(spot))
             return spot;
-        }
-    }
-    for (const NoticeSpot& spot : spots) {
-        if (fits(spot)) {
+    for (const NoticeSpot& spot : spots)
+        if (fits(spot))
             return spot;
-        }
-    }
     // Too big for any side: under the target, lifted to end where the room ends.
     NoticeSpot lifted = spots.front();
     lifted.body.moveBottom(room.bottom());
-    if (lifted.body.top() < room.top() + pointer) {
+    if (lifted.body.top() < room.top() + pointer)
         lifted.body.moveTop(room.top() + pointer);
-    }
     return lifted;
 }
 

@@ -31,11 +31,10 @@ private:
 } // namespace
 
 void announceRefusal(QWidget* parent, const Refusal& refusal) {
-    if (refusal.message.empty()) {
+    if (refusal.message.empty())
         alerts().beep();
-    } else {
+    else
         alerts().showError(parent, toQString(refusal.message));
-    }
 }
 
 void replaceClipboardText(std::string_view text) {

@@ -10,9 +10,8 @@ namespace quillon {
 QIcon programIcon() {
     registerIcons();
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size), QSize(size, size));
-    }
     return icon;
 }
 

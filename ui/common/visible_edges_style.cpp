@@ -135,16 +135,14 @@ void VisibleEdgesStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
     case PE_PanelLineEdit: {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-        if (frame != nullptr && frame->lineWidth > 0) {
+        if (frame != nullptr && frame->lineWidth > 0)
             drawBoxEdge(option, painter);
-        }
         return;
     }
     case PE_Frame:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        if (qobject_cast<const QAbstractScrollArea*>(widget) != nullptr) {
+        if (qobject_cast<const QAbstractScrollArea*>(widget) != nullptr)
             drawFrameEdge(option, painter);
-        }
         return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -154,9 +152,8 @@ void VisibleEdgesStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
 void VisibleEdgesStyle::drawControl(ControlElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element == CE_HeaderSection) {
+    if (element == CE_HeaderSection)
         drawSectionBorders(option, painter);
-    }
 }
 
 int VisibleEdgesStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -172,9 +169,8 @@ int VisibleEdgesStyle::styleHint(StyleHint hint, const QStyleOption* option, con
 
 void useVisibleEdgesStyle() {
     QStyle* present = QApplication::style();
-    if (qobject_cast<VisibleEdgesStyle*>(present) != nullptr) {
+    if (qobject_cast<VisibleEdgesStyle*>(present) != nullptr)
         return;
-    }
     // A fresh copy of the present style goes underneath: the application owns the present one.
     QApplication::setStyle(new VisibleEdgesStyle(QStyleFactory::create(present->name())));
 }

@@ -20,13 +20,11 @@ QString AnswerGrid::tableText() const {
     std::size_t filled = 0;
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
+        for (int column = 0; column < table->columnCount(); ++column)
             cells << table->index(row, column).data().toString();
-        }
         rows.push_back(cells);
-        if (!cells.join(QString()).isEmpty()) {
+        if (!cells.join(QString()).isEmpty())
             filled = rows.size();
-        }
     }
     rows.resize(filled);
     return tabSeparatedLines(rows);

@@ -17,14 +17,11 @@ void AnswerTableModel::setTable(Table table) {
 
 void AnswerTableModel::clearRows(int first, int last) {
     last = std::min(last, rowCount() - 1);
-    if (first > last) {
+    if (first > last)
         return;
-    }
-    for (int row = first; row <= last; ++row) {
-        for (std::string& cell : table_[static_cast<std::size_t>(row)]) {
+    for (int row = first; row <= last; ++row)
+        for (std::string& cell : table_[static_cast<std::size_t>(row)])
             cell.clear();
-        }
-    }
     emit dataChanged(index(first, 0), index(last, columns_ - 1));
 }
 
@@ -37,17 +34,15 @@ int AnswerTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant AnswerTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) {
+    if (!index.isValid())
         return {};
-    }
     if (role == Qt::TextAlignmentRole) {
         const bool label = index.column() == 0 && index.row() < firstCentredRow_;
         const Qt::Alignment alignment = label ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
         return static_cast<int>(alignment);
     }
-    if (role != Qt::DisplayRole) {
+    if (role != Qt::DisplayRole)
         return {};
-    }
     const auto& row = table_[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
     return column < row.size() ? toQString(row[column]) : QString();

@@ -56,9 +56,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         QLineEdit::keyPressEvent(event);
-        if (event->key() != Qt::Key_Escape) {
+        if (event->key() != Qt::Key_Escape)
             event->accept();
-        }
     }
     // Outlined like a spreadsheet's current cell, so that an empty cell shows where it is.
     void paintEvent(QPaintEvent* event) override {
@@ -76,9 +75,8 @@ protected:
         if (QAction* action = standardPasteAction(*menu)) {
             action->disconnect(this);
             connect(action, &QAction::triggered, this, [this] {
-                if (!pasteBlock || !pasteBlock()) {
+                if (!pasteBlock || !pasteBlock())
                     paste();
-                }
             });
         }
         menu->popup(event->globalPos());
@@ -137,11 +135,10 @@ void DataSheetEditor::buildSheet() {
     // Whole rows and columns only: the top row is never cut by a scroll.
     sheet_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     sheet_->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    if (shape_.fitsColumns) {
+    if (shape_.fitsColumns)
         sheet_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
+    else
         sheet_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    }
     sheet_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sheet_->setTabKeyNavigation(false);
     sheet_->setWordWrap(false);
@@ -166,9 +163,8 @@ void DataSheetEditor::buildSheet() {
     numbers->setHighlightSections(false);
     numbers->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QStringList rowNumbers;
-    for (int row = 1; row <= DataSheet::kRows; ++row) {
+    for (int row = 1; row <= DataSheet::kRows; ++row)
         rowNumbers << toQString(plainForm(static_cast<float>(row)));
-    }
     sheet_->setVerticalHeaderLabels(rowNumbers);
 
     corner_ = new SheetCorner(sheet_);
@@ -176,9 +172,8 @@ void DataSheetEditor::buildSheet() {
 }
 
 int DataSheetEditor::gridWidth() const {
-    if (!shape_.fitsColumns) {
+    if (!shape_.fitsColumns)
         return fromTwips(shape_.designWidth);
-    }
     const int columns = sheet_->verticalHeader()->width() +
                         shape_.columns * sheet_->horizontalHeader()->defaultSectionSize();
     const int scrollBar = sheet_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
@@ -199,14 +194,12 @@ int DataSheetEditor::heightForWholeRows(int height) const {
 
 void DataSheetEditor::setHeadings(const std::vector<std::string>& headings) {
     QStringList labels;
-    for (std::size_t i = 1; i < headings.size(); ++i) {
+    for (std::size_t i = 1; i < headings.size(); ++i)
         labels << toQString(headings[i]);
-    }
     sheet_->setHorizontalHeaderLabels(labels);
     corner_->setText(headings.empty() ? QString() : toQString(headings.front()));
-    if (floater_ != nullptr) {
+    if (floater_ != nullptr)
         floater_->setAccessibleName(cellName(remembered_));
-    }
 }
 
 QString DataSheetEditor::cellName(CellPosition cell) const {
@@ -223,18 +216,16 @@ QString DataSheetEditor::cellText(CellPosition cell) const {
 void DataSheetEditor::setCellText(CellPosition cell, const QString& text) {
     storeText(cell, text);
     // The box holds the working copy of its cell.
-    if (cell == remembered_) {
+    if (cell == remembered_)
         floater_->setText(text);
-    }
 }
 
 void DataSheetEditor::storeText(CellPosition cell, const QString& text) {
     QTableWidgetItem* item = sheet_->item(cell.row - 1, cell.column - 1);
-    if (item != nullptr) {
+    if (item != nullptr)
         item->setText(text);
-    } else if (!text.isEmpty()) {
+    else if (!text.isEmpty())
         sheet_->setItem(cell.row - 1, cell.column - 1, new QTableWidgetItem(text));
-    }
 }
 
 DataSheet DataSheetEditor::contents() const {
@@ -242,9 +233,8 @@ DataSheet DataSheetEditor::contents() const {
     for (int row = 1; row <= DataSheet::kRows; ++row) {
         for (int column = 1; column <= shape_.columns; ++column) {
             const QString text = cellText({row, column});
-            if (!text.isEmpty()) {
+            if (!text.isEmpty())
                 sheet.setText(row, column, toStdString(text));
-            }
         }
     }
     return sheet;
@@ -256,14 +246,12 @@ void DataSheetEditor::saveCell() {
 
 void DataSheetEditor::editCell(Focus focus) {
     QModelIndex index = sheet_->currentIndex();
-    if (!index.isValid()) {
+    if (!index.isValid())
         index = sheet_->model()->index(0, 0);
-    }
     // A cell out of view is scrolled into it first; the scroll saves the box's text into the
     // cell it was over.
-    if (sheet_->isVisible()) {
+    if (sheet_->isVisible())
         sheet_->scrollTo(index);
-    }
     remembered_ = {index.row() + 1, index.column() + 1};
     // A range chosen with the mouse lasts until the box moves on.
     sheet_->clearSelection();
@@ -271,9 +259,8 @@ void DataSheetEditor::editCell(Focus focus) {
     floater_->setText(cellText(remembered_));
     floater_->setAccessibleName(cellName(remembered_));
     floater_->show();
-    if (focus == Focus::Take) {
+    if (focus == Focus::Take)
         floater_->setFocus();
-    }
     emit boxMoved();
 }
 
@@ -283,9 +270,8 @@ void DataSheetEditor::placeBox() {
 }
 
 void DataSheetEditor::moveTo(CellPosition cell, Focus focus) {
-    if (floater_->hasFocus()) {
+    if (floater_->hasFocus())
         focus = Focus::Take;
-    }
     saveCell();
     sheet_->setCurrentCell(cell.row - 1, cell.column - 1);
     editCell(focus);
@@ -304,9 +290,8 @@ void DataSheetEditor::focusGrid() {
 
 void DataSheetEditor::sheetClicked() {
     // A Shift+click that ends a range is the range's business.
-    if (sheet_->holdsRange()) {
+    if (sheet_->holdsRange())
         return;
-    }
     saveCell();
     editCell();
 }
@@ -331,9 +316,8 @@ void DataSheetEditor::copyCells() {
     std::vector<QStringList> rows;
     for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
         QStringList cells;
-        for (int column = range.leftColumn(); column <= range.rightColumn(); ++column) {
+        for (int column = range.leftColumn(); column <= range.rightColumn(); ++column)
             cells << cellText({row + 1, column + 1});
-        }
         rows.push_back(cells);
     }
     replaceClipboardText(toStdString(tabSeparatedLines(rows)));
@@ -341,9 +325,8 @@ void DataSheetEditor::copyCells() {
 
 bool DataSheetEditor::pasteBlock() {
     const QString text = QGuiApplication::clipboard()->text();
-    if (!holdsCellBlock(text)) {
+    if (!holdsCellBlock(text))
         return false;
-    }
     saveCell();
     CellBlock lines = splitCellBlock(toStdString(text));
     std::vector<std::string> headings;
@@ -355,14 +338,12 @@ bool DataSheetEditor::pasteBlock() {
     const CellBlock block = squaredCellBlock(std::move(lines));
     const CellPosition origin = remembered_;
     const PlacedBlock placed = placeCellBlock(block, origin, DataSheet::kRows, shape_.columns);
-    for (const PlacedCell& cell : placed.cells) {
+    for (const PlacedCell& cell : placed.cells)
         storeText(cell.cell, toQString(cell.text));
-    }
     sheet_->setCurrentCell(origin.row - 1, origin.column - 1);
     editCell();
-    if (!headings.empty()) {
+    if (!headings.empty())
         emit noticed(sheet_->viewport(), floater_->geometry(), headingsLeftOutNotice(headings));
-    }
     if (placed.leftOut > 0) {
         // Which end of the sheet the values passed: each limit in turn, the other lifted.
         constexpr int kNoLimit = std::numeric_limits<int>::max();
@@ -380,19 +361,17 @@ bool DataSheetEditor::pasteBlock() {
 void DataSheetEditor::sheetScrolled() {
     saveCell();
     // The box leaves the view until the next cell is edited; its keys go to the grid meanwhile.
-    if (floater_->hasFocus()) {
+    if (floater_->hasFocus())
         sheet_->setFocus();
-    }
     floater_->hide();
 }
 
 void DataSheetEditor::navigate(const SheetMove& move) {
     saveCell();
-    if (const QString message = QString::fromLatin1(limitMessage(move.limit)); !message.isEmpty()) {
+    if (const QString message = QString::fromLatin1(limitMessage(move.limit)); !message.isEmpty())
         alerts().showError(window_, message);
-    } else if (move.limit == SheetLimit::FirstRow) {
+    else if (move.limit == SheetLimit::FirstRow)
         alerts().beep();
-    }
     sheet_->setCurrentCell(move.target.row - 1, move.target.column - 1);
     editCell();
 }
@@ -408,12 +387,10 @@ void DataSheetEditor::act(PendingKey key) {
 }
 
 bool DataSheetEditor::floaterKeyPress(QKeyEvent* event) {
-    if (isUnclaimedMenuChord(*event)) {
+    if (isUnclaimedMenuChord(*event))
         return true;
-    }
-    if (event->matches(QKeySequence::Paste)) {
+    if (event->matches(QKeySequence::Paste))
         return pasteBlock();
-    }
     if (event->matches(QKeySequence::Copy) && !floater_->hasSelectedText()) {
         copyCells();
         return true;
@@ -427,26 +404,23 @@ bool DataSheetEditor::floaterKeyPress(QKeyEvent* event) {
         navigate(moveUp(remembered_));
         return true;
     }
-    if (!isTab(key) && !isEnter(key)) {
+    if (!isTab(key) && !isEnter(key))
         return false;
-    }
     const PendingKey pressed{isTab(key) ? NavigationKey::Tab : NavigationKey::Enter,
                              isShifted(event)};
     const KeyMoment moment =
         pressed.key == NavigationKey::Tab ? shape_.keys.tab : shape_.keys.enter;
-    if (moment == KeyMoment::Press) {
+    if (moment == KeyMoment::Press)
         act(pressed);
-    } else if (!event->isAutoRepeat()) {
+    else if (!event->isAutoRepeat())
         pending_ = pressed;
-    }
     return true;
 }
 
 bool DataSheetEditor::floaterKeyRelease(QKeyEvent* event) {
     const int key = event->key();
-    if (!isTab(key) && !isEnter(key)) {
+    if (!isTab(key) && !isEnter(key))
         return false;
-    }
     const NavigationKey released = isTab(key) ? NavigationKey::Tab : NavigationKey::Enter;
     if (!event->isAutoRepeat() && pending_ && pending_->key == released) {
         const PendingKey pressed = *pending_;
@@ -462,9 +436,8 @@ bool DataSheetEditor::sheetKeyPress(QKeyEvent* event) {
         return true;
     }
     if (isEnter(event->key())) {
-        if (shape_.keys.enterOnGridActsAsTab) {
+        if (shape_.keys.enterOnGridActsAsTab)
             sendKeyString(u"{Tab}", sheet_);
-        }
         return true;
     }
     // The grid does not edit and does not search: typed characters are dropped.
@@ -487,9 +460,8 @@ bool DataSheetEditor::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
     }
-    if (watched == sheet_ && event->type() == QEvent::KeyPress) {
+    if (watched == sheet_ && event->type() == QEvent::KeyPress)
         return sheetKeyPress(static_cast<QKeyEvent*>(event));
-    }
     return false;
 }
 

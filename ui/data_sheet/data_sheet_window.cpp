@@ -83,9 +83,8 @@ DataSheetWindow::DataSheetWindow(const CatalogueEntry& row, QWidget* parent)
     std::vector<QWidget*> chain{editor_->floater()};
     chain.insert(chain.end(), extras.begin(), extras.end());
     chain.insert(chain.end(), buttons.begin(), buttons.end());
-    if (answerGrid_ != nullptr) {
+    if (answerGrid_ != nullptr)
         chain.push_back(answerGrid_);
-    }
     for (QWidget* next : chain) {
         setTabOrder(previous, next);
         previous = next;
@@ -111,9 +110,8 @@ std::vector<QWidget*> DataSheetWindow::buildOption(OptionControl& control, const
     const QString caption = toQString(option.caption);
     // The caption is a label of its own; the control itself carries it for screen readers.
     QString accessible = caption;
-    if (accessible.endsWith(u':')) {
+    if (accessible.endsWith(u':'))
         accessible.chop(1);
-    }
     const std::string captionName(option.captionName);
     switch (option.kind) {
     case OptionKind::TextBox: {
@@ -151,9 +149,8 @@ std::vector<QWidget*> DataSheetWindow::buildOption(OptionControl& control, const
     const OptionValues defaults;
     control.choice->button(static_cast<int>(choiceIndex(defaults, option)))->setChecked(true);
     connect(control.choice, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked) {
+        if (checked)
             presentOptions();
-        }
     });
     return buttons;
 }
@@ -226,9 +223,8 @@ void DataSheetWindow::calculate() {
 
 void DataSheetWindow::applyRefusal(const Refusal& refusal) {
     // These calculations empty the answer before reading; the answer grid is left as it was.
-    if (answerLabel() != nullptr) {
+    if (answerLabel() != nullptr)
         answerLabel()->clear();
-    }
     CalculationWindow::applyRefusal(refusal);
     const QString reason = reasonText(refusal);
     // A focus of 1 and up is the window's own control of that option.
@@ -275,16 +271,14 @@ void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QS
     connect(sheet->horizontalScrollBar(), &QScrollBar::valueChanged, scope, follow);
     connect(editor_.get(), &DataSheetEditor::boxMoved, scope, [this, cell, floater, text] {
         // The box tells it only while it is over the cell.
-        if (cell) {
+        if (cell)
             floater->setAccessibleDescription(editor_->remembered() == *cell ? text : QString());
-        }
         followNoticeTarget();
     });
     // The text goes once the cell (any cell, for the grid) is typed in, pasted into or emptied.
     connect(floater, &QLineEdit::textEdited, scope, [this, cell] {
-        if (!cell || editor_->remembered() == *cell) {
+        if (!cell || editor_->remembered() == *cell)
             hideNotice();
-        }
     });
     const QString before = cell ? editor_->cellText(*cell) : QString();
     connect(sheet->model(), &QAbstractItemModel::dataChanged, scope,
@@ -297,9 +291,8 @@ void DataSheetWindow::showSheetNotice(std::optional<CellPosition> cell, const QS
                                      cell->row - 1 <= bottomRight.row() &&
                                      topLeft.column() <= cell->column - 1 &&
                                      cell->column - 1 <= bottomRight.column();
-                if (covered && editor_->cellText(*cell) != before) {
+                if (covered && editor_->cellText(*cell) != before)
                     hideNotice();
-                }
             });
 }
 
@@ -313,25 +306,20 @@ void DataSheetWindow::applyAnswer(Answer answer) {
     }
     // The correction the calculation switched on shows ticked in the window's check box.
     if (answer.yatesSwitchedOn) {
-        for (const OptionControl& control : options_) {
-            if (control.check != nullptr) {
+        for (const OptionControl& control : options_)
+            if (control.check != nullptr)
                 control.check->setChecked(true);
-            }
-        }
     }
     CalculationWindow::applyAnswer(std::move(answer));
 }
 
 void DataSheetWindow::clear() {
-    if (answerLabel() != nullptr) {
+    if (answerLabel() != nullptr)
         answerLabel()->clear();
-    }
     // "Clear" empties the text boxes; ticks and choices stay as they are.
-    for (const OptionControl& control : options_) {
-        if (control.text != nullptr) {
+    for (const OptionControl& control : options_)
+        if (control.text != nullptr)
             control.text->clear();
-        }
-    }
     if (answerGrid_ != nullptr) {
         answerTable_->clearRows(0, sheet_.answerGrid.lastSummaryRow);
         answerGrid_->hide();
@@ -340,9 +328,8 @@ void DataSheetWindow::clear() {
 }
 
 void DataSheetWindow::presentOptions() {
-    if (sheet_.presentation == nullptr) {
+    if (sheet_.presentation == nullptr)
         return;
-    }
     const SheetPresentation presentation = sheet_.presentation(optionValues());
     setWindowTitle(toQString(presentation.title));
     std::vector<std::string> headings{shape_.headings.front()};

@@ -8,9 +8,8 @@
 namespace quillon {
 
 void RowNumberHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
-    if (!rect.isValid()) {
+    if (!rect.isValid())
         return;
-    }
     QStyleOptionHeader section;
     initStyleOption(&section);
     section.rect = rect;

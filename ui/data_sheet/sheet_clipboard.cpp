@@ -16,12 +16,10 @@ bool holdsCellBlock(const QString& text) {
 
 CellBlock squaredCellBlock(CellBlock block) {
     std::size_t width = 0;
-    for (const auto& row : block) {
+    for (const auto& row : block)
         width = std::max(width, row.size());
-    }
-    for (auto& row : block) {
+    for (auto& row : block)
         row.resize(width);
-    }
     return block;
 }
 
@@ -41,13 +39,12 @@ QString leftOutMessage(int count, bool pastLastRow, bool pastLastColumn,
     const QString row = QStringLiteral("row %1").arg(DataSheet::kRows);
     const QString column = QStringLiteral("column ") + lastColumn;
     QString end;
-    if (pastLastRow && pastLastColumn) {
+    if (pastLastRow && pastLastColumn)
         end = row + QStringLiteral(" and at ") + column;
-    } else if (pastLastRow) {
+    else if (pastLastRow)
         end = row;
-    } else {
+    else
         end = column;
-    }
     return values + QStringLiteral(": the data sheet ends at ") + end + QStringLiteral(".");
 }
 
@@ -61,32 +58,27 @@ QString headingsLeftOutNotice(const std::vector<std::string>& headings) {
         QString name = toQString(heading).simplified();
         if (name.size() > kLongestName) {
             qsizetype cut = kLongestName - 3;
-            if (name.at(cut - 1).isHighSurrogate()) {
+            if (name.at(cut - 1).isHighSurrogate())
                 --cut;
-            }
             name = name.left(cut).trimmed() + QStringLiteral("...");
         }
-        if (!name.isEmpty()) {
+        if (!name.isEmpty())
             names << name;
-        }
     }
     QString list;
     qsizetype named = 0;
     for (const QString& name : names) {
         const QString longer = named == 0 ? name : list + QStringLiteral(", ") + name;
-        if (named > 0 && longer.size() > kLongestList) {
+        if (named > 0 && longer.size() > kLongestList)
             break;
-        }
         list = longer;
         ++named;
     }
-    if (named < names.size()) {
+    if (named < names.size())
         list += QStringLiteral(" and %1 more").arg(names.size() - named);
-    }
     // A name cut short already ends the sentence.
-    if (!list.endsWith(QStringLiteral("..."))) {
+    if (!list.endsWith(QStringLiteral("...")))
         list += QLatin1Char('.');
-    }
     return QStringLiteral("The first line was taken as headings and left out: ") + list;
 }
 

@@ -12,9 +12,8 @@ namespace quillon {
 SheetCorner::SheetCorner(QTableView* view) : QObject(view), view_(view) {
     view->setCornerButtonEnabled(false);
     corner_ = view->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
-    if (corner_ != nullptr) {
+    if (corner_ != nullptr)
         corner_->installEventFilter(this);
-    }
 }
 
 void SheetCorner::setText(const QString& text) {
@@ -27,9 +26,8 @@ void SheetCorner::setText(const QString& text) {
 }
 
 bool SheetCorner::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != corner_ || event->type() != QEvent::Paint) {
+    if (watched != corner_ || event->type() != QEvent::Paint)
         return false;
-    }
     // Drawn as a section of the heading row, enabled whatever the disabled button would show.
     QStyleOptionHeader option;
     option.initFrom(view_->horizontalHeader());

@@ -20,17 +20,15 @@ QTableWidgetSelectionRange SheetGrid::range() const {
 
 QItemSelectionModel::SelectionFlags SheetGrid::selectionCommand(const QModelIndex& index,
                                                                 const QEvent* event) const {
-    if (event == nullptr) {
+    if (event == nullptr)
         return QItemSelectionModel::NoUpdate;
-    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton || (mouse->buttons() & Qt::LeftButton)) {
+        if (mouse->button() == Qt::LeftButton || (mouse->buttons() & Qt::LeftButton))
             return QTableWidget::selectionCommand(index, event);
-        }
         return QItemSelectionModel::NoUpdate;
     }
     default:
@@ -40,9 +38,8 @@ QItemSelectionModel::SelectionFlags SheetGrid::selectionCommand(const QModelInde
 
 void SheetGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && holdsRange()) {
+    if (event->button() == Qt::LeftButton && holdsRange())
         emit rangeChosen();
-    }
 }
 
 } // namespace quillon

@@ -16,15 +16,12 @@ QUrl helpPageUrl(std::string_view page) {
 }
 
 std::optional<QUrl> helpPageUrl(int topic) {
-    if (topic == 0) {
+    if (topic == 0)
         return helpContentsUrl();
-    }
     for (const CatalogueEntry& row : catalogue()) {
-        for (const HelpPage& help : row.help) {
-            if (help.topic == topic) {
+        for (const HelpPage& help : row.help)
+            if (help.topic == topic)
                 return helpPageUrl(help.page);
-            }
-        }
     }
     return std::nullopt;
 }

@@ -56,9 +56,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Quillon Help"));
     // Wide enough for the formulas of the pages, but never beyond the screen.
     QSize size(680, 520);
-    if (const QScreen* display = screen()) {
+    if (const QScreen* display = screen())
         size = size.boundedTo(display->availableGeometry().size() - QSize(80, 80));
-    }
     resize(size);
     // Against the right edge of the screen, clear of the calculation windows in the middle.
     if (const QScreen* display = screen()) {
@@ -115,9 +114,8 @@ void HelpViewer::showTopic(int topic) {
 
 void HelpViewer::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted() && returnTo_ && returnTo_->isVisible()) {
+    if (event->isAccepted() && returnTo_ && returnTo_->isVisible())
         returnTo_->activateWindow();
-    }
 }
 
 void showHelpTopic(int topic) {
@@ -134,9 +132,8 @@ void showHelpTopic(int topic) {
         }();
         Q_UNUSED(deletedAtQuit);
     }
-    if (asking != nullptr && asking != viewer) {
+    if (asking != nullptr && asking != viewer)
         viewer->returnFocusTo(asking);
-    }
     viewer->showTopic(topic);
     viewer->show();
     viewer->raise();
@@ -148,9 +145,8 @@ HelpViewer* helpViewer() {
 }
 
 void closeHelpViewer() {
-    if (HelpViewer* viewer = theViewer().data()) {
+    if (HelpViewer* viewer = theViewer().data())
         viewer->close();
-    }
 }
 
 } // namespace quillon

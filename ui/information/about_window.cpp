@@ -22,15 +22,12 @@ AboutWindow::AboutWindow(QWidget* parent, const Deployment& deployment)
 
     auto* maker = new QVBoxLayout;
     maker->setSpacing(0);
-    if (!deployment.makerName.isEmpty()) {
+    if (!deployment.makerName.isEmpty())
         maker->addWidget(makeText(this, deployment.makerName));
-    }
-    for (const QString& line : deployment.makerAddress) {
+    for (const QString& line : deployment.makerAddress)
         maker->addWidget(makeText(this, line));
-    }
-    if (!deployment.makerTelephone.isEmpty()) {
+    if (!deployment.makerTelephone.isEmpty())
         maker->addWidget(makeText(this, QStringLiteral("Telephone: ") + deployment.makerTelephone));
-    }
     if (!salesMail_.isEmpty()) {
         auto* salesMail = new LinkLabel(salesMail_, LinkLabel::Look::Link, this);
         salesMail->setObjectName(QStringLiteral("Label12"));
@@ -62,9 +59,8 @@ AboutWindow::AboutWindow(QWidget* parent, const Deployment& deployment)
 
     auto* noticeLines = new QVBoxLayout;
     noticeLines->setSpacing(0);
-    for (const QString& notice : notices(deployment)) {
+    for (const QString& notice : notices(deployment))
         noticeLines->addWidget(makeText(this, notice));
-    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

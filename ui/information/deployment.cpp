@@ -9,11 +9,9 @@ const Deployment& builtDeployment() {
     static const Deployment built = [] {
         Deployment values;
         values.makerName = toQString(deployment::kMakerName).trimmed();
-        for (const QString& line : toQString(deployment::kMakerAddress).split(QLatin1Char('\n'))) {
-            if (!line.trimmed().isEmpty()) {
+        for (const QString& line : toQString(deployment::kMakerAddress).split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
                 values.makerAddress << line.trimmed();
-            }
-        }
         values.makerTelephone = toQString(deployment::kMakerTelephone).trimmed();
         values.salesMail = toQString(deployment::kSalesMail).trimmed();
         values.supportTelephone = toQString(deployment::kSupportTelephone).trimmed();

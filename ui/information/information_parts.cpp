@@ -47,11 +47,10 @@ QLabel* makeProductName(QWidget* parent) {
     auto* name = makeText(parent, QStringLiteral("Quillon"));
     name->setObjectName(QStringLiteral("ProductName"));
     QFont large = name->font();
-    if (large.pointSizeF() > 0) {
+    if (large.pointSizeF() > 0)
         large.setPointSizeF(large.pointSizeF() * 2);
-    } else {
+    else
         large.setPixelSize(large.pixelSize() * 2);
-    }
     large.setBold(true);
     name->setFont(large);
     return name;

@@ -33,9 +33,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = std::exchange(pressed_, false);
     event->accept();
     if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint())) {
+        rect().contains(event->position().toPoint()))
         emit clicked();
-    }
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
@@ -53,9 +52,8 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus()) {
+    if (!hasFocus())
         return;
-    }
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);

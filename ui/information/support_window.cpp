@@ -59,9 +59,8 @@ QLayout* SupportWindow::buildHeading() {
 }
 
 QLayout* SupportWindow::buildBookLines() {
-    if (deployment_.bookWebAddress.isEmpty()) {
+    if (deployment_.bookWebAddress.isEmpty())
         return nullptr;
-    }
     auto* bookSite = new LinkLabel(deployment_.bookWebAddress, LinkLabel::Look::Link, this);
     bookSite->setObjectName(QStringLiteral("Label2"));
     connect(bookSite, &LinkLabel::clicked, this, &SupportWindow::openBookSite);
@@ -85,20 +84,16 @@ QLayout* SupportWindow::buildContact() {
     contact->setHorizontalSpacing(fromTwips(240));
     int row = 0;
     // "Mail:" heads the postal address; a maker without one is named alone.
-    if (!deployment_.makerAddress.isEmpty()) {
+    if (!deployment_.makerAddress.isEmpty())
         contact->addWidget(makeGroupLabel(0, QStringLiteral("Mail:")), row, 0);
-    }
-    if (!deployment_.makerName.isEmpty()) {
+    if (!deployment_.makerName.isEmpty())
         contact->addWidget(makeText(this, deployment_.makerName), row++, 1);
-    }
-    for (const QString& line : deployment_.makerAddress) {
+    for (const QString& line : deployment_.makerAddress)
         contact->addWidget(makeText(this, line), row++, 1);
-    }
     const bool mail = !deployment_.supportMail.isEmpty();
     const bool telephone = !deployment_.supportTelephone.isEmpty();
-    if (row > 0 && (mail || telephone)) {
+    if (row > 0 && (mail || telephone))
         contact->setRowMinimumHeight(row++, fromTwips(120));
-    }
     if (mail) {
         contact->addWidget(makeGroupLabel(1, QStringLiteral("E-mail:")), row, 0);
         contact->addWidget(makeGroupLabel(4, deployment_.supportMail, true), row++, 1);

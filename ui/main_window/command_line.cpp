@@ -67,9 +67,8 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
         return CommandLineAnswer{kUsageError, QString(),
                                  usageError(parser.errorText(), parser.helpText())};
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help))
         return CommandLineAnswer{0, parser.helpText(), QString()};
-    }
     if (parser.isSet(version)) {
         return CommandLineAnswer{0, QStringLiteral("Quillon ") + versionLine() + QLatin1Char('\n'),
                                  QString()};
@@ -83,9 +82,8 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
 }
 
 std::optional<CommandLineAnswer> answerCommandLine(int argc, char* argv[]) {
-    if (argc <= 1) {
+    if (argc <= 1)
         return std::nullopt;
-    }
     // The usage names the program as it is typed, without the folder it was started from.
     QByteArray name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit();
     std::vector<char*> named(argv, argv + argc);

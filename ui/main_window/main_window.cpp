@@ -34,9 +34,8 @@ MainWindow::MainWindow(WindowRegistry windows, QWidget* parent)
     setObjectName(QStringLiteral("MainMenu"));
     setWindowTitle(QStringLiteral("Quillon"));
     resize(fromTwips(kMainWidth), fromTwips(kMainHeight));
-    if (const QScreen* display = screen()) {
+    if (const QScreen* display = screen())
         move(centredOver(display->geometry(), size()));
-    }
     buildMenu();
 }
 
@@ -77,9 +76,8 @@ QMenu* MainWindow::addMenu(QWidget* container, std::string_view name, std::strin
 
 void MainWindow::addFixedMenu(const FixedMenu& fixed) {
     QMenu* menu = addMenu(menuBar(), fixed.name, fixed.caption);
-    for (const MenuItem& item : fixed.items) {
+    for (const MenuItem& item : fixed.items)
         addItem(menu, item);
-    }
 }
 
 void MainWindow::addItem(QWidget* container, const MenuItem& item) {
@@ -90,14 +88,12 @@ void MainWindow::addItem(QWidget* container, const MenuItem& item) {
     };
     auto* action = new QAction(this);
     action->setObjectName(toQString(item.name));
-    if (item.caption == "-") {
+    if (item.caption == "-")
         action->setSeparator(true);
-    } else {
+    else
         action->setText(toQString(item.caption));
-    }
-    if (!item.shortcut.empty()) {
+    if (!item.shortcut.empty())
         action->setShortcut(QKeySequence(toQString(item.shortcut)));
-    }
     if (!item.window.empty()) {
         action->setEnabled(windows_.find(item.window) != nullptr);
         connect(action, &QAction::triggered, this,
@@ -115,9 +111,8 @@ void MainWindow::openWindow(std::string_view name) {
         return;
     }
     const WindowEntry* entry = windows_.find(name);
-    if (entry == nullptr) {
+    if (entry == nullptr)
         return;
-    }
     QDialog* window = entry->create(this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // The new window's frame is not known before it shows; assume it matches this one's.
@@ -133,11 +128,9 @@ QDialog* MainWindow::openedWindow(std::string_view name) const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    for (const std::string_view name : windowCloseOrder()) {
-        if (QDialog* window = openedWindow(name)) {
+    for (const std::string_view name : windowCloseOrder())
+        if (QDialog* window = openedWindow(name))
             window->close();
-        }
-    }
     closeHelpViewer();
     event->accept();
 }

@@ -31,9 +31,8 @@ class CalculatorWindowTest : public QObject {
         window_ = std::make_unique<CalculatorWindow>(standInDefinition(name));
         window_->prepare();
         window_->show();
-        if (!QTest::qWaitForWindowActive(window_.get())) {
+        if (!QTest::qWaitForWindowActive(window_.get()))
             qWarning("window did not become active");
-        }
         return *window_;
     }
     QLineEdit* input(int number) const {
@@ -67,9 +66,8 @@ private slots:
         for (const CatalogueEntry& row : standInDefinitions()) {
             open(row.windowName);
             for (const QLabel* question : window_->findChildren<QLabel*>()) {
-                if (!question->objectName().startsWith("Question")) {
+                if (!question->objectName().startsWith("Question"))
                     continue;
-                }
                 const int needed = question->fontMetrics().horizontalAdvance(question->text());
                 QVERIFY2(needed <= question->contentsRect().width(),
                          qPrintable(QStringLiteral("%1 of %2 pixels: %3")
@@ -166,9 +164,8 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QStringList expected;
-        for (int i = 2; i <= count; ++i) {
+        for (int i = 2; i <= count; ++i)
             expected << QStringLiteral("Input%1").arg(i);
-        }
         expected << "Command1"
                  << "Command2"
                  << "Command3"
@@ -222,9 +219,8 @@ private slots:
         QCOMPARE(answer(), QString("an answer"));
         window_->findChild<QWidget*>(focus)->setFocus();
         command(2)->click();
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= 3; ++i)
             QCOMPARE(input(i)->text(), QString());
-        }
         QCOMPARE(answer(), QString());
         QCOMPARE(QApplication::focusWidget(), input(1));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("summary"));

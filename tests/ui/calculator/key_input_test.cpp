@@ -31,11 +31,10 @@ struct FilteredBox {
     // at `from` when `to` is -1.
     void set(const QString& text, int from, int to = -1) {
         box.setText(text);
-        if (to < 0) {
+        if (to < 0)
             box.setCursorPosition(from);
-        } else {
+        else
             box.setSelection(from, to - from);
-        }
     }
     RecordingAlerts recorded;
     AlertsOverride alerts{recorded};
@@ -342,9 +341,8 @@ private slots:
         QLineEdit& box = filtered.box;
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         const bool selection = way == "middle button";
-        if (selection && !QGuiApplication::clipboard()->supportsSelection()) {
+        if (selection && !QGuiApplication::clipboard()->supportsSelection())
             QSKIP("this platform keeps no selection apart from the clipboard");
-        }
         const auto pasteText = [&](const QString& text) {
             const QClipboard::Mode mode = selection ? QClipboard::Selection : QClipboard::Clipboard;
             QGuiApplication::clipboard()->setText(text, mode);
@@ -361,9 +359,8 @@ private slots:
                 QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
                 // As the drag's target receives it: its filter first.
                 QObject& filter = filtered.filter;
-                if (!filter.eventFilter(&box, &drop)) {
+                if (!filter.eventFilter(&box, &drop))
                     static_cast<QObject&>(box).event(&drop);
-                }
                 QCOMPARE(drop.isAccepted(), filtered.refused.isEmpty());
             } else {
                 QTest::mouseClick(&box, Qt::MiddleButton, {}, end);
@@ -436,24 +433,21 @@ private slots:
         QFETCH(bool, withControl);
         // Expected: Ctrl down, then each key down and up, then Ctrl up.
         std::vector<std::pair<QEvent::Type, int>> expected;
-        if (withControl) {
+        if (withControl)
             expected.emplace_back(QEvent::KeyPress, Qt::Key_Control);
-        }
         for (int key : presses) {
             expected.emplace_back(QEvent::KeyPress, key);
             expected.emplace_back(QEvent::KeyRelease, key);
         }
-        if (withControl && !presses.isEmpty()) {
+        if (withControl && !presses.isEmpty())
             expected.emplace_back(QEvent::KeyRelease, Qt::Key_Control);
-        }
         const auto strokes = keyStrokesFor(keys);
         QCOMPARE(strokes.size(), expected.size());
         for (std::size_t i = 0; i < strokes.size(); ++i) {
             QCOMPARE(strokes[i].type, expected[i].first);
             QCOMPARE(strokes[i].key, expected[i].second);
-            if (strokes[i].key != Qt::Key_Control) {
+            if (strokes[i].key != Qt::Key_Control)
                 QCOMPARE(bool(strokes[i].modifiers & Qt::ControlModifier), withControl);
-            }
         }
     }
 

@@ -73,11 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                     QColor(0x76, 0x76, 0x76), QColor(0x76, 0x76, 0x76), false}),
     [](const ::testing::TestParamInfo<PaletteCase>& palette) {
         std::string name = palette.param.name;
-        for (char& letter : name) {
-            if (!std::isalnum(static_cast<unsigned char>(letter))) {
+        for (char& letter : name)
+            if (!std::isalnum(static_cast<unsigned char>(letter)))
                 letter = '_';
-            }
-        }
         return name;
     });
 

@@ -31,9 +31,8 @@ QMap<QString, QRect> layoutOf(const QWidget* window) {
     QMap<QString, QRect> places;
     int unnamed = 0;
     for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (qobject_cast<const NoticeBubble*>(child) != nullptr) {
+        if (qobject_cast<const NoticeBubble*>(child) != nullptr)
             continue;
-        }
         const QString name = child->objectName().isEmpty()
                                  ? QStringLiteral("#%1").arg(++unnamed)
                                  : child->objectName() + QStringLiteral("@%1").arg(++unnamed);
@@ -68,9 +67,8 @@ class NoticesTest : public QObject {
         auto window = std::make_unique<CalculatorWindow>(standInDefinition(name));
         window->prepare();
         window->show();
-        if (!QTest::qWaitForWindowActive(window.get())) {
+        if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("window did not become active");
-        }
         auto& shown = *window;
         window_ = std::move(window);
         return shown;
@@ -78,9 +76,8 @@ class NoticesTest : public QObject {
     DataSheetWindow& openSheet(std::string_view name) {
         auto window = std::make_unique<DataSheetWindow>(standInLayout(name));
         window->show();
-        if (!QTest::qWaitForWindowActive(window.get())) {
+        if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("window did not become active");
-        }
         QTest::qWait(0);
         auto& shown = *window;
         window_ = std::move(window);
@@ -150,9 +147,8 @@ private slots:
                 QVERIFY2(window_->rect().contains(notice()->geometry()), qPrintable(where));
                 QCOMPARE(QApplication::focusWidget(), box(number));
                 QCOMPARE(beeps(), beepsBefore + 1);
-                for (int other = 1; other <= definition.inputCount; ++other) {
+                for (int other = 1; other <= definition.inputCount; ++other)
                     QCOMPARE(describedAs(box(other)), other == number ? reason : QString());
-                }
             }
             QCOMPARE(layoutOf(window_.get()), before);
         }
@@ -242,9 +238,8 @@ private slots:
         QFETCH(int, refused);
         QFETCH(QStringList, typed);
         openCalculator(window.toStdString());
-        for (int i = 0; i < typed.size(); ++i) {
+        for (int i = 0; i < typed.size(); ++i)
             box(i + 1)->setText(typed[i]);
-        }
         refuse({.focus = refused, .reason = "The value must be from .0001 to .9999."});
         QVERIFY(noticeShows("The value must be from .0001 to .9999."));
         QVERIFY(standsBy(notice(), box(refused)->geometry()));
@@ -454,11 +449,10 @@ private slots:
     }
     void an_answer_that_replaced_the_clipboard_says_so_on_one_line() {
         QFETCH(QString, window);
-        if (window.startsWith("Means")) {
+        if (window.startsWith("Means"))
             openSheet(window.toStdString());
-        } else {
+        else
             openCalculator(window.toStdString());
-        }
         QWidget* focus = QApplication::focusWidget();
         const QMap<QString, QRect> before = layoutOf(window_.get());
         answer({.text = "Line one\r\n\r\nLine two\r\nLine three\r\nLine four",
@@ -470,9 +464,8 @@ private slots:
         QCOMPARE(beeps(), 0);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("t(18)=2.236,\np=.0382\n"));
         const QWidget* answerArea = window_->findChild<QLabel*>("Answer");
-        if (answerArea == nullptr) {
+        if (answerArea == nullptr)
             answerArea = window_->findChild<QWidget*>("Grid1");
-        }
         QVERIFY(!copied()->geometry().intersects(answerArea->geometry()));
         QVERIFY(window_->rect().contains(copied()->geometry()));
         for (const QWidget* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -560,11 +553,9 @@ private slots:
         // The darkest or lightest pixel of the text, whichever stands out from the ground.
         double best = 1.0;
         const QRect text = notice()->contentsRect().translated(bubble.topLeft());
-        for (int y = text.top(); y <= text.bottom(); ++y) {
-            for (int x = text.left(); x <= text.right(); ++x) {
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            for (int x = text.left(); x <= text.right(); ++x)
                 best = std::max(best, contrastRatio(pixel(QPoint(x, y)), ground));
-            }
-        }
         QVERIFY2(best >= 4.5, qPrintable(QString::number(best) + " on " + ground.name()));
     }
 

@@ -35,11 +35,9 @@ namespace {
 QRect inkIn(const QImage& image, const QRect& area) {
     QRect ink;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
                 ink |= QRect(x - area.left(), y - area.top(), 1, 1);
-            }
-        }
     }
     return ink;
 }
@@ -60,9 +58,8 @@ class DataSheetWindowTest : public QObject {
     DataSheetWindow& open(const QString& name) {
         window_ = std::make_unique<DataSheetWindow>(*findByWindow(name.toStdString()));
         window_->show();
-        if (!QTest::qWaitForWindowActive(window_.get())) {
+        if (!QTest::qWaitForWindowActive(window_.get()))
             qWarning("window did not become active");
-        }
         return *window_;
     }
     DataSheetEditor& editor() { return window_->editor(); }
@@ -91,11 +88,9 @@ class DataSheetWindowTest : public QObject {
     QMap<QString, QString> filledCells() {
         QMap<QString, QString> cells;
         for (int row = 1; row <= sheet()->rowCount(); ++row) {
-            for (int column = 1; column <= sheet()->columnCount(); ++column) {
-                if (const QString text = editor().cellText({row, column}); !text.isEmpty()) {
+            for (int column = 1; column <= sheet()->columnCount(); ++column)
+                if (const QString text = editor().cellText({row, column}); !text.isEmpty())
                     cells.insert(cellName({row, column}), text);
-                }
-            }
         }
         return cells;
     }
@@ -103,9 +98,8 @@ class DataSheetWindowTest : public QObject {
     QStringList filledCellList() {
         QStringList filled;
         const QMap<QString, QString> cells = filledCells();
-        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell)
             filled << cell.key() + "=" + cell.value();
-        }
         std::sort(filled.begin(), filled.end());
         return filled;
     }
@@ -154,16 +148,14 @@ private slots:
         QStringList shown;
         for (int c = 0; c < sheet()->columnCount(); ++c) {
             const QString heading = sheet()->horizontalHeaderItem(c)->text();
-            if (window != "Counts1" || c < 2 || c > 23) {
+            if (window != "Counts1" || c < 2 || c > 23)
                 shown << heading;
-            }
         }
         QCOMPARE(shown, headings);
         QCOMPARE(sheet()->verticalHeaderItem(0)->text(), QString(" 1"));
         QCOMPARE(sheet()->verticalHeaderItem(99)->text(), QString(" 100"));
-        if (window != "Counts1") { // the others are as wide as their columns
+        if (window != "Counts1") // the others are as wide as their columns
             QCOMPARE(sheet()->horizontalScrollBar()->maximum(), 0);
-        }
     }
 
     void alt_chords_do_not_type_into_a_cell() {
@@ -255,9 +247,8 @@ private slots:
         key(Qt::Key_Up);
         QCOMPARE(recorded_->beeps, 1);
         QCOMPARE(editor().remembered(), (CellPosition{1, 1}));
-        for (int row = 1; row < 100; ++row) {
+        for (int row = 1; row < 100; ++row)
             key(Qt::Key_Down);
-        }
         QCOMPARE(editor().remembered(), (CellPosition{100, 1}));
         QVERIFY(boxIsInView());
         QTest::keyClicks(floater(), "7");
@@ -270,9 +261,8 @@ private slots:
 
     void counts1_walks_right_to_z_then_says_maximum_columns() {
         open("Counts1");
-        for (int column = 1; column < 26; ++column) {
+        for (int column = 1; column < 26; ++column)
             key(Qt::Key_Return);
-        }
         QCOMPARE(editor().remembered(), (CellPosition{1, 26}));
         QVERIFY(boxIsInView());
         QVERIFY(recorded_->errors.isEmpty());
@@ -295,9 +285,8 @@ private slots:
 
     void clear_empties_all_100_rows_and_the_answer_data() {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"Counts1", "Means0", "Means1", "Means6", "Correl"}) {
+        for (const char* name : {"Counts1", "Means0", "Means1", "Means6", "Correl"})
             QTest::newRow(name) << name;
-        }
     }
     void clear_empties_all_100_rows_and_the_answer() {
         QFETCH(QString, window);
@@ -310,37 +299,30 @@ private slots:
             QVERIFY(answerGrid->isVisible());
         }
         const int columns = sheet()->columnCount();
-        for (int row = 1; row <= 100; ++row) {
-            for (int column = 1; column <= columns; ++column) {
+        for (int row = 1; row <= 100; ++row)
+            for (int column = 1; column <= columns; ++column)
                 editor().setCellText({row, column}, QString::number(row + column));
-            }
-        }
-        if (population != nullptr) {
+        if (population != nullptr)
             population->setText("500");
-        }
         if (answerGrid == nullptr) {
             calculate();
             QVERIFY(!answer().isEmpty());
         }
         sheet()->verticalScrollBar()->setValue(50);
         window_->findChild<QPushButton*>("Command2")->click();
-        for (int row = 1; row <= 100; ++row) {
-            for (int column = 1; column <= columns; ++column) {
+        for (int row = 1; row <= 100; ++row)
+            for (int column = 1; column <= columns; ++column)
                 QVERIFY(editor().cellText({row, column}).isEmpty());
-            }
-        }
         QVERIFY(editor().contents().text(100, columns).empty());
         QCOMPARE(editor().remembered(), (CellPosition{1, 1}));
         QCOMPARE(QApplication::focusWidget(), floater());
         QVERIFY(boxIsInView());
-        if (answerGrid != nullptr) {
+        if (answerGrid != nullptr)
             QVERIFY(!answerGrid->isVisible());
-        } else {
+        else
             QCOMPARE(answer(), QString());
-        }
-        if (population != nullptr) {
+        if (population != nullptr)
             QCOMPARE(population->text(), QString());
-        }
     }
 
     void means0_describes_the_sample_typed_down_column_1() {
@@ -358,9 +340,8 @@ private slots:
     void means1_tests_the_pairs_and_copies_the_summary() {
         open("Means1");
         for (const QStringList& pair :
-             {QStringList{"10", "8"}, {"12", "9"}, {"9", "9"}, {"14", "10"}}) {
+             {QStringList{"10", "8"}, {"12", "9"}, {"9", "9"}, {"14", "10"}})
             typeRow(pair, Qt::Key_Tab, Qt::Key_Return);
-        }
         calculate();
         QVERIFY(answer().contains("t-statistic = 2.635\n\nDegrees of freedom =  3\n\n"));
         QVERIFY(clipboard().startsWith("Var. 1:  Mean = 11.250    SD = "));
@@ -438,9 +419,8 @@ private slots:
         open(window);
         for (int r = 0; r < rows.size(); ++r) {
             const QStringList cells = rows[r].split(',');
-            for (int c = 0; c < cells.size(); ++c) {
+            for (int c = 0; c < cells.size(); ++c)
                 editor().setCellText({r + 1, c + 1}, cells[c]);
-            }
         }
         editor().moveTo(typing);
         const QString typed = editor().cellText(typing) + "3";
@@ -527,9 +507,8 @@ private slots:
         QCOMPARE(window_->helpTopic(), 64);
         floater()->setFocus();
         for (const QStringList& pair :
-             {QStringList{"1", "1"}, {"2", "3"}, {"3", "2"}, {"4", "5"}, {"5", "4"}}) {
+             {QStringList{"1", "1"}, {"2", "3"}, {"3", "2"}, {"4", "5"}, {"5", "4"}})
             typeRow(pair, Qt::Key_Tab, Qt::Key_Return);
-        }
         calculate();
         QVERIFY(answer().startsWith("Correlation coefficient = 0.800\n\n"));
         QCOMPARE(clipboard(), QString("before"));
@@ -559,9 +538,8 @@ private slots:
 
     void rows_show_whole_before_and_after_scrolling_data() {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"Counts1", "Means0", "Means1", "Means6", "Correl"}) {
+        for (const char* name : {"Counts1", "Means0", "Means1", "Means6", "Correl"})
             QTest::newRow(name) << name;
-        }
     }
     void rows_show_whole_before_and_after_scrolling() {
         QFETCH(QString, window);
@@ -779,9 +757,8 @@ private slots:
 
     void a_column_of_80_values_pasted_in_means0_answers_as_typed() {
         QStringList values;
-        for (int i = 1; i <= 80; ++i) {
+        for (int i = 1; i <= 80; ++i)
             values << QString::number((i * 37 % 101) / 4.0);
-        }
         open("Means0");
         editor().moveTo({1, 1});
         typeRow(values, Qt::Key_Return, Qt::Key_Return);
@@ -836,9 +813,8 @@ private slots:
     void ctrl_c_copies_the_cell_or_the_range_chosen_with_the_mouse() {
         open("Means6");
         const QStringList texts{"10", "2", "10", "12", " 2", "", "14", "2", "10"};
-        for (int i = 0; i < texts.size(); ++i) {
+        for (int i = 0; i < texts.size(); ++i)
             editor().setCellText({i / 3 + 1, i % 3 + 1}, texts[i]);
-        }
         editor().moveTo({2, 2});
         QTest::keyClicks(floater(), "5"); // copied as typed, before it is saved
         key(Qt::Key_C, Qt::ControlModifier);
@@ -893,11 +869,9 @@ private slots:
         const QAbstractItemModel* table = grid->model();
         QCOMPARE(table->rowCount(), 19);
         CellBlock texts(16);
-        for (std::size_t r = 0; r < texts.size(); ++r) {
-            for (int c = 0; c < 6; ++c) {
+        for (std::size_t r = 0; r < texts.size(); ++r)
+            for (int c = 0; c < 6; ++c)
                 texts[r].push_back(table->index(int(r), c).data().toString().toStdString());
-            }
-        }
         const auto readBack = [] { return splitCellBlock(clipboard().toStdString()); };
         grid->setFocus();
         key(Qt::Key_C, Qt::ControlModifier);

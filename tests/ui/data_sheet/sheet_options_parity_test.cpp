@@ -41,9 +41,8 @@ private slots:
     void every_option_has_its_control_and_nothing_else_stands_beside_the_grid() {
         for (const CatalogueEntry& row : catalogue()) {
             const auto* sheet = std::get_if<SheetInputs>(&row.inputs);
-            if (sheet == nullptr) {
+            if (sheet == nullptr)
                 continue;
-            }
             const auto window = std::make_unique<DataSheetWindow>(row);
             const QString name = toQString(row.windowName);
             std::set<QObject*> expected;
@@ -100,16 +99,14 @@ private slots:
     void every_option_is_a_command_line_option_and_nothing_else_is() {
         for (const CatalogueEntry& entry : catalogue()) {
             const auto* sheet = std::get_if<SheetInputs>(&entry.inputs);
-            if (sheet == nullptr) {
+            if (sheet == nullptr)
                 continue;
-            }
             const terminal::CalcRun help =
                 terminal::runCalc({std::string(entry.commandName), "--help"});
             QCOMPARE(help.status, 0);
             std::set<std::string> expected = kEverySheet;
-            if (sheet->answer == AnswerArea::Table) {
+            if (sheet->answer == AnswerArea::Table)
                 expected.insert("tsv");
-            }
             for (const SheetOption& option : sheet->options) {
                 expected.insert(std::string(option.key));
                 QVERIFY2(help.out.find(std::string(option.help)) != std::string::npos,

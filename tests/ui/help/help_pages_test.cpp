@@ -29,9 +29,8 @@ namespace {
 // passes them (it depends on the chosen method).
 std::vector<std::pair<QString, int>> windowTopics() {
     std::vector<std::pair<QString, int>> topics;
-    for (const CatalogueEntry& calculation : catalogue()) {
+    for (const CatalogueEntry& calculation : catalogue())
         topics.emplace_back(toQString(calculation.windowName), calculation.help.front().topic);
-    }
     for (const auto method :
          {CorrelationMethod::Pearson, CorrelationMethod::Spearman, CorrelationMethod::Regression}) {
         topics.emplace_back(
@@ -45,18 +44,16 @@ QStringList helpPages() {
     HelpViewer registersThePages;
     QStringList pages;
     QDirIterator it(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files);
-    while (it.hasNext()) {
+    while (it.hasNext())
         pages << it.next();
-    }
     pages.sort();
     return pages;
 }
 
 QString readResource(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    }
     return QString::fromUtf8(file.readAll());
 }
 
@@ -67,9 +64,8 @@ class HelpPagesTest : public QObject {
 private slots:
     void every_window_topic_opens_a_page_of_its_own_data() {
         QTest::addColumn<int>("topic");
-        for (const auto& [window, topic] : windowTopics()) {
+        for (const auto& [window, topic] : windowTopics())
             QTest::newRow(qPrintable(window)) << topic;
-        }
     }
     void every_window_topic_opens_a_page_of_its_own() {
         QFETCH(int, topic);
@@ -79,10 +75,9 @@ private slots:
         QVERIFY2(QFile::exists(QLatin1Char(':') + page->path()), qPrintable(page->toString()));
         std::size_t sharing = 0;
         for (const CatalogueEntry& row : catalogue()) {
-            sharing += std::size_t(
-                std::count_if(row.help.begin(), row.help.end(), [&](const HelpPage& other) {
-                    return page->fileName() == toQString(other.page);
-                }));
+            sharing += std::size_t(std::count_if(
+                row.help.begin(), row.help.end(),
+                [&](const HelpPage& other) { return page->fileName() == toQString(other.page); }));
         }
         QCOMPARE(sharing, std::size_t(1));
         HelpViewer viewer;
@@ -95,9 +90,8 @@ private slots:
         QTest::addColumn<QString>("page");
         const QStringList pages = helpPages();
         QVERIFY(pages.contains(QStringLiteral(":/help/contents.html")));
-        for (const QString& page : pages) {
+        for (const QString& page : pages)
             QTest::newRow(qPrintable(page)) << page;
-        }
     }
     void every_link_leads_to_a_page_in_the_program() {
         QFETCH(QString, page);
@@ -123,9 +117,8 @@ private slots:
         }
         // The contents page links every topic's page: proof that links are found at all.
         std::size_t helpPages = 0;
-        for (const CatalogueEntry& row : catalogue()) {
+        for (const CatalogueEntry& row : catalogue())
             helpPages += row.help.size();
-        }
         QVERIFY(!page.endsWith(QStringLiteral("/contents.html")) || links >= helpPages);
     }
 

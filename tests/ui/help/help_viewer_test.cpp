@@ -47,15 +47,12 @@ private slots:
     void unknown_topics_show_the_no_page_note_data() {
         // The rows' topics, and the first numbers around and among them that no row uses.
         std::set<int> topics;
-        for (const CatalogueEntry& row : catalogue()) {
-            for (const HelpPage& help : row.help) {
+        for (const CatalogueEntry& row : catalogue())
+            for (const HelpPage& help : row.help)
                 topics.insert(help.topic);
-            }
-        }
         int gap = *topics.begin() + 1;
-        while (topics.contains(gap)) {
+        while (topics.contains(gap))
             ++gap;
-        }
         QVERIFY(gap < *topics.rbegin());
         QTest::addColumn<int>("topic");
         QTest::newRow("below the range") << 1;
@@ -79,9 +76,8 @@ private slots:
         const QString html = viewer.browser()->toHtml();
         QSet<QString> linked;
         static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
-        for (const auto& match : link.globalMatch(html)) {
+        for (const auto& match : link.globalMatch(html))
             linked.insert(match.captured(1));
-        }
         int pages = 0;
         for (const CatalogueEntry& row : catalogue()) {
             for (const HelpPage& help : row.help) {

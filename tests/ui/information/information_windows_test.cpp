@@ -26,22 +26,18 @@ public:
 
 // A label by name, and for the `Label3` group of `Support` by its index in the group.
 QLabel* findLabel(QWidget* window, const QString& name, int index) {
-    for (QLabel* label : window->findChildren<QLabel*>(name)) {
-        if (index < 0 || label->property("index").toInt() == index) {
+    for (QLabel* label : window->findChildren<QLabel*>(name))
+        if (index < 0 || label->property("index").toInt() == index)
             return label;
-        }
-    }
     return nullptr;
 }
 
 // Every text the window shows, sorted.
 QStringList textsOf(QWidget* window) {
     QStringList texts;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (!label->text().isEmpty() && label->isVisibleTo(window)) {
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (!label->text().isEmpty() && label->isVisibleTo(window))
             texts << label->text();
-        }
-    }
     texts.sort();
     return texts;
 }
@@ -316,9 +312,8 @@ private slots:
         for (const auto& [item, window] :
              {std::pair{"HelpHelpAbout", "Help3"}, std::pair{"HelpTech", "Support"}}) {
             QDialog* opened = open(item, window);
-            for (const QString& text : textsOf(opened)) {
+            for (const QString& text : textsOf(opened))
                 QVERIFY2(allowed.contains(text), qPrintable(text));
-            }
             closeByOk(opened);
         }
     }

@@ -61,20 +61,17 @@ private slots:
         const std::optional<CommandLineAnswer> answer = answerCommandLine(arguments);
         QVERIFY(answer.has_value());
         QCOMPARE(answer->exitStatus, status);
-        if (output.isEmpty()) {
+        if (output.isEmpty())
             QVERIFY(answer->standardOutput.isEmpty());
-        } else {
+        else
             QVERIFY2(answer->standardOutput.contains(output), qPrintable(answer->standardOutput));
-        }
-        if (error.isEmpty()) {
+        if (error.isEmpty())
             QVERIFY(answer->standardError.isEmpty());
-        } else {
+        else
             QVERIFY2(answer->standardError.contains(error), qPrintable(answer->standardError));
-        }
         // A usage error shows the usage too, so that the user sees what is known.
-        if (status == kUsageError) {
+        if (status == kUsageError)
             QVERIFY(answer->standardError.contains(QStringLiteral("--version")));
-        }
     }
 
     void help_lists_the_programs_options_and_not_qts() {
@@ -123,9 +120,8 @@ private slots:
         QFETCH(QByteArray, error);
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
-        }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(QUILLON_PROGRAM), arguments);

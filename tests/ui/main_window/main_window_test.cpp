@@ -31,16 +31,16 @@ void outline(const QList<QAction*>& actions, int depth, QStringList& lines) {
         }
         QString line = indent + action->objectName() + ' ' +
                        (action->isSeparator() ? QStringLiteral("-") : action->text());
-        if (!action->shortcut().isEmpty()) {
+        if (!action->shortcut().isEmpty())
             line += " [" + action->shortcut().toString() + ']';
-        }
         lines << line;
     }
 }
 
 bool isCalculationItem(const QString& name) {
-    return std::any_of(catalogue().begin(), catalogue().end(),
-                       [&](const CatalogueEntry& row) { return toQString(row.menuItem) == name; });
+    return std::any_of(
+        catalogue().begin(), catalogue().end(),
+        [&](const CatalogueEntry& row) { return toQString(row.menuItem) == name; });
 }
 
 } // namespace
@@ -50,9 +50,8 @@ class MainWindowTest : public QObject {
 
     QDialog* trigger(MainWindow& window, const QString& item, const QString& opened) {
         auto* action = window.findChild<QAction*>(item);
-        if (action == nullptr) {
+        if (action == nullptr)
             return nullptr;
-        }
         action->trigger();
         return window.openedWindow(opened.toStdString());
     }
@@ -126,15 +125,13 @@ private slots:
         // A calculation added to the catalogue since this list was written is left out here; the
         // next test puts it in its menu.
         QSet<QString> known;
-        for (const QString& line : expected) {
+        for (const QString& line : expected)
             known.insert(line.trimmed().section(QLatin1Char(' '), 0, 0));
-        }
         QStringList shown;
         for (const QString& line : lines) {
             const QString name = line.trimmed().section(QLatin1Char(' '), 0, 0);
-            if (known.contains(name) || !isCalculationItem(name)) {
+            if (known.contains(name) || !isCalculationItem(name))
                 shown << line;
-            }
         }
         QCOMPARE(shown, expected);
     }
@@ -156,9 +153,8 @@ private slots:
                 const QString indent(depth * 2, QLatin1Char(' '));
                 qsizetype above = at - 1;
                 while (above >= 0 && !(lines[above].startsWith(indent) &&
-                                       lines[above][indent.size()] != QLatin1Char(' '))) {
+                                       lines[above][indent.size()] != QLatin1Char(' ')))
                     --above;
-                }
                 QVERIFY2(above >= 0, qPrintable(item));
                 QCOMPARE(lines[above].mid(indent.size()).section(QLatin1Char(' '), 0, 0),
                          menus[depth]);
@@ -174,12 +170,10 @@ private slots:
         MainWindow window(std::move(some));
         QVERIFY(window.findChild<QAction*>("Distrib_Z1")->isEnabled());
         for (const char* item : {"Distrib_Z2", "Count1", "Count2", "Mean0", "Mean6", "Correlation",
-                                 "HelpHelpAbout", "HelpTech"}) {
+                                 "HelpHelpAbout", "HelpTech"})
             QVERIFY2(!window.findChild<QAction*>(item)->isEnabled(), item);
-        }
-        for (const char* item : {"FileExit", "HelpContents", "HelpSearch"}) {
+        for (const char* item : {"FileExit", "HelpContents", "HelpSearch"})
             QVERIFY2(window.findChild<QAction*>(item)->isEnabled(), item);
-        }
     }
 
     void each_item_opens_its_window_with_title_and_questions_data() {
@@ -279,9 +273,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QDialog* second = trigger(main, "Distrib_Z3", "Distr1c");
         QVERIFY(second);
-        for (const QLineEdit* box : second->findChildren<QLineEdit*>()) {
+        for (const QLineEdit* box : second->findChildren<QLineEdit*>())
             QCOMPARE(box->text(), QString());
-        }
         QCOMPARE(second->findChild<QLabel*>("Answer")->text(), QString());
         closeAndForget(second);
         StandIn::reset();
