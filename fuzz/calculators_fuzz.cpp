@@ -11,26 +11,27 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
 
 // The catalogue's rows asked through questions.
-const std::vector<const quillon::QuestionInputs*>& calculators() {
-    static const std::vector<const quillon::QuestionInputs*> asked = [] {
-        std::vector<const quillon::QuestionInputs*> rows;
+const std::vector<const quillon::CatalogueEntry*>& calculators() {
+    static const std::vector<const quillon::CatalogueEntry*> asked = [] {
+        std::vector<const quillon::CatalogueEntry*> rows;
         for (const quillon::CatalogueEntry& row : quillon::catalogue())
-            if (const auto* questions = std::get_if<quillon::QuestionInputs>(&row.inputs))
-                rows.push_back(questions);
+            if (std::holds_alternative<quillon::QuestionInputs>(row.inputs))
+                rows.push_back(&row);
         return rows;
     }();
     return asked;
 }
 
-const quillon::QuestionInputs& chosenWindow(const std::string& name) {
+const quillon::CatalogueEntry& chosenWindow(const std::string& name) {
     if (const quillon::CatalogueEntry* named = quillon::findByWindow(name))
-        if (const auto* questions = std::get_if<quillon::QuestionInputs>(&named->inputs))
-            return *questions;
+        if (std::holds_alternative<quillon::QuestionInputs>(named->inputs))
+            return *named;
     const std::size_t pick = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
     return *calculators()[pick % calculators().size()];
 }
@@ -40,11 +41,11 @@ const quillon::QuestionInputs& chosenWindow(const std::string& name) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
         quillon::fuzz::splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
-    const quillon::QuestionInputs& window = chosenWindow(lines.front());
+    const quillon::CatalogueEntry& row = chosenWindow(lines.front());
+    const auto& window = std::get<quillon::QuestionInputs>(row.inputs);
     std::vector<std::string> boxes(static_cast<std::size_t>(window.inputCount));
     for (std::size_t box = 0; box < boxes.size() && box + 1 < lines.size(); ++box)
         boxes[box] = lines[box + 1];
-    const quillon::CatalogueEntry& row = *quillon::findByWindow(window.name);
     const quillon::Evaluation evaluation = quillon::evaluate(row, boxes);
     quillon::fuzz::checkEvaluation(evaluation, window.inputCount);
     // A text no box holds never reaches the calculation through a front end; the calculation
