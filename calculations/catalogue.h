@@ -7,6 +7,8 @@
 #include "calculations/common/answer_grid_shape.h"
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/outcome.h"
+#include "calculations/figure_kind.h"
+#include "calculations/report/report.h"
 
 #include <span>
 #include <string>
@@ -70,6 +72,9 @@ struct CatalogueEntry {
     std::vector<HelpPage> help;   // the first is the one the window's "Help" opens
     std::vector<QuantityName> quantities; // every result the calculation can publish, in order
     std::variant<QuestionInputs, SheetInputs> inputs;
+    // The effect sizes and intervals added to the answer on request; nullptr where none.
+    ReportFunction report = nullptr;
+    FigureKind figure = FigureKind::None; // the picture of the answer
 };
 
 std::span<const CatalogueEntry> catalogue();

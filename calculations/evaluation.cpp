@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 
 #include <array>
+#include <exception>
 
 namespace quillon {
 
@@ -59,6 +60,20 @@ Evaluation run(Calculate calculate, std::span<const QuantityName> declared) {
     }
 }
 
+// The report of an answer that gives results (not of a remark such as "Row 5 has no nonzero
+// data."); arithmetic the report cannot do says so rather than losing the answer.
+void addReport(Evaluation& evaluation, const ReportRequest& request, ReportInput input) {
+    if (request.report == nullptr || evaluation.kind != Evaluation::Kind::Answered ||
+        evaluation.answer.quantities.empty())
+        return;
+    try {
+        evaluation.report = request.report(input);
+    } catch (const std::exception& error) {
+        evaluation.report =
+            Report{.lines = {std::string("The report is not defined: ") + error.what()}};
+    }
+}
+
 } // namespace
 
 std::string boxQuestion(const QuestionInputs& inputs, int box) {
@@ -84,7 +99,7 @@ std::optional<std::string> valueCountProblem(const QuestionInputs& inputs, std::
 }
 
 Evaluation evaluateBoxes(const QuestionInputs& inputs, std::span<const std::string> texts,
-                         std::span<const QuantityName> declared) {
+                         std::span<const QuantityName> declared, ReportRequest request) {
     std::vector<std::string> boxes;
     boxes.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -96,14 +111,19 @@ Evaluation evaluateBoxes(const QuestionInputs& inputs, std::span<const std::stri
     // A calculation reads as many boxes as it asks; missing ones are empty.
     boxes.resize(std::max(boxes.size(), static_cast<std::size_t>(inputs.inputCount)));
     Evaluation evaluation = run([&] { return inputs.calculate(boxes); }, declared);
+    addReport(evaluation, request,
+              ReportInput{.texts = boxes, .answer = evaluation.answer, .options = request.options});
     if (evaluation.box)
         evaluation.question = boxQuestion(inputs, *evaluation.box);
     return evaluation;
 }
 
 Evaluation evaluateSheet(const SheetInputs& inputs, const DataSheetInput& input,
-                         std::span<const QuantityName> declared) {
+                         std::span<const QuantityName> declared, ReportRequest request) {
     Evaluation evaluation = run([&] { return inputs.calculate(input); }, declared);
+    addReport(
+        evaluation, request,
+        ReportInput{.sheet = &input, .answer = evaluation.answer, .options = request.options});
     if (evaluation.box) {
         // Beside the grid stand the sheet's own controls, in the order of its options.
         if (const SheetOption* option = refusedOption(inputs, *evaluation.box))
@@ -122,12 +142,26 @@ Evaluation evaluateSheet(const SheetInputs& inputs, const DataSheetInput& input,
     return evaluation;
 }
 
-Evaluation evaluate(const CatalogueEntry& row, std::span<const std::string> texts) {
-    return evaluateBoxes(std::get<QuestionInputs>(row.inputs), texts, row.quantities);
+namespace {
+
+ReportRequest requestOf(const CatalogueEntry& row, std::optional<ReportOptions> report) {
+    if (!report)
+        return {};
+    return {row.report, *report};
 }
 
-Evaluation evaluate(const CatalogueEntry& row, const DataSheetInput& input) {
-    return evaluateSheet(std::get<SheetInputs>(row.inputs), input, row.quantities);
+} // namespace
+
+Evaluation evaluate(const CatalogueEntry& row, std::span<const std::string> texts,
+                    std::optional<ReportOptions> report) {
+    return evaluateBoxes(std::get<QuestionInputs>(row.inputs), texts, row.quantities,
+                         requestOf(row, report));
+}
+
+Evaluation evaluate(const CatalogueEntry& row, const DataSheetInput& input,
+                    std::optional<ReportOptions> report) {
+    return evaluateSheet(std::get<SheetInputs>(row.inputs), input, row.quantities,
+                         requestOf(row, report));
 }
 
 std::vector<std::string> sheetHeadings(const SheetInputs& inputs, const OptionValues& values) {

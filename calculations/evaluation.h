@@ -39,6 +39,14 @@ struct Evaluation {
     std::string reason;  // Refused: why, as the calculation says it to every front end (for a
                          // text no box takes, the message)
     bool firstRowNotANumber = false; // Refused: the cell at fault is in row 1 and holds a word
+    std::optional<Report> report;    // Answered: the effect sizes, when asked for and the
+                                     // calculation has them
+};
+
+// Whether and how to form the report beside the answer.
+struct ReportRequest {
+    ReportFunction report = nullptr; // the calculation's; nullptr: no report
+    ReportOptions options;
 };
 
 // The question of box 1..inputCount; the boxes of a 2 x 2 table are named by their place in it.
@@ -50,15 +58,18 @@ std::optional<std::string> valueCountProblem(const QuestionInputs& inputs, std::
 // The texts fill the boxes in question order, one per box; each is taken without the blanks around
 // it and must be one a box can hold. `declared` labels the published quantities.
 Evaluation evaluateBoxes(const QuestionInputs& inputs, std::span<const std::string> texts,
-                         std::span<const QuantityName> declared = {});
+                         std::span<const QuantityName> declared = {}, ReportRequest request = {});
 
 // The grid with the values of the sheet's options.
 Evaluation evaluateSheet(const SheetInputs& inputs, const DataSheetInput& input,
-                         std::span<const QuantityName> declared = {});
+                         std::span<const QuantityName> declared = {}, ReportRequest request = {});
 
-// The same for a catalogue row, whichever its inputs: texts for a row asked through boxes.
-Evaluation evaluate(const CatalogueEntry& row, std::span<const std::string> texts);
-Evaluation evaluate(const CatalogueEntry& row, const DataSheetInput& input);
+// The same for a catalogue row, whichever its inputs: texts for a row asked through boxes. With
+// report options, an answer carries the row's report too.
+Evaluation evaluate(const CatalogueEntry& row, std::span<const std::string> texts,
+                    std::optional<ReportOptions> report = std::nullopt);
+Evaluation evaluate(const CatalogueEntry& row, const DataSheetInput& input,
+                    std::optional<ReportOptions> report = std::nullopt);
 
 // The sheet's heading row (the corner, then its columns) as the window shows it for these values
 // of its options.

@@ -1,14 +1,12 @@
 #include "core/number_text.h"
 
 #include "core/arithmetic.h"
+#include "core/decimal_conversion.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace quillon {
 namespace {
@@ -145,19 +143,10 @@ void cutMantissa(std::string& mantissa, std::int64_t& scale) {
     }
 }
 
-// The magnitude of mantissa x 10^scale, correctly rounded; leadingPower is the decimal power of its
-// first digit.
-double decimalMagnitude(const std::string& mantissa, std::int64_t scale,
-                        std::int64_t leadingPower) {
-    const std::string scientific = mantissa + "e" + std::to_string(scale);
-    double magnitude = 0.0;
-    const auto [end, error] =
-        std::from_chars(scientific.data(), scientific.data() + scientific.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        if (leadingPower > 0)
-            throw ArithmeticError(ArithmeticFault::Overflow);
-        return 0.0;
-    }
+// The magnitude of mantissa x 10^scale, correctly rounded; one beyond the double range is an
+// overflow, one below it reads as 0.
+double decimalMagnitude(const std::string& mantissa, std::int64_t scale) {
+    const double magnitude = decimalToDouble(mantissa + "e" + std::to_string(scale));
     if (std::isinf(magnitude))
         throw ArithmeticError(ArithmeticFault::Overflow);
     return magnitude;
@@ -181,7 +170,7 @@ double readDecimal(std::string_view text) {
         return 0.0;
 
     cutMantissa(mantissa, scale);
-    const double magnitude = decimalMagnitude(mantissa, scale, leadingPower);
+    const double magnitude = decimalMagnitude(mantissa, scale);
     if (magnitude == 0.0)
         return 0.0;
     return parts.negative ? -magnitude : magnitude;
@@ -196,22 +185,19 @@ struct SignificantDigits {
     int exponent = 0;
 };
 
-template <typename Number> SignificantDigits significantDigits(Number magnitude, int count) {
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::scientific, count - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+// A single converts to a double exactly, so both are rounded from the same binary value.
+SignificantDigits significantDigits(double magnitude, int count) {
+    const std::string text = scientificDigits(magnitude, count);
     const std::size_t mark = text.find('e');
 
     SignificantDigits result;
-    for (char c : text.substr(0, mark))
+    for (char c : std::string_view(text).substr(0, mark))
         if (c != '.')
             result.digits += c;
-    std::string_view exponentPart = text.substr(mark + 1);
-    const bool negativeExponent = exponentPart.front() == '-';
-    exponentPart.remove_prefix(1); // to_chars always writes the exponent's sign
-    std::from_chars(exponentPart.data(), exponentPart.data() + exponentPart.size(),
-                    result.exponent);
+    // The exponent always carries its sign.
+    const bool negativeExponent = text[mark + 1] == '-';
+    for (char c : std::string_view(text).substr(mark + 2))
+        result.exponent = result.exponent * 10 + (c - '0');
     if (negativeExponent)
         result.exponent = -result.exponent;
     return result;

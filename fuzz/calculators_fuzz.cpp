@@ -5,6 +5,7 @@
 #include "calculations/common/box_text.h"
 #include "calculations/evaluation.h"
 #include "core/arithmetic.h"
+#include "figures/build_figure.h"
 #include "fuzz/fuzz_checks.h"
 
 #include <algorithm>
@@ -53,7 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return !quillon::boxTextProblem(quillon::trimBlanks(text));
     });
     if (held) {
-        quillon::fuzz::checkEvaluation(quillon::evaluate(row, boxes), window.inputCount);
+        const quillon::Evaluation evaluation =
+            quillon::evaluate(row, boxes, quillon::fuzz::reportOptionsFor(size));
+        quillon::fuzz::checkEvaluation(evaluation, window.inputCount);
+        if (evaluation.kind == quillon::Evaluation::Kind::Answered)
+            quillon::fuzz::checkFigure(quillon::buildFigure(row, evaluation, boxes));
         return 0;
     }
     try {

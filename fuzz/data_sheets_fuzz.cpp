@@ -6,6 +6,7 @@
 #include "calculations/catalogue.h"
 #include "calculations/correlation/correlate.h"
 #include "calculations/evaluation.h"
+#include "figures/build_figure.h"
 #include "fuzz/fuzz_checks.h"
 
 #include <cstddef>
@@ -77,6 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const quillon::CatalogueEntry& window = chosenWindow(lines.front());
     const quillon::SheetInputs& sheet = std::get<quillon::SheetInputs>(window.inputs);
     const quillon::DataSheetInput input = sheetInput(sheet, lines);
-    quillon::fuzz::checkEvaluation(quillon::evaluate(window, input), 1);
+    const quillon::Evaluation evaluation =
+        quillon::evaluate(window, input, quillon::fuzz::reportOptionsFor(size));
+    quillon::fuzz::checkEvaluation(evaluation, 1);
+    if (evaluation.kind == quillon::Evaluation::Kind::Answered)
+        quillon::fuzz::checkFigure(quillon::buildFigure(window, evaluation, input));
     return 0;
 }

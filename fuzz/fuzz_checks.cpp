@@ -1,5 +1,7 @@
 #include "fuzz/fuzz_checks.h"
 
+#include "figures/svg_writer.h"
+
 #include "calculations/common/data_sheet.h"
 #include "calculations/common/refusal_text.h"
 #include "core/number_text.h"
@@ -174,10 +176,62 @@ void checkOutcome(const Outcome& outcome, int boxes) {
         fail("current cell within the grid", answer.text);
 }
 
+void checkReport(const Report& report) {
+    for (const std::string& line : report.lines) {
+        checkNoNonFinite(line);
+        if (line.starts_with("The report is not defined"))
+            fail("a report forms", line);
+    }
+    checkNoNonFinite(report.published);
+    const auto valueOf = [&](const std::string& name) -> const ReportQuantity* {
+        for (const ReportQuantity& quantity : report.quantities)
+            if (quantity.name == name)
+                return &quantity;
+        return nullptr;
+    };
+    for (const ReportQuantity& quantity : report.quantities) {
+        checkNoNonFinite(quantity.text);
+        if (!quantity.value) {
+            if (!quantity.text.starts_with("not defined"))
+                fail("a quantity without a value says why", quantity.name + ": " + quantity.text);
+            continue;
+        }
+        if (!std::isfinite(*quantity.value))
+            fail("a quantity's value is finite", quantity.name);
+        const bool probability = quantity.name == "welch_p" || quantity.name.starts_with("p_");
+        if (probability && !(*quantity.value >= 0.0 && *quantity.value <= 1.0))
+            fail("a probability lies within 0 to 1", quantity.name + ": " + quantity.text);
+        if (quantity.name.ends_with("_lower")) {
+            const std::string base = quantity.name.substr(0, quantity.name.size() - 6);
+            const ReportQuantity* upper = valueOf(base + "_upper");
+            if (upper && upper->value && *upper->value < *quantity.value)
+                fail("an interval's lower end is not above its upper end", quantity.name);
+        }
+    }
+}
+
+void checkFigure(const FigureOutcome& outcome) {
+    if (!outcome.figure) {
+        if (outcome.reason.empty())
+            fail("a calculation without a figure says why", "");
+        return;
+    }
+    if (!allFinite(*outcome.figure))
+        fail("a figure holds only finite numbers", outcome.figure->description);
+    checkNoNonFinite(writeSvg(*outcome.figure, {640, 400}, lightFigureColours()));
+}
+
+ReportOptions reportOptionsFor(std::size_t size) {
+    constexpr double kLevels[] = {0.95, kLowestReportLevel, kHighestReportLevel};
+    return ReportOptions{.level = kLevels[size % 3], .exponent = size % 2 == 0};
+}
+
 void checkEvaluation(const Evaluation& evaluation, int boxes) {
     switch (evaluation.kind) {
     case Evaluation::Kind::Answered:
         checkOutcome(evaluation.answer, boxes);
+        if (evaluation.report)
+            checkReport(*evaluation.report);
         return;
     case Evaluation::Kind::Refused:
         checkOutcome(evaluation.refusal, boxes);

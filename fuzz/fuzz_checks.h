@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calculations/evaluation.h"
+#include "figures/figure.h"
 
 #include <string>
 #include <string_view>
@@ -37,6 +38,19 @@ void checkOutcome(const Outcome& outcome, int boxes);
 // The checks of checkOutcome on what an evaluation gives: its answer or its refusal as the
 // calculation gave it; values that cannot be calculated say why.
 void checkEvaluation(const Evaluation& evaluation, int boxes);
+
+// A report prints no NaN or infinity; each quantity is a finite number or says in words why it is
+// not defined; a probability lies within 0 to 1 and an interval's lower end is not above its upper
+// end; no report fails to form.
+void checkReport(const Report& report);
+
+// A figure holds only finite numbers and its SVG, at a window's size, prints no NaN or infinity;
+// a calculation without a figure says why.
+void checkFigure(const FigureOutcome& outcome);
+
+// The level of the report's intervals that a fuzz input picks: the default, the lowest or the
+// highest a front end takes.
+ReportOptions reportOptionsFor(std::size_t size);
 
 // The texts fuzz input holds: lines split at LF (a CR before it dropped).
 std::vector<std::string> splitLines(std::string_view data);

@@ -21,13 +21,13 @@ bool blank(std::string_view line) {
 // The outcome of one row: its evaluation, or why its values cannot fill the boxes.
 // Empty cells after the last box (a trailing comma, a wider range exported) are no values.
 Evaluation evaluateRow(const CatalogueEntry& calculation, const QuestionInputs& inputs,
-                       std::vector<std::string> values) {
+                       std::vector<std::string> values, std::optional<ReportOptions> report) {
     while (values.size() > static_cast<std::size_t>(inputs.inputCount) &&
            trimBlanks(values.back()).empty())
         values.pop_back();
     if (const auto problem = valueCountProblem(inputs, values.size()))
         return Evaluation{.kind = Evaluation::Kind::Failed, .message = *problem};
-    return evaluate(calculation, values);
+    return evaluate(calculation, values, report);
 }
 
 } // namespace
@@ -68,12 +68,17 @@ int runBatch(const CatalogueEntry& calculation, const QuestionInputs& inputs, st
         }
         // A line that holds lone carriage returns (a file with old Mac line ends) is several rows.
         for (const std::vector<std::string>& values : splitCellBlock(line)) {
-            const Evaluation evaluation = evaluateRow(calculation, inputs, values);
+            const Evaluation evaluation = evaluateRow(calculation, inputs, values, options.report);
             allAnswered = allAnswered && evaluation.kind == Evaluation::Kind::Answered;
             if (options.json)
                 out << jsonLine(evaluationJson(calculation, values, evaluation, number)) << '\n';
-            else
-                out << batchLine(evaluation) << '\n';
+            else {
+                out << batchLine(evaluation);
+                // The published line after a tab keeps one output line per row.
+                if (evaluation.report && !evaluation.report->published.empty())
+                    out << '\t' << evaluation.report->published;
+                out << '\n';
+            }
         }
     }
     return allAnswered ? kExitAnswered : kExitRefused;

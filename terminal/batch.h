@@ -12,6 +12,7 @@ namespace quillon::terminal {
 struct BatchOptions {
     bool json = false;
     bool skipFirstLine = false;
+    std::optional<ReportOptions> report; // each answer's report too
 };
 
 // Returns the exit status: 0 when every row was answered, 2 when any was not, 65 when the input

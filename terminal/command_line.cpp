@@ -3,6 +3,7 @@
 #include "calculations/common/box_text.h"
 #include "calculations/evaluation.h"
 #include "terminal/exit_status.h"
+#include "terminal/figure_file.h"
 
 #include <CLI/CLI.hpp>
 
@@ -123,22 +124,53 @@ void addCalculation(CLI::App& app, const CatalogueEntry& entry, Request& request
         ->type_name("PATH");
     sub->add_flag("--header", request.header, "Skip the first input line (column headings)");
 
+    CLI::Option* report = nullptr;
+    if (entry.report != nullptr) {
+        report = sub->add_flag("--report", request.report,
+                               "Also print the effect sizes and confidence intervals");
+        sub->add_option("--level", request.levelPercent,
+                        "Confidence level of the report's intervals in percent (default 95)")
+            ->type_name("PERCENT")
+            ->check(CLI::Range(kLowestReportLevel * 100.0, kHighestReportLevel * 100.0))
+            ->needs(report);
+        sub->add_flag("--exponent", request.exponent,
+                      "Print the report's small probabilities with an exponent")
+            ->needs(report);
+    }
+    CLI::Option* svg =
+        sub->add_option("--svg", request.svg, "Also write the answer's figure as SVG to this file")
+            ->type_name("FILE");
+    sub->add_flag("--dark", request.dark, "Draw the figure in the dark colour set")->needs(svg);
+    sub->add_option("--size", request.size, "The figure's size in pixels (default 640x400)")
+        ->type_name("WIDTHxHEIGHT")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                return parseFigureSize(text) ? std::string()
+                                             : "expected WIDTHxHEIGHT, each 120 to 4000";
+            },
+            "WIDTHxHEIGHT"))
+        ->needs(svg);
     if (const auto* asked = std::get_if<QuestionInputs>(&entry.inputs)) {
         sub->add_option("values", request.values, "The box texts, in question order")
             ->type_name("VALUE");
         auto* batch = sub->add_flag("--batch", request.batch,
-                                    "One calculation per input line; one output line each");
-        sub->add_flag("--clipboard", request.clipboard,
-                      "Print the clipboard summary instead of the answer")
-            ->excludes(batch)
-            ->excludes("--json");
+                                    "One calculation per input line; one output line each")
+                          ->excludes(svg);
+        CLI::Option* clipboard = sub->add_flag("--clipboard", request.clipboard,
+                                               "Print the clipboard summary instead of the answer")
+                                     ->excludes(batch)
+                                     ->excludes("--json");
+        if (report != nullptr)
+            clipboard->excludes(report);
         sub->footer(valuesFooter(*asked));
         return;
     }
     const auto& sheet = std::get<SheetInputs>(entry.inputs);
-    sub->add_flag("--clipboard", request.clipboard,
-                  "Print the clipboard summary instead of the answer")
-        ->excludes("--json");
+    CLI::Option* clipboard = sub->add_flag("--clipboard", request.clipboard,
+                                           "Print the clipboard summary instead of the answer")
+                                 ->excludes("--json");
+    if (report != nullptr)
+        clipboard->excludes(report);
     addSheetOptions(*sub, sheet, given);
     if (sheet.answer == AnswerArea::Table)
         sub->add_flag("--tsv", request.tsv, "Print the table as tab-separated rows");

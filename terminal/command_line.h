@@ -22,6 +22,19 @@ struct Request {
     std::optional<std::string> file;
     OptionValues options; // a data sheet's own controls by key, each given or at its default
     bool tsv = false;
+    bool report = false;            // --report: the effect sizes and intervals too
+    double levelPercent = 95.0;     // --level
+    bool exponent = false;          // --exponent
+    std::optional<std::string> svg; // --svg: write the answer's figure to this file
+    bool dark = false;              // --dark: the figure in the dark colour set
+    std::string size = "640x400";   // --size: the figure's width and height in pixels
+
+    // The report's options when --report is given.
+    std::optional<ReportOptions> reportOptions() const {
+        if (!report)
+            return std::nullopt;
+        return ReportOptions{.level = levelPercent / 100.0, .exponent = exponent};
+    }
 };
 
 // What parsing came to: a request to carry out, or an exit status with everything printed.

@@ -8,6 +8,7 @@ inline constexpr int kExitAnswered = 0;
 inline constexpr int kExitNoClipboard = 1; // --clipboard where the window sets no summary
 inline constexpr int kExitRefused = 2;    // a box or the data was refused; in batch, any row failed
 inline constexpr int kExitArithmetic = 3; // the values cannot be calculated
+inline constexpr int kExitNoFigure = 4;   // --svg where the answer has no figure
 inline constexpr int kExitUsage = 64;     // the command line is wrong
 inline constexpr int kExitDataError = 65; // the input is not text, or does not fit the data sheet
 inline constexpr int kExitNoInput = 66;   // the --file cannot be opened or read

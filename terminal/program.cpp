@@ -4,6 +4,7 @@
 #include "terminal/batch.h"
 #include "terminal/command_line.h"
 #include "terminal/exit_status.h"
+#include "terminal/figure_file.h"
 #include "terminal/grid_input.h"
 #include "terminal/input_text.h"
 #include "terminal/listing.h"
@@ -97,6 +98,9 @@ int printResult(const CatalogueEntry& calculation, const nlohmann::ordered_json&
     }
     for (const std::string& line : answerOutput(answer, request.tsv))
         streams.out << line << '\n';
+    if (evaluation.report)
+        for (const std::string& line : reportOutput(*evaluation.report))
+            streams.out << line << '\n';
     return kExitAnswered;
 }
 
@@ -114,6 +118,20 @@ nlohmann::ordered_json sheetInputsJson(const SheetInputs& sheet, const Request& 
     return inputs;
 }
 
+// With --svg, the figure of an answer follows it; its status replaces the answer's only when
+// the figure is not written.
+int withFigure(int status, const CatalogueEntry& calculation, const Evaluation& evaluation,
+               std::span<const std::string> texts, const DataSheetInput* sheet,
+               const Request& request, Streams& streams) {
+    if (!request.svg || evaluation.kind != Evaluation::Kind::Answered)
+        return status;
+    const FigureRequest figure{.path = *request.svg,
+                               .size = parseFigureSize(request.size).value_or(SvgSize{}),
+                               .dark = request.dark};
+    const int written = writeFigureFile(calculation, evaluation, texts, sheet, figure, streams.err);
+    return written != kExitAnswered ? written : status;
+}
+
 int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const Request& request,
              Streams& streams) {
     InputSource source(request, streams.in);
@@ -129,26 +147,32 @@ int runSheet(const CatalogueEntry& calculation, const SheetInputs& sheet, const 
         return report(streams.err, *grid.problem);
 
     const DataSheetInput input{.sheet = grid.sheet, .options = request.options};
-    Evaluation evaluation = evaluate(calculation, input);
+    Evaluation evaluation = evaluate(calculation, input, request.reportOptions());
     // A first line of headings was skipped already.
     if (request.header)
         evaluation.firstRowNotANumber = false;
-    return printResult(calculation, sheetInputsJson(sheet, request, grid.rows), evaluation, request,
-                       streams);
+    const int status = printResult(calculation, sheetInputsJson(sheet, request, grid.rows),
+                                   evaluation, request, streams);
+    return withFigure(status, calculation, evaluation, {}, &input, request, streams);
 }
 
 int runBoxes(const CatalogueEntry& calculation, const QuestionInputs& inputs,
              const Request& request, Streams& streams) {
-    if (!request.batch)
-        return printResult(calculation, request.values, evaluate(calculation, request.values),
-                           request, streams);
+    if (!request.batch) {
+        const Evaluation evaluation =
+            evaluate(calculation, request.values, request.reportOptions());
+        const int status = printResult(calculation, request.values, evaluation, request, streams);
+        return withFigure(status, calculation, evaluation, request.values, nullptr, request,
+                          streams);
+    }
     InputSource source(request, streams.in);
     if (source.problem())
         return report(streams.err, *source.problem());
     if (!request.file && streams.inputIsTerminal)
         streams.err << kPrefix << "type one calculation's values per line, then Ctrl-D\n";
-    return runBatch(calculation, inputs, source.stream(), source.name(), streams.out, streams.err,
-                    {.json = request.json, .skipFirstLine = request.header});
+    return runBatch(
+        calculation, inputs, source.stream(), source.name(), streams.out, streams.err,
+        {.json = request.json, .skipFirstLine = request.header, .report = request.reportOptions()});
 }
 
 int runRequest(const std::vector<std::string>& arguments, Streams& streams) {

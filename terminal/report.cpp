@@ -24,7 +24,28 @@ nlohmann::ordered_json quantitiesJson(const std::vector<LabelledQuantity>& quant
     return list;
 }
 
+nlohmann::ordered_json reportJson(const Report& report) {
+    nlohmann::ordered_json quantities = nlohmann::ordered_json::array();
+    for (const ReportQuantity& quantity : report.quantities)
+        quantities.push_back({{"name", quantity.name},
+                              {"label", quantity.label},
+                              {"value", quantity.value ? nlohmann::ordered_json(*quantity.value)
+                                                       : nlohmann::ordered_json(nullptr)},
+                              {"text", quantity.text}});
+    return {{"quantities", quantities}, {"lines", report.lines}, {"published", report.published}};
+}
+
 } // namespace
+
+std::vector<std::string> reportOutput(const Report& report) {
+    std::vector<std::string> lines{""};
+    lines.insert(lines.end(), report.lines.begin(), report.lines.end());
+    if (!report.published.empty()) {
+        lines.emplace_back();
+        lines.push_back(report.published);
+    }
+    return lines;
+}
 
 std::vector<std::string> answerOutput(const Answer& answer, bool tsv) {
     if (!answer.table.empty())
@@ -67,6 +88,8 @@ nlohmann::ordered_json evaluationJson(const CatalogueEntry& calculation,
         if (answer.yatesSwitchedOn)
             object["yatesSwitchedOn"] = true;
         object["quantities"] = quantitiesJson(evaluation.quantities);
+        if (evaluation.report)
+            object["report"] = reportJson(*evaluation.report);
         break;
     }
     case Evaluation::Kind::Refused: {

@@ -1,4 +1,5 @@
 #include "ui/common/program_icon.h"
+#include "ui/common/report_settings.h"
 #include "ui/common/visible_edges_style.h"
 #include "ui/information/deployment.h"
 #include "ui/main_window/command_line.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
         return answer->exitStatus;
     }
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillon"));
+    QCoreApplication::setApplicationName(QStringLiteral("quillon"));
+    // The report's choices are saved between runs, the one thing the program saves.
+    quillon::rememberReportSettings(quillon::reportSettings(), new QSettings);
     app.setWindowIcon(quillon::programIcon());
     quillon::useVisibleEdgesStyle();
     // Lets the desktop match the windows to the installed menu entry and its icon.

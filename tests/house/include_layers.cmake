@@ -1,5 +1,5 @@
 # Fails when a file of the program includes a layer above its own. The layers, lowest first:
-# core; calculations; terminal beside ui. Inside ui: help; common; calculator and information
+# core; calculations; figures; terminal beside ui. Inside ui: help; common; calculator and information
 # beside each other; data_sheet; main_window; main.cpp. Core and calculations include no Qt.
 # Usage: cmake -DSOURCE_DIR=<tree> -P include_layers.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -9,17 +9,18 @@ endif()
 
 set(below_core "")
 set(below_calculations core)
-set(below_terminal core calculations)
-set(below_ui/help core calculations)
-set(below_ui/common core calculations ui/help)
-set(below_ui/calculator core calculations ui/help ui/common)
-set(below_ui/information core calculations ui/help ui/common)
-set(below_ui/data_sheet core calculations ui/help ui/common ui/calculator)
-set(below_ui/main_window core calculations ui/help ui/common ui/calculator ui/information
+set(below_figures core calculations)
+set(below_terminal core calculations figures)
+set(below_ui/help core calculations figures)
+set(below_ui/common core calculations figures ui/help)
+set(below_ui/calculator core calculations figures ui/help ui/common)
+set(below_ui/information core calculations figures ui/help ui/common)
+set(below_ui/data_sheet core calculations figures ui/help ui/common ui/calculator)
+set(below_ui/main_window core calculations figures ui/help ui/common ui/calculator ui/information
     ui/data_sheet)
-set(below_ui core calculations ui/help ui/common ui/calculator ui/information ui/data_sheet
+set(below_ui core calculations figures ui/help ui/common ui/calculator ui/information ui/data_sheet
     ui/main_window)
-set(layers core calculations terminal ui/help ui/common ui/calculator ui/information
+set(layers core calculations figures terminal ui/help ui/common ui/calculator ui/information
     ui/data_sheet ui/main_window ui)
 
 # The layer of a path of the tree (or of an include written from its root), or "" outside them.
@@ -35,6 +36,7 @@ function(layer_of path out)
 endfunction()
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/core/* ${SOURCE_DIR}/calculations/*
+     ${SOURCE_DIR}/figures/*
      ${SOURCE_DIR}/terminal/* ${SOURCE_DIR}/ui/*)
 list(FILTER sources INCLUDE REGEX "\\.(h|cpp|h\\.in)$")
 set(faults "")
@@ -46,7 +48,7 @@ foreach(source IN LISTS sources)
                              "${line}")
         layer_of(${included} theirs)
         if(theirs STREQUAL "")
-            if(own MATCHES "^(core|calculations)$" AND included MATCHES "^Q[A-Za-z]")
+            if(own MATCHES "^(core|calculations|figures)$" AND included MATCHES "^Q[A-Za-z]")
                 list(APPEND faults "${source} includes Qt: ${included}")
             endif()
         elseif(NOT theirs STREQUAL own AND NOT theirs IN_LIST below_${own})

@@ -1,11 +1,13 @@
 // Saves a picture of every window, opened with a worked example, into a folder: for looking at the
 // windows at a scale factor (QT_SCALE_FACTOR) or in a colour scheme, not a test. With -refusals,
-// pictures of refusals instead, each with its reason showing.
-// Usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]
+// pictures of refusals instead, each with its reason showing; with -report, the windows that have
+// a report or a figure show them below the answer.
+// Usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals] [-report]
 #include "tests/ui/refusal_examples.h"
 #include "tests/ui/ui_test_support.h"
 #include "tests/ui/window_tour.h"
 #include "ui/calculator/calculator_window.h"
+#include "ui/common/report_settings.h"
 #include "ui/common/visible_edges_style.h"
 #include "ui/main_window/main_window.h"
 
@@ -73,7 +75,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals]\n", stderr);
+        std::fputs("usage: window_gallery FOLDER [-dark | -high-contrast] [-refusals] [-report]\n",
+                   stderr);
         return 64;
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -82,6 +85,7 @@ int main(int argc, char* argv[]) {
         QApplication::setPalette(testing::darkPalette());
     else if (arguments.contains(QStringLiteral("-high-contrast")))
         QApplication::setPalette(testing::highContrastPalette());
+    reportSettings().setShown(arguments.contains(QStringLiteral("-report")));
     QDir folder(arguments.at(1));
     folder.mkpath(QStringLiteral("."));
     if (arguments.contains(QStringLiteral("-refusals"))) {

@@ -1,5 +1,6 @@
 #include "ui/calculator/calculator_window.h"
 
+#include "figures/build_figure.h"
 #include "ui/calculator/calculator_geometry.h"
 #include "ui/calculator/numeric_key_filter.h"
 #include "ui/common/text_conversion.h"
@@ -91,6 +92,7 @@ void CalculatorWindow::buildControls() {
     buildAnswerLabel(geometry.answer)->setText(withLineFeeds(asked_.initialAnswer));
     for (std::size_t i = 0; i < labels_.size() && i < asked_.questions.size(); ++i)
         labels_[i]->setText(toQString(asked_.questions[i]));
+    offerReport(row_, buttons.back());
 }
 
 void CalculatorWindow::prepare() {
@@ -109,7 +111,16 @@ void CalculatorWindow::calculate() {
     texts.reserve(inputs_.size());
     for (const QLineEdit* box : inputs_)
         texts.push_back(toStdString(box->text()));
-    runEvaluation([&] { return evaluate(row_, texts); });
+    // The texts are kept with the evaluation, so that the report and the figure can be formed
+    // again from them.
+    FigureOfEvaluation figureOf = [&row = row_, texts](const Evaluation& evaluation) {
+        return buildFigure(row, evaluation, texts);
+    };
+    runEvaluation(ReportedEvaluation(
+                      [&row = row_, texts = std::move(texts)](std::optional<ReportOptions> report) {
+                          return evaluate(row, texts, report);
+                      }),
+                  figureOf);
 }
 
 void CalculatorWindow::applyRefusal(const Refusal& refusal) {

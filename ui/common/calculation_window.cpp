@@ -6,11 +6,14 @@
 #include "ui/common/notice_placement.h"
 #include "ui/common/notice_text.h"
 #include "ui/common/outcome_effects.h"
+#include "ui/common/report_panel.h"
+#include "ui/common/report_settings.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
 #include "ui/help/help_viewer.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +64,7 @@ std::array<QPushButton*, 4> CalculationWindow::buildButtons(const std::array<QRe
     connect(buttons[1], &QPushButton::clicked, this, [this] {
         hideNotices();
         clear();
+        clearReport();
     });
     connect(buttons[2], &QPushButton::clicked, this, &QWidget::close);
     connect(buttons[3], &QPushButton::clicked, this, [this] { showHelpTopic(helpTopic()); });
@@ -98,6 +102,8 @@ QLabel* CalculationWindow::buildAnswerLabel(const QRect& twips) {
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addAction(QStringLiteral("Copy"), this, &CalculationWindow::copyAnswer)
             ->setEnabled(!answer_->text().isEmpty());
+        if (report_ != nullptr)
+            report_->addMenuEntries(*menu);
         menu->popup(answer_->mapToGlobal(at));
     });
     return answer_;
@@ -125,7 +131,19 @@ void CalculationWindow::showEvent(QShowEvent* event) {
 }
 
 bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && answer_ != nullptr && answer_->hasSelectedText()) {
+    if (event->type() == QEvent::ContextMenu && report_ != nullptr && !inReportPanel(watched)) {
+        // The control's own menu (or the window's, where the control has none) comes first; the
+        // report's entries join it, so that the menu key finds them wherever the focus is.
+        watched->removeEventFilter(this);
+        QApplication::sendEvent(watched, event);
+        watched->installEventFilter(this);
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            report_->addMenuEntries(*menu);
+        return true;
+    }
+    // The report's own text copies its own selection.
+    if (event->type() == QEvent::KeyPress && answer_ != nullptr && answer_->hasSelectedText() &&
+        !inReportPanel(watched)) {
         const auto* press = static_cast<QKeyEvent*>(event);
         // The answer's selection is the one to copy until the user types elsewhere.
         if (press->matches(QKeySequence::Copy)) {
@@ -150,6 +168,66 @@ void CalculationWindow::runEvaluation(const std::function<Evaluation()>& evaluat
     case Evaluation::Kind::Failed:
         break;
     }
+}
+
+void CalculationWindow::runEvaluation(const ReportedEvaluation& evaluation,
+                                      const FigureOfEvaluation& figureOf) {
+    const std::optional<ReportOptions> options =
+        report_ != nullptr ? report_->options() : std::nullopt;
+    Evaluation evaluated = evaluateOrReport(this, [&] { return evaluation(options); });
+    switch (evaluated.kind) {
+    case Evaluation::Kind::Answered: {
+        // Drawn before the answer moves out of the evaluation.
+        std::optional<FigureOutcome> figure;
+        if (report_ != nullptr && report_->figureShown() && figureOf)
+            figure = figureOf(evaluated);
+        std::optional<Report> formed = std::move(evaluated.report);
+        applyAnswer(std::move(evaluated.answer));
+        if (report_ != nullptr)
+            report_->answered(evaluation, formed, figureOf, figure);
+        break;
+    }
+    case Evaluation::Kind::Refused:
+        applyRefusal(evaluated.refusal);
+        break;
+    case Evaluation::Kind::Failed:
+        break;
+    }
+}
+
+void CalculationWindow::offerReport(const CatalogueEntry& row, QWidget* lastControl) {
+    const Offered offered{row.report != nullptr, row.figure != FigureKind::None};
+    if ((!offered.report && !offered.figure) || report_ != nullptr)
+        return;
+    report_ = new WindowReport(this, lastControl, answerArea_, reportSettings(), offered);
+    connect(report_, &WindowReport::copied, this, &CalculationWindow::showCopied);
+    if (answerArea_ != nullptr) {
+        const QString what = offered.report && offered.figure ? QStringLiteral("report and figure")
+                             : offered.figure                 ? QStringLiteral("figure")
+                                              : QStringLiteral("report of effect sizes");
+        answerArea_->setToolTip(QStringLiteral("Ctrl+R shows the %1 below the answer").arg(what));
+    }
+}
+
+void CalculationWindow::clearReport() {
+    if (report_ != nullptr)
+        report_->clear();
+}
+
+bool CalculationWindow::inReportPanel(const QObject* object) const {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    return report_ != nullptr && report_->contains(widget);
+}
+
+void CalculationWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (report_ == nullptr) {
+        QDialog::contextMenuEvent(event);
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    report_->addMenuEntries(*menu);
+    menu->popup(event->globalPos());
 }
 
 void CalculationWindow::applyRefusal(const Refusal& refusal) {

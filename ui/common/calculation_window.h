@@ -9,6 +9,7 @@
 #pragma once
 
 #include "calculations/evaluation.h"
+#include "ui/common/window_report.h"
 
 #include <QDialog>
 #include <QMargins>
@@ -20,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+class QContextMenuEvent;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -80,6 +82,18 @@ protected:
     // Runs the evaluation and applies its answer or refusal; values that cannot be calculated are
     // reported and leave everything as it was.
     void runEvaluation(const std::function<Evaluation()>& evaluation);
+    // The same for a calculation that has a report or a figure: asked for while they show, and
+    // formed again from the same values when shown later.
+    void runEvaluation(const ReportedEvaluation& evaluation,
+                       const FigureOfEvaluation& figureOf = nullptr);
+
+    // Offers the report of effect sizes and the figure when the row has either: the key, menu
+    // entries, the hint on the answer and what shows below it; `lastControl` ends the window's
+    // own tab order. Called once the window is built.
+    void offerReport(const CatalogueEntry& row, QWidget* lastControl);
+    // The answer went: the report and the figure go with it.
+    void clearReport();
+    WindowReport* report() const { return report_; }
     // The beep or "Error" box; the kinds then move the focus to what was refused.
     virtual void applyRefusal(const Refusal& refusal);
     // The answer text, the clipboard and the beep; the kinds add their own extras.
@@ -90,11 +104,14 @@ protected:
     virtual int helpTopic() const = 0;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showCopied(const std::string& clipboard);
+    bool inReportPanel(const QObject* object) const;
+    void addReportEntries(QObject* owner);
 
     QLabel* answer_ = nullptr;
     QWidget* answerArea_ = nullptr;
@@ -107,6 +124,7 @@ private:
     std::vector<std::pair<QPointer<QWidget>, QString>> described_; // with their own descriptions
     QObject* noticeScope_ = nullptr;
     QMargins noticeMargins_;
+    WindowReport* report_ = nullptr;
 };
 
 } // namespace quillon

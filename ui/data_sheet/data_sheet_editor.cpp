@@ -1,6 +1,7 @@
 #include "ui/data_sheet/data_sheet_editor.h"
 
 #include "calculations/common/cell_block.h"
+#include "calculations/common/sheet_paste.h"
 #include "core/number_text.h"
 #include "ui/calculator/paste_guard.h"
 #include "ui/calculator/send_key_string.h"
@@ -324,37 +325,22 @@ void DataSheetEditor::copyCells() {
 }
 
 bool DataSheetEditor::pasteBlock() {
-    const QString text = QGuiApplication::clipboard()->text();
+    const std::string text = toStdString(QGuiApplication::clipboard()->text());
     if (!holdsCellBlock(text))
         return false;
     saveCell();
-    CellBlock lines = splitCellBlock(toStdString(text));
-    std::vector<std::string> headings;
-    // Headings copied with the values would be read as values.
-    if (startsWithHeadings(lines)) {
-        headings = std::move(lines.front());
-        lines.erase(lines.begin());
-    }
-    const CellBlock block = squaredCellBlock(std::move(lines));
     const CellPosition origin = remembered_;
-    const PlacedBlock placed = placeCellBlock(block, origin, DataSheet::kRows, shape_.columns);
-    for (const PlacedCell& cell : placed.cells)
+    const QString lastColumn = sheet_->horizontalHeaderItem(shape_.columns - 1)->text();
+    const PastedBlock pasted =
+        pasteCellBlock(text, origin, DataSheet::kRows, shape_.columns, toStdString(lastColumn));
+    for (const PlacedCell& cell : pasted.placed.cells)
         storeText(cell.cell, toQString(cell.text));
     sheet_->setCurrentCell(origin.row - 1, origin.column - 1);
     editCell();
-    if (!headings.empty())
-        emit noticed(sheet_->viewport(), floater_->geometry(), headingsLeftOutNotice(headings));
-    if (placed.leftOut > 0) {
-        // Which end of the sheet the values passed: each limit in turn, the other lifted.
-        constexpr int kNoLimit = std::numeric_limits<int>::max();
-        const bool pastLastRow =
-            placeCellBlock(block, origin, DataSheet::kRows, kNoLimit).leftOut > 0;
-        const bool pastLastColumn =
-            placeCellBlock(block, origin, kNoLimit, shape_.columns).leftOut > 0;
-        const QString lastColumn = sheet_->horizontalHeaderItem(shape_.columns - 1)->text();
-        alerts().showError(window_,
-                           leftOutMessage(placed.leftOut, pastLastRow, pastLastColumn, lastColumn));
-    }
+    if (!pasted.notice.empty())
+        emit noticed(sheet_->viewport(), floater_->geometry(), toQString(pasted.notice));
+    if (!pasted.message.empty())
+        alerts().showError(window_, toQString(pasted.message));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/data_sheet/data_sheet_window.h"
 
 #include "calculations/evaluation.h"
+#include "figures/build_figure.h"
 #include "ui/calculator/paste_guard.h"
 #include "ui/common/text_conversion.h"
 #include "ui/common/twips.h"
@@ -89,6 +90,7 @@ DataSheetWindow::DataSheetWindow(const CatalogueEntry& row, QWidget* parent)
         setTabOrder(previous, next);
         previous = next;
     }
+    offerReport(row_, previous);
 }
 
 DataSheetWindow::~DataSheetWindow() = default;
@@ -217,14 +219,25 @@ DataSheetInput DataSheetWindow::input() const {
 
 void DataSheetWindow::calculate() {
     editor_->saveCell();
-    const DataSheetInput sheetInput = input();
-    runEvaluation([&] { return evaluate(row_, sheetInput); });
+    // The grid and options are kept with the evaluation, so that the report can be formed again
+    // from them.
+    DataSheetInput sheetInput = input();
+    FigureOfEvaluation figureOf = [&row = row_, sheetInput](const Evaluation& evaluation) {
+        return buildFigure(row, evaluation, sheetInput);
+    };
+    runEvaluation(ReportedEvaluation([&row = row_, sheetInput = std::move(sheetInput)](
+                                         std::optional<ReportOptions> report) {
+                      return evaluate(row, sheetInput, report);
+                  }),
+                  figureOf);
 }
 
 void DataSheetWindow::applyRefusal(const Refusal& refusal) {
     // These calculations empty the answer before reading; the answer grid is left as it was.
-    if (answerLabel() != nullptr)
+    if (answerLabel() != nullptr) {
         answerLabel()->clear();
+        clearReport();
+    }
     CalculationWindow::applyRefusal(refusal);
     const QString reason = reasonText(refusal);
     // A focus of 1 and up is the window's own control of that option.

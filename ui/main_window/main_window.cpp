@@ -5,6 +5,7 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main_window/menu_table.h"
 #include "ui/main_window/placement.h"
+#include "ui/main_window/start_page.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,6 +38,15 @@ MainWindow::MainWindow(WindowRegistry windows, QWidget* parent)
     if (const QScreen* display = screen())
         move(centredOver(display->geometry(), size()));
     buildMenu();
+    // The page below the menu opens a calculation through its menu item, so that the window opens
+    // exactly as the menu opens it.
+    auto* start = new StartPage(this);
+    setCentralWidget(start);
+    connect(start, &StartPage::chosen, this, [this](const QString& menuItem) {
+        if (auto* item = findChild<QAction*>(menuItem); item != nullptr && item->isEnabled())
+            item->trigger();
+    });
+    start->setFocus();
 }
 
 void MainWindow::buildMenu() {

@@ -10,24 +10,6 @@ namespace quillon {
 
 namespace {
 
-// The captions of the menus that hold calculations, by their path of objectNames.
-struct MenuCaption {
-    std::string_view path;
-    std::string_view caption;
-};
-
-constexpr std::array kMenuCaptions = {
-    MenuCaption{"Distributions", "&Distributions"},
-    MenuCaption{"Distributions/Z", "Normal distribution"},
-    MenuCaption{"Distributions/T", "T distribution"},
-    MenuCaption{"Distributions/F", "F distribution"},
-    MenuCaption{"Distributions/ChiSquare2", "Chi-square distribution"},
-    MenuCaption{"Counts", "&Counts"},
-    MenuCaption{"Percents", "&Percents"},
-    MenuCaption{"Means", "&Means"},
-    MenuCaption{"Sampling", "&Sampling"},
-};
-
 constexpr std::array kFileItems = {
     MenuItem{"FileExit", "&Exit", {}, {}},
 };
@@ -62,12 +44,6 @@ const FixedMenu& fileMenu() {
 const FixedMenu& helpMenu() {
     static const FixedMenu menu{"Help", "&Help", kHelpItems};
     return menu;
-}
-
-std::string_view menuCaption(std::string_view path) {
-    const auto found = std::find_if(kMenuCaptions.begin(), kMenuCaptions.end(),
-                                    [path](const MenuCaption& menu) { return menu.path == path; });
-    return found == kMenuCaptions.end() ? path : found->caption;
 }
 
 std::span<const std::string_view> windowCloseOrder() {

@@ -1,6 +1,8 @@
-// What the main window's menu holds beside the catalogue's rows: the File and Help menus, the
-// captions of the menus that group the calculations, and the order in which windows close.
+// What the main window's menu holds beside the catalogue's rows: the File and Help menus and
+// the order in which windows close; the captions of the calculations' menus are the catalogue's.
 #pragma once
+
+#include "calculations/menu_captions.h"
 
 #include <span>
 #include <string_view>
@@ -24,10 +26,6 @@ struct FixedMenu {
 // Before the calculations' menus, and after them.
 const FixedMenu& fileMenu();
 const FixedMenu& helpMenu();
-
-// The caption of the menu that a catalogue row's menu path names up to its last part: "&Means"
-// for "Means", "T distribution" for "Distributions/T".
-std::string_view menuCaption(std::string_view path);
 
 // The order in which closing the main window closes the other windows.
 std::span<const std::string_view> windowCloseOrder();

@@ -31,7 +31,10 @@ std::set<std::string> helpOptions(const std::string& help) {
 }
 
 // What quillon-calc gives every data sheet, whatever its options.
-const std::set<std::string> kEverySheet = {"help", "json", "file", "header", "clipboard"};
+const std::set<std::string> kEverySheet = {"help",      "json", "file", "header",
+                                           "clipboard", "svg",  "dark", "size"};
+// The report's options, on a sheet whose calculation has a report.
+const std::set<std::string> kReportOptions = {"report", "level", "exponent"};
 
 } // namespace
 
@@ -107,6 +110,8 @@ private slots:
             std::set<std::string> expected = kEverySheet;
             if (sheet->answer == AnswerArea::Table)
                 expected.insert("tsv");
+            if (entry.report != nullptr)
+                expected.insert(kReportOptions.begin(), kReportOptions.end());
             for (const SheetOption& option : sheet->options) {
                 expected.insert(std::string(option.key));
                 QVERIFY2(help.out.find(std::string(option.help)) != std::string::npos,
