@@ -7,6 +7,9 @@ endif()
 # The calculations throw and catch their arithmetic errors: WebAssembly's own exceptions. The whole
 # program is optimised at link time, which keeps the module small enough for a quick first load.
 add_compile_options(-fwasm-exceptions -flto)
+# Boost.Math works in double here: WebAssembly's long double is a 128-bit type made in software,
+# three times the code for no printed digit (web_module_same_answers compares every answer with
+# the native build's, whose long double is the 80-bit one).
 add_compile_definitions(BOOST_MATH_PROMOTE_DOUBLE_POLICY=false)
 add_link_options(-fwasm-exceptions -flto)
 

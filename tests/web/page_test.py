@@ -8,6 +8,7 @@ REQUESTS_FILE is what tests/web/same_answer_requests writes: one request and the
 per line. Exits 77 (skipped) when Chromium, its driver or Selenium is missing.
 """
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -92,7 +93,7 @@ def load_cases():
             if line.strip():
                 pair = json.loads(line)
                 request = json.loads(pair["request"])
-                if "report" not in request and "figure" not in request:
+                if not pair.get("sweep") and "report" not in request and "figure" not in request:
                     cases.append((request, json.loads(pair["native"])))
     return cases
 
@@ -210,7 +211,20 @@ class Page(unittest.TestCase):
                                          sheet["headings"][column])
                     self.by_id(f"Sheet1-100-{sheet['columns']}")
 
+    def test_the_site_is_small(self):
+        raw = compressed = 0
+        for folder, _, files in os.walk(SITE):
+            for name in files:
+                with open(os.path.join(folder, name), "rb") as file:
+                    content = file.read()
+                raw += len(content)
+                compressed += len(gzip.compress(content, 9))
+        print(f"\nsite: {raw} bytes, {compressed} compressed", file=sys.stderr)
+        self.assertLess(raw, 1_500_000)
+        self.assertLess(compressed, 500_000)
+
     def test_every_calculation_answers_as_the_desktop_does(self):
+        slowest = 0.0
         for request, native in load_cases():
             with self.subTest(json.dumps(request)):
                 self.go("")
@@ -229,6 +243,8 @@ class Page(unittest.TestCase):
                     continue
                 WebDriverWait(self.driver, 5).until(
                     lambda d: self.text_of("Answer") == native["answer"])
+                slowest = max(slowest, float(self.driver.execute_script(
+                    "return document.documentElement.dataset.calculateMs")))
                 if "table" in native:
                     for r, row in enumerate(native["table"]):
                         for c, cell in enumerate(row):
@@ -238,6 +254,8 @@ class Page(unittest.TestCase):
                         lambda d: d.execute_script(
                             "return document.documentElement.dataset.copied") ==
                         native["clipboard"])
+        print(f"\nslowest Calculate: {slowest:.2f} ms", file=sys.stderr)
+        self.assertLess(slowest, 20.0)
 
     def close_message(self):
         if self.driver.execute_script("return document.getElementById('MessageBox').open"):
@@ -302,9 +320,10 @@ class Page(unittest.TestCase):
         self.open_page("#t-critical?values=.05,10")
         WebDriverWait(self.driver, 5).until(lambda d: "2.228" in (self.text_of("Answer") or ""))
         self.assertEqual(self.by_id("Input2").get_attribute("value"), "10")
-        started = float(self.driver.execute_script(
+        answered = float(self.driver.execute_script(
             "return document.documentElement.dataset.answeredAt"))
-        self.assertLess(started, 1000.0)
+        print(f"\nfirst answer {answered:.0f} ms after opening the page", file=sys.stderr)
+        self.assertLess(answered, 1000.0)
 
     def test_the_page_works_offline_after_the_first_load(self):
         self.open_page("")
@@ -324,6 +343,16 @@ class Page(unittest.TestCase):
         finally:
             self.server.start()
 
+
+    def test_help_pages_open_inside_the_page(self):
+        self.go("#independent-groups")
+        self.by_id("Command4").click()
+        WebDriverWait(self.driver, 5).until(
+            lambda d: "Independent groups t-test" in (self.text_of("Help") or ""))
+        link = self.driver.find_element(By.CSS_SELECTOR, "#Help a[href='#help/means1']")
+        link.click()
+        WebDriverWait(self.driver, 5).until(
+            lambda d: "Matched pairs" in (self.text_of("Help") or ""))
 
     @unittest.skipUnless(SHOTS, "screenshots only when a folder is given")
     def test_screenshots_at_desktop_and_phone_width_light_and_dark(self):

@@ -33,7 +33,7 @@ function optionControls(sheet, changed) {
                 write: (text) => radios.forEach((radio) => { radio.checked = radio.value === text; }),
                 focus: () => (radios.find((radio) => radio.checked) ?? radios[0]).focus(),
                 element: element('fieldset', { className: 'option' },
-                    element('legend', {}, option.caption || option.help),
+                    element('legend', {}, option.caption || option.key[0].toUpperCase() + option.key.slice(1)),
                     option.choices.map((choice, index) => element('label', {}, radios[index], ' ', choice.caption))),
             };
         }

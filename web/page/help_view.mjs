@@ -26,7 +26,7 @@ export async function showHelp(view, page, calculations) {
         const local = /^([a-z0-9_]+)\.html(#.*)?$/.exec(target);
         if (local) link.setAttribute('href', '#help/' + local[1]);
     }
-    replaceChildren(article, ...Array.from(parsed.body.childNodes, (node) => document.adoptNode(node)));
+    replaceChildren(article, ...[...parsed.body.childNodes].map((node) => document.importNode(node, true)));
     const calculation = calculations.catalogue.find((entry) => entry.help.some((help) => help.page === page + '.html'));
     if (calculation)
         back.append(' | ', element('a', { href: '#' + calculation.name }, calculation.title));
