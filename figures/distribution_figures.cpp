@@ -189,35 +189,40 @@ std::optional<Panel> groupMeansPanel(const std::vector<GroupSummaryValues>& grou
     return panel;
 }
 
-} // namespace
-
-FigureOutcome distributionFigure(const FigureInputs& inputs) {
+// The figure of the test's reference distribution alone, with its description; none when the
+// answer cannot be drawn.
+std::optional<Figure> referenceFigure(const FigureInputs& inputs) {
     std::string name;
     std::optional<DensityPanel> reference = referencePanel(inputs, name);
     if (!reference)
-        return noFigure(kCannotDraw);
+        return std::nullopt;
     Figure figure;
     figure.description = name + "; " + reference->sentence + ".";
     figure.panels.push_back(std::move(reference->panel));
-    return {std::move(figure), {}};
+    return figure;
+}
+
+} // namespace
+
+FigureOutcome distributionFigure(const FigureInputs& inputs) {
+    std::optional<Figure> figure = referenceFigure(inputs);
+    if (!figure)
+        return noFigure(kCannotDraw);
+    return {std::move(*figure), {}};
 }
 
 // One figure of two panels, the test's reference distribution and the means it compares, so that
 // the picture, its description and a saved copy always show both together.
 FigureOutcome groupMeansFigure(const FigureInputs& inputs) {
-    std::string name;
-    std::optional<DensityPanel> reference = referencePanel(inputs, name);
-    if (!reference)
+    std::optional<Figure> figure = referenceFigure(inputs);
+    if (!figure)
         return noFigure(kCannotDraw);
-    Figure figure;
-    figure.description = name + "; " + reference->sentence + ".";
-    figure.panels.push_back(std::move(reference->panel));
     std::string sentence;
     if (std::optional<Panel> means = groupMeansPanel(groupsOf(inputs), sentence)) {
-        figure.description += " Beside it, " + sentence + ".";
-        figure.panels.push_back(std::move(*means));
+        figure->description += " Beside it, " + sentence + ".";
+        figure->panels.push_back(std::move(*means));
     }
-    return {std::move(figure), {}};
+    return {std::move(*figure), {}};
 }
 
 } // namespace quillon

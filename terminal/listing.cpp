@@ -12,19 +12,6 @@ namespace quillon::terminal {
 
 namespace {
 
-// What kind of control an option is, as a script reads it.
-const char* kindName(OptionKind kind) {
-    switch (kind) {
-    case OptionKind::TextBox:
-        return "text";
-    case OptionKind::CheckBox:
-        return "check";
-    case OptionKind::Choice:
-        break;
-    }
-    return "choice";
-}
-
 // An option as the command line writes it, with its help: "--population N   The population size".
 std::string optionUsage(const SheetOption& option) {
     std::string usage = "--" + std::string(option.key);
@@ -54,7 +41,7 @@ nlohmann::ordered_json optionJson(const SheetOption& option) {
     nlohmann::ordered_json object = {{"key", option.key},
                                      {"option", "--" + std::string(option.key)},
                                      {"caption", option.caption},
-                                     {"kind", kindName(option.kind)},
+                                     {"kind", optionKindName(option.kind)},
                                      {"default", option.defaultValue}};
     if (option.kind == OptionKind::Choice) {
         nlohmann::ordered_json choices = nlohmann::ordered_json::array();

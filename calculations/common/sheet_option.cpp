@@ -23,6 +23,18 @@ std::size_t choiceIndex(const OptionValues& values, const SheetOption& option) {
     return fallback;
 }
 
+std::string_view optionKindName(OptionKind kind) {
+    switch (kind) {
+    case OptionKind::TextBox:
+        return "text";
+    case OptionKind::CheckBox:
+        return "check";
+    case OptionKind::Choice:
+        break;
+    }
+    return "choice";
+}
+
 std::string optionValueProblem(const SheetOption& option, std::string_view value) {
     switch (option.kind) {
     case OptionKind::TextBox:

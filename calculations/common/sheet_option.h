@@ -53,6 +53,10 @@ bool optionIsOn(const OptionValues& values, const SheetOption& option);
 // The index of the chosen choice; the default's where the value names none.
 std::size_t choiceIndex(const OptionValues& values, const SheetOption& option);
 
+// What kind of control an option is, as scripts and the web page read it: "text", "check" or
+// "choice".
+std::string_view optionKindName(OptionKind kind);
+
 // Why a value cannot be the option's, or empty when it can: a check box takes kOptionOn or
 // kOptionOff, a choice one of its keys; a text box takes any text.
 std::string optionValueProblem(const SheetOption& option, std::string_view value);

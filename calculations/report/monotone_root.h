@@ -1,8 +1,11 @@
 // The root of a falling function of one variable, found by widening a bracket around a guess and
 // then closing it (Alefeld, Potra and Shi's TOMS 748), with a bounded number of steps so that no
-// input can make it hang.
+// input can make it hang; and an interval made of two such roots.
 #pragma once
 
+#include "calculations/report/defined.h"
+
+#include <exception>
 #include <optional>
 
 #include <boost/math/tools/roots.hpp>
@@ -47,6 +50,20 @@ std::optional<double> fallingRoot(F f, double guess, double step,
     if (iterations >= 300)
         return std::nullopt;
     return a + (b - a) / 2.0;
+}
+
+// An interval whose ends are roots found at two tail probabilities: `boundAt(1 - tail)` gives its
+// lower end and `boundAt(tail)` its upper one. Not defined when either search fails.
+template <typename BoundAt> DefinedBounds boundsAtTails(BoundAt boundAt, double tail) {
+    try {
+        const std::optional<double> lower = boundAt(1.0 - tail);
+        const std::optional<double> upper = boundAt(tail);
+        if (!lower || !upper)
+            return DefinedBounds::notDefined("not defined: the interval could not be found");
+        return finiteOrNot(Bounds{*lower, *upper});
+    } catch (const std::exception&) {
+        return DefinedBounds::notDefined("not defined: the interval could not be found");
+    }
 }
 
 } // namespace quillon::report

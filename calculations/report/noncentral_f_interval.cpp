@@ -36,15 +36,7 @@ DefinedBounds noncentralFInterval(double f, double df1, double df2, double level
         return DefinedBounds::notDefined("not defined: the F-ratio is too large for an exact "
                                          "interval");
     const double tail = (1.0 - level) / 2.0;
-    try {
-        const auto lower = boundAt(1.0 - tail, f, df1, df2);
-        const auto upper = boundAt(tail, f, df1, df2);
-        if (!lower || !upper)
-            return DefinedBounds::notDefined("not defined: the interval could not be found");
-        return finiteOrNot(Bounds{*lower, *upper});
-    } catch (const std::exception&) {
-        return DefinedBounds::notDefined("not defined: the interval could not be found");
-    }
+    return boundsAtTails([&](double target) { return boundAt(target, f, df1, df2); }, tail);
 }
 
 } // namespace quillon::report

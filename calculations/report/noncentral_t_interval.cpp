@@ -52,15 +52,8 @@ DefinedBounds noncentralTInterval(double t, double df, double level) {
     const auto falling = [&](double target) {
         return [=](double ncp) { return lowerTail(t, df, ncp) - target; };
     };
-    try {
-        const auto lower = fallingRoot(falling(1.0 - tail), t, spread);
-        const auto upper = fallingRoot(falling(tail), t, spread);
-        if (!lower || !upper)
-            return DefinedBounds::notDefined("not defined: the interval could not be found");
-        return finiteOrNot(Bounds{*lower, *upper});
-    } catch (const std::exception&) {
-        return DefinedBounds::notDefined("not defined: the interval could not be found");
-    }
+    return boundsAtTails([&](double target) { return fallingRoot(falling(target), t, spread); },
+                         tail);
 }
 
 } // namespace quillon::report

@@ -320,18 +320,6 @@ const char* layoutName(CalculatorLayout layout) {
     return "questions";
 }
 
-const char* optionKindName(OptionKind kind) {
-    switch (kind) {
-    case OptionKind::TextBox:
-        return "text";
-    case OptionKind::CheckBox:
-        return "check";
-    case OptionKind::Choice:
-        break;
-    }
-    return "choice";
-}
-
 // What the sheet shows with the choice made: its title, heading row and help page.
 Json presentationJson(const SheetInputs& sheet, const SheetOption& option,
                       const OptionChoice& choice, std::string_view title) {

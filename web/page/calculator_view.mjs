@@ -2,13 +2,12 @@
 // Calculate, Clear, Help, the answer and, on request, the report and the figure. The boxes take
 // keys as the windows' boxes do; a refusal beeps or shows its message, says its reason beside the
 // box at fault and puts the cursor there.
-import { announce, beep, showMessage } from './alerts.mjs';
 import { answerArea } from './answer_area.mjs';
 import { element, replaceChildren } from './dom.mjs';
 import { filterKeys } from './key_filter.mjs';
+import { applyReply, sayRefusal } from './outcome.mjs';
 import { reportPanel } from './report_panel.mjs';
 import { calculationLink } from './shared_link.mjs';
-import { timed } from './timing.mjs';
 
 function box(number, label) {
     return element('input', {
@@ -69,23 +68,8 @@ export function showCalculator(view, calculations, entry, link) {
         boxes.forEach((_, index) => hideReason(index));
         const started = performance.now();
         const reply = calculations.evaluate({ name: entry.name, values: values(), ...(report?.request() ?? {}) });
-        const linkToIt = calculationLink(entry.name, { values: values() });
-        history.replaceState(null, '', linkToIt);
-        if (reply.problem) {
-            await showMessage(reply.problem);
-        } else if (reply.refusal) {
-            answeredOnce = false;
-            report?.clear();
-            await refuse(reply.refusal);
-        } else if (reply.error) {
-            await answer.failed(reply.error);
-        } else {
-            answeredOnce = true;
-            report?.answered(reply);
-            const shown = answer.answered(reply, linkToIt);
-            timed(started);
-            await shown;
-        }
+        const link = calculationLink(entry.name, { values: values() });
+        answeredOnce = await applyReply(reply, { answer, report, refuse, link, started });
     }
 
     async function refuse(refusal) {
@@ -95,12 +79,7 @@ export function showCalculator(view, calculations, entry, link) {
             replaceChildren(reasons[index], why);
             boxes[index].setAttribute('aria-invalid', 'true');
         }
-        if (refusal.message) {
-            await showMessage(refusal.message);
-        } else {
-            beep();
-            announce(why);
-        }
+        await sayRefusal(refusal, why);
         boxes[index]?.focus();
     }
 

@@ -2,12 +2,12 @@
 // under the instruction, the sheet's own controls, Calculate, Clear and Help, and the answer. A
 // block pasted from a spreadsheet fills the grid from the cell the cursor is in; cells selected
 // with the mouse (drag, or Shift+click) come out with Ctrl+C as tab-separated lines.
-import { announce, beep, copyText, showMessage } from './alerts.mjs';
+import { beep, copyText, showMessage } from './alerts.mjs';
 import { answerArea } from './answer_area.mjs';
 import { element, replaceChildren } from './dom.mjs';
+import { applyReply, sayRefusal } from './outcome.mjs';
 import { reportPanel } from './report_panel.mjs';
 import { calculationLink } from './shared_link.mjs';
-import { timed } from './timing.mjs';
 import { limitMessages, moveFrom, sheetWalk } from './sheet_keys.mjs';
 
 const cellId = (row, column) => `Sheet1-${row}-${column}`;
@@ -72,7 +72,7 @@ export function showDataSheet(view, calculations, entry, link) {
         cells.push(line);
         body.append(tr);
     }
-    const grid = element('table', { id: 'Sheet1', className: 'sheet', role: 'grid', 'aria-labelledby': 'Instruction' },
+    const grid = element('table', { id: 'Sheet1', className: 'sheet', 'aria-labelledby': 'Instruction' },
         element('thead', {}, element('tr', {}, headingCells)), body);
     const cellReason = element('p', { id: 'SheetReason', className: 'reason', role: 'status' });
     const notice = element('p', { id: 'SheetNotice', className: 'status', 'aria-live': 'polite' });
@@ -237,25 +237,10 @@ export function showDataSheet(view, calculations, entry, link) {
         const options = optionValues();
         const started = performance.now();
         const reply = calculations.evaluate({ name: entry.name, rows, options, ...(report?.request() ?? {}) });
-        const linkToIt = calculationLink(entry.name, { rows, options });
-        history.replaceState(null, '', linkToIt);
-        if (reply.problem) {
-            await showMessage(reply.problem);
-        } else if (reply.refusal) {
-            answeredOnce = false;
-            report?.clear();
-            await refuse(reply.refusal);
-        } else if (reply.error) {
-            await answer.failed(reply.error);
-        } else {
-            answeredOnce = true;
-            if (reply.yatesSwitchedOn)
-                controls.find((control) => control.option.kind === 'check')?.write('on');
-            report?.answered(reply);
-            const shown = answer.answered(reply, linkToIt);
-            timed(started);
-            await shown;
-        }
+        // The Yates box shows whether the correction was applied.
+        if (reply.yatesSwitchedOn) controls.find((control) => control.option.kind === 'check')?.write('on');
+        const link = calculationLink(entry.name, { rows, options });
+        answeredOnce = await applyReply(reply, { answer, report, refuse, link, started });
     }
 
     async function refuse(refusal) {
@@ -276,12 +261,7 @@ export function showDataSheet(view, calculations, entry, link) {
         } else {
             replaceChildren(cellReason, why);
         }
-        if (refusal.message) {
-            await showMessage(refusal.message);
-        } else {
-            beep();
-            announce(why);
-        }
+        await sayRefusal(refusal, why);
         back();
     }
 

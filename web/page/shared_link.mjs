@@ -38,12 +38,15 @@ export function parseLink(hash) {
     if (path === 'help' || path.startsWith('help/'))
         return { view: 'help', page: path.slice('help/'.length) || 'contents' };
     const given = parameters(query);
-    const link = { view: 'calculation', name: path, options: {} };
+    const link = { view: 'calculation', name: path };
+    const options = [];
     for (const [key, value] of given) {
         if (key === 'values') link.values = texts(value);
         else if (key === 'rows') link.rows = value === '' ? [] : value.split(';').map(texts);
-        else link.options[key] = decoded(value) ?? '';
+        else options.push([key, decoded(value) ?? '']);
     }
+    // Made as own properties, so that no key of a link can reach the object's prototype.
+    link.options = Object.fromEntries(options);
     return link;
 }
 
