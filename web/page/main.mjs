@@ -37,6 +37,12 @@ try {
     window.addEventListener('hashchange', () => route(calculations));
     route(calculations);
     document.documentElement.dataset.ready = 'true';
+    // The browser compiles the module's code as it is first called: one evaluation while the page
+    // is idle makes the first Calculate as quick as the later ones.
+    const first = calculations.catalogue.find((entry) => entry.questions);
+    const warm = () => calculations.evaluate({ name: first.name, values: first.questions.map(() => '1') });
+    if ('requestIdleCallback' in window) requestIdleCallback(warm);
+    else setTimeout(warm, 200);
 } catch (error) {
     replaceChildren(view, element('p', { role: 'alert' },
         'The calculations cannot be loaded in this browser: ', String(error?.message ?? error)));
