@@ -1,5 +1,5 @@
 # Fails when a file of the program includes a layer above its own. The layers, lowest first:
-# core; calculations; figures; terminal beside ui. Inside ui: help; common; calculator and information
+# core; calculations; figures; terminal, the web page's module and ui beside each other. Inside ui: help; common; calculator and information
 # beside each other; data_sheet; main_window; main.cpp. Core and calculations include no Qt.
 # Usage: cmake -DSOURCE_DIR=<tree> -P include_layers.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -11,6 +11,7 @@ set(below_core "")
 set(below_calculations core)
 set(below_figures core calculations)
 set(below_terminal core calculations figures)
+set(below_web/module core calculations figures)
 set(below_ui/help core calculations figures)
 set(below_ui/common core calculations figures ui/help)
 set(below_ui/calculator core calculations figures ui/help ui/common)
@@ -20,7 +21,7 @@ set(below_ui/main_window core calculations figures ui/help ui/common ui/calculat
     ui/data_sheet)
 set(below_ui core calculations figures ui/help ui/common ui/calculator ui/information ui/data_sheet
     ui/main_window)
-set(layers core calculations figures terminal ui/help ui/common ui/calculator ui/information
+set(layers core calculations figures terminal web/module ui/help ui/common ui/calculator ui/information
     ui/data_sheet ui/main_window ui)
 
 # The layer of a path of the tree (or of an include written from its root), or "" outside them.
@@ -37,7 +38,7 @@ endfunction()
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/core/* ${SOURCE_DIR}/calculations/*
      ${SOURCE_DIR}/figures/*
-     ${SOURCE_DIR}/terminal/* ${SOURCE_DIR}/ui/*)
+     ${SOURCE_DIR}/terminal/* ${SOURCE_DIR}/web/module/* ${SOURCE_DIR}/ui/*)
 list(FILTER sources INCLUDE REGEX "\\.(h|cpp|h\\.in)$")
 set(faults "")
 foreach(source IN LISTS sources)

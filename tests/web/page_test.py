@@ -311,6 +311,18 @@ class Page(unittest.TestCase):
         WebDriverWait(self.driver, 5).until(
             lambda d: "Matched pairs" in (self.text_of("Help") or ""))
 
+    def test_nothing_is_refused_or_fails_in_the_console(self):
+        # Runs after the tests named before it, whose pages, links, pastes and refusals it reads:
+        # a Content-Security-Policy violation or a script error shows here.
+        self.go("#anova?rows=10,2,10;12,2,10;14,2,10")
+        WebDriverWait(self.driver, 5).until(lambda d: self.text_of("Grid1-0-0"))
+        policy = self.driver.execute_script(
+            "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+        self.assertIn("default-src 'self'", policy)
+        errors = [entry["message"] for entry in self.driver.get_log("browser")
+                  if entry["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
+
     @unittest.skipUnless(SHOTS, "screenshots only when a folder is given")
     def test_screenshots_at_desktop_and_phone_width_light_and_dark(self):
         views = {

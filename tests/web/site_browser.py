@@ -56,6 +56,7 @@ def browser(width=1100, height=900, dark=False):
     for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
                      f"--window-size={width},{height}", "--disable-gpu"):
         options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     if dark:
         options.add_argument("--force-dark-mode")
         options.add_argument("--blink-settings=preferredColorScheme=0")
